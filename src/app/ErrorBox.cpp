@@ -1,0 +1,32 @@
+#include "ErrorBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+namespace twinsweep {
+
+std::string ErrorBoxText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
+
+void ShowErrorBox(QWidget* parent, const std::string& message) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
+                    QString::fromStdString(ErrorBoxText(message)), QMessageBox::Ok, parent);
+    box.setObjectName("ErrorBox");
+    box.exec();
+}
+
+void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        ShowErrorBox(parent, e.what());
+    } catch (...) {
+        ShowErrorBox(parent, "Unknown error");
+    }
+}
+
+} // namespace twinsweep

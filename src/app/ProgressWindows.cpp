@@ -1,0 +1,81 @@
+// The two progress windows share one look: a waiting band, labels and a cancel button.
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "StandIns.h"
+#include "Unit2.h"
+#include "Unit3.h"
+
+namespace twinsweep {
+
+namespace {
+
+QLabel* NamedLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+QToolButton* CancelButton(QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName("SpeedButton1");
+    button->setText("Cancel");
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setMinimumWidth(100);
+    return button;
+}
+
+QTimer* CloseTimer(QObject* parent) {
+    auto* timer = new QTimer(parent);
+    timer->setObjectName("T1");
+    timer->setInterval(200);
+    return timer;
+}
+
+void SetUpDialog(QDialog* dialog, const char* name) {
+    dialog->setObjectName(name);
+    dialog->setModal(true);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    dialog->resize(420, 150);
+}
+
+} // namespace
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+    SetUpDialog(this, "TForm2");
+    auto* layout = new QVBoxLayout(this);
+    Label1 = NamedLabel("Label1", this);
+    W1 = new WaitingBand("W1", this);
+    SpeedButton1 = CancelButton(this);
+    T1 = CloseTimer(this);
+    layout->addWidget(Label1);
+    layout->addWidget(W1);
+    layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
+}
+
+TForm2::~TForm2() = default;
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+    SetUpDialog(this, "TForm3");
+    auto* outer = new QVBoxLayout(this);
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    auto* layout = new QVBoxLayout(Panel1);
+    Label1 = NamedLabel("Label1", Panel1);
+    La2 = NamedLabel("La2", Panel1);
+    W1 = new WaitingBand("W1", Panel1);
+    SpeedButton1 = CancelButton(Panel1);
+    T1 = CloseTimer(this);
+    layout->addWidget(Label1);
+    layout->addWidget(La2);
+    layout->addWidget(W1);
+    layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
+    outer->addWidget(Panel1);
+}
+
+TForm3::~TForm3() = default;
+
+} // namespace twinsweep

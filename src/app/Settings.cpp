@@ -1,0 +1,28 @@
+#include "Settings.h"
+
+#include "Conversions.h"
+
+namespace twinsweep {
+
+WelcomeChoice WelcomeFromSettings(const TextLines& lines) {
+    if (lines.empty())
+        return WelcomeChoice::Missing;
+    return lines[0] == "1" ? WelcomeChoice::Show : WelcomeChoice::Hide;
+}
+
+int LanguageFromSettings(const TextLines& lines) {
+    if (lines.size() < 2)
+        return 1;
+    const auto value = TryStrToInt(lines[1]);
+    return value && *value >= 1 && *value <= LanguageCount ? *value : 1;
+}
+
+void StoreWelcomeSetting(TextLines& lines, bool show) {
+    const std::string line = show ? "1" : "0";
+    if (lines.empty())
+        lines.push_back(line);
+    else
+        lines[0] = line;
+}
+
+} // namespace twinsweep

@@ -1,0 +1,23 @@
+#pragma once
+// The lines of "conf.dat": line 1 the welcome window at start-up, line 2 the language.
+#include <string>
+
+#include "TextLines.h"
+
+namespace twinsweep {
+
+inline constexpr const char* SettingsFileName = "conf.dat";
+inline constexpr int LanguageCount = 3;
+
+enum class WelcomeChoice { Show, Hide, Missing };
+
+// Line 1 exactly "1" shows the welcome window; any other text hides it.
+WelcomeChoice WelcomeFromSettings(const TextLines& lines);
+
+// Line 2 as an integer 1..3; anything else, or no line 2, is language 1.
+int LanguageFromSettings(const TextLines& lines);
+
+// Line 1 becomes "1" or "0" (the only line when there was none); other lines stay.
+void StoreWelcomeSetting(TextLines& lines, bool show);
+
+} // namespace twinsweep

@@ -1,0 +1,20 @@
+#include "ShellAccess.h"
+
+#include "Globals.h"
+#include "LanguageTexts.h"
+#include "Shell.h"
+
+namespace twinsweep {
+
+ShellOpener& CurrentShellOpener() {
+    static ShellOpener opener = ShellOpen;
+    return opener;
+}
+
+void OpenLanguageTarget() {
+    const std::string target = LanguageTarget(LanguageIndex, AppDir);
+    if (!target.empty())
+        CurrentShellOpener()(target);
+}
+
+} // namespace twinsweep

@@ -1,0 +1,307 @@
+#include "Unit1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ErrorBox.h"
+#include "StandIns.h"
+#include "ThreadTimer.h"
+
+namespace twinsweep {
+
+namespace {
+
+template <typename T> T* Named(T* object, const char* name) {
+    object->setObjectName(name);
+    return object;
+}
+
+QLabel* NamedLabel(const char* name, QWidget* parent) { return Named(new QLabel(parent), name); }
+
+QDateTimeEdit* Picker(const char* name, bool date, QWidget* parent) {
+    auto* picker = Named(new QDateTimeEdit(parent), name);
+    picker->setDisplayFormat(date ? QLocale().dateFormat(QLocale::ShortFormat)
+                                  : QLocale().timeFormat(QLocale::LongFormat));
+    picker->setCalendarPopup(date);
+    picker->setEnabled(false);
+    return picker;
+}
+
+} // namespace
+
+TForm1::TForm1(Host& host, std::string programFolder)
+    : host_(host), programFolder_(std::move(programFolder)) {
+    setObjectName("TForm1");
+    setWindowTitle("Twinsweep");
+    resize(1100, 720);
+
+    BuildMenus();
+    auto* central = Named(new QWidget(this), "PN");
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BuildToolbar());
+    PageControl1 = Named(new QTabWidget(central), "PageControl1");
+    TB1 = BuildCriteriaPage();
+    TB2 = BuildResultsPage();
+    PageControl1->addTab(TB1, "Search");
+    PageControl1->addTab(TB2, "Results");
+    layout->addWidget(PageControl1, 1);
+    setCentralWidget(central);
+
+
+    T2 = std::make_unique<TThreadTimer>(host_);
+    T2->SetEnabled(false);
+    T2->SetInterval(300);
+    T2->SetOnTimer([this](TThreadTimer*) { RunGuarded(this, [this] { T2Timer(); }); });
+    T2->Loaded();
+
+    ConnectCommands();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetWindows(TForm2* form2, TForm3* form3, TForm4* form4, TForm5* form5) {
+    form2_ = form2;
+    form3_ = form3;
+    form4_ = form4;
+    form5_ = form5;
+}
+
+void TForm1::BuildMenus() {
+    Arquivo1 = Named(menuBar()->addMenu("&File"), "Arquivo1");
+    MnNova = Named(Arquivo1->addAction("&New search"), "MnNova");
+    Chercherlesdoublons1 = Named(Arquivo1->addAction("&Find duplicates"), "Chercherlesdoublons1");
+    Named(Arquivo1->addSeparator(), "N2");
+    Ouvrirunprojet1 = Named(Arquivo1->addAction("&Open project..."), "Ouvrirunprojet1");
+    Enregistrerleprojet1 = Named(Arquivo1->addAction("&Save project..."), "Enregistrerleprojet1");
+    Named(Arquivo1->addSeparator(), "N4");
+    Fechar1 = Named(Arquivo1->addAction("&Quit"), "Fechar1");
+
+    Modulos1 = Named(menuBar()->addMenu("&Help"), "Modulos1");
+    Planilha2 = Named(Modulos1->addAction("&Welcome"), "Planilha2");
+    Odontograma2 = Named(Modulos1->addAction("&User guide"), "Odontograma2");
+    Pacientes1 = Named(Modulos1->addAction("&About"), "Pacientes1");
+
+    MnNova->setShortcut(QKeySequence::New);
+    Ouvrirunprojet1->setShortcut(QKeySequence::Open);
+    Enregistrerleprojet1->setShortcut(QKeySequence::Save);
+    Fechar1->setShortcut(QKeySequence::Quit);
+    Odontograma2->setShortcut(QKeySequence::HelpContents);
+
+    PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
+    Trocar1 = Named(PopupMenu1->addAction("Swap with reference"), "Trocar1");
+}
+
+QWidget* TForm1::BuildToolbar() {
+    Shader1 = new GradientPanel("Shader1", this);
+    auto* row = new QHBoxLayout(Shader1);
+    row->setContentsMargins(8, 4, 8, 4);
+    QStyle* style = QApplication::style();
+    auto add = [&](CommandButton*& button, const char* name, QStyle::StandardPixmap icon) {
+        button = new CommandButton(name, style->standardIcon(icon), Shader1);
+        row->addWidget(button);
+    };
+    add(BT1, "BT1", QStyle::SP_FileDialogContentsView);
+    add(BT2, "BT2", QStyle::SP_FileDialogDetailedView);
+    add(BT4, "BT4", QStyle::SP_TrashIcon);
+    row->addSpacing(16);
+    add(BT9, "BT9", QStyle::SP_DialogOpenButton);
+    add(BT10, "BT10", QStyle::SP_DialogSaveButton);
+    row->addStretch(1);
+    add(BT5, "BT5", QStyle::SP_DesktopIcon);
+    add(BT7, "BT7", QStyle::SP_DialogHelpButton);
+    add(BT6, "BT6", QStyle::SP_MessageBoxInformation);
+    add(BT8, "BT8", QStyle::SP_DialogCloseButton);
+    for (auto* button : Shader1->findChildren<CommandButton*>())
+        button->setStyleSheet("QToolButton { color: white; }");
+    return Shader1;
+}
+
+QWidget* TForm1::BuildCriteriaPage() {
+    auto* page = Named(new QWidget, "TB1");
+    auto* outer = new QVBoxLayout(page);
+    auto* panel = Named(new QWidget(page), "Panel1");
+    auto* grid = new QGridLayout(panel);
+    outer->addWidget(panel);
+    outer->addStretch(1);
+
+    // Folder and name.
+    grid->addWidget(NamedLabel("Label1", panel), 0, 0);
+    auto* folderRow = new QHBoxLayout;
+    Edit2 = Named(new QLineEdit(panel), "Edit2");
+    B1 = Named(new QToolButton(panel), "B1");
+    B1->setIcon(QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon));
+    folderRow->addWidget(Edit2, 1);
+    folderRow->addWidget(B1);
+    grid->addLayout(folderRow, 0, 1, 1, 3);
+
+    CK2 = Named(new QCheckBox(panel), "CK2");
+    Edit1 = Named(new QLineEdit(panel), "Edit1");
+    Edit1->setMaximumWidth(160);
+    grid->addWidget(CK2, 1, 0);
+    grid->addWidget(Edit1, 1, 1, Qt::AlignLeft);
+    CK1 = Named(new QCheckBox(panel), "CK1");
+    CK1->setChecked(true);
+    grid->addWidget(CK1, 2, 0, 1, 2);
+
+    // Attributes and size.
+    Attributes = Named(new QGroupBox(panel), "Attributes");
+    auto* attributes = new QVBoxLayout(Attributes);
+    for (auto [box, name] : {std::pair{&Archive, "Archive"}, {&Readonly, "Readonly"},
+                             {&Hidden, "Hidden"}, {&System, "System"}}) {
+        *box = Named(new QCheckBox(Attributes), name);
+        (*box)->setChecked(true);
+        attributes->addWidget(*box);
+    }
+    grid->addWidget(Attributes, 3, 0, 2, 1);
+
+    FileSize = Named(new QGroupBox(panel), "FileSize");
+    auto* size = new QGridLayout(FileSize);
+    SizeMin = Named(new QSpinBox(FileSize), "SizeMin");
+    SizeMax = Named(new QSpinBox(FileSize), "SizeMax");
+    for (auto* spin : {SizeMin, SizeMax})
+        spin->setRange(0, 2097151); // kilobytes that still fit a signed 32-bit byte count
+    size->addWidget(NamedLabel("Label8", FileSize), 0, 0);
+    size->addWidget(SizeMin, 0, 1);
+    size->addWidget(NamedLabel("Label9", FileSize), 0, 2);
+    size->addWidget(NamedLabel("Label10", FileSize), 1, 0);
+    size->addWidget(SizeMax, 1, 1);
+    size->addWidget(NamedLabel("Label11", FileSize), 1, 2);
+    grid->addWidget(FileSize, 3, 1, 1, 2);
+
+    // Date bounds.
+    DateRangeChoice = Named(new QGroupBox(panel), "DateRangeChoice");
+    auto* range = new QHBoxLayout(DateRangeChoice);
+    static const char* itemNames[] = {"DateRangeCreated", "DateRangeModified", "DateRangeAccessed"};
+    for (int i = 0; i < 3; ++i) {
+        DateRangeItems[i] = Named(new QRadioButton(DateRangeChoice), itemNames[i]);
+        range->addWidget(DateRangeItems[i]);
+    }
+    DateRangeItems[1]->setChecked(true);
+    grid->addWidget(DateRangeChoice, 4, 1, 1, 2);
+
+    auto* bounds = Named(new QWidget(panel), "Panel3");
+    auto* boundsGrid = new QGridLayout(bounds);
+    boundsGrid->setContentsMargins(0, 0, 0, 0);
+    AD = Named(new QCheckBox(bounds), "AD");
+    AfterDate = Picker("AfterDate", true, bounds);
+    AT = Named(new QCheckBox(bounds), "AT");
+    AfterTime = Picker("AfterTime", false, bounds);
+    BD = Named(new QCheckBox(bounds), "BD");
+    BeforeDate = Picker("BeforeDate", true, bounds);
+    BT = Named(new QCheckBox(bounds), "BT");
+    BeforeTime = Picker("BeforeTime", false, bounds);
+    boundsGrid->addWidget(AD, 0, 0);
+    boundsGrid->addWidget(AfterDate, 0, 1);
+    boundsGrid->addWidget(AT, 0, 2);
+    boundsGrid->addWidget(AfterTime, 0, 3);
+    boundsGrid->addWidget(BD, 1, 0);
+    boundsGrid->addWidget(BeforeDate, 1, 1);
+    boundsGrid->addWidget(BT, 1, 2);
+    boundsGrid->addWidget(BeforeTime, 1, 3);
+    boundsGrid->setColumnStretch(4, 1);
+    grid->addWidget(bounds, 5, 1, 1, 3);
+
+    grid->addWidget(NamedLabel("Label2", panel), 6, 0, 1, 4);
+    grid->setColumnStretch(3, 1);
+    return page;
+}
+
+QWidget* TForm1::BuildResultsPage() {
+    auto* page = Named(new QWidget, "TB2");
+    auto* layout = new QVBoxLayout(page);
+    Splitter2 = Named(new QSplitter(Qt::Horizontal, page), "Splitter2");
+    layout->addWidget(Splitter2);
+
+    auto* tablePane = Named(new QWidget(Splitter2), "Panel4");
+    auto* tableLayout = new QVBoxLayout(tablePane);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    auto* tableHead = new QHBoxLayout;
+    tableHead->addWidget(NamedLabel("Label3", tablePane), 1);
+    Ld1 = new CounterDisplay("Ld1", tablePane);
+    tableHead->addWidget(Ld1);
+    tableLayout->addLayout(tableHead);
+    SG1 = Named(new QTableView(tablePane), "SG1");
+    SG1->verticalHeader()->setDefaultSectionSize(22);
+    SG1->verticalHeader()->hide();
+    tableLayout->addWidget(SG1, 1);
+
+    auto* lists = new QSplitter(Qt::Vertical, Splitter2);
+    auto listPane = [&](const char* pane, const char* label, CounterDisplay*& counter,
+                        const char* counterName, QListView*& list, const char* listName) {
+        auto* widget = Named(new QWidget(lists), pane);
+        auto* column = new QVBoxLayout(widget);
+        column->setContentsMargins(0, 0, 0, 0);
+        auto* head = new QHBoxLayout;
+        head->addWidget(NamedLabel(label, widget), 1);
+        counter = new CounterDisplay(counterName, widget);
+        head->addWidget(counter);
+        column->addLayout(head);
+        list = Named(new QListView(widget), listName);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        column->addWidget(list, 1);
+    };
+    listPane("Panel5", "Label21", Ld3, "Ld3", LBB1, "LBB1");
+    listPane("Panel6", "Label23", Ld4, "Ld4", LBB2, "LBB2");
+    LBB2->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Splitter2->setStretchFactor(0, 3);
+    Splitter2->setStretchFactor(1, 2);
+    return page;
+}
+
+int TForm1::DateRangeIndex() const {
+    for (int i = 0; i < 3; ++i)
+        if (DateRangeItems[i]->isChecked())
+            return i;
+    return -1;
+}
+
+void TForm1::SetDateRangeIndex(int index) {
+    for (auto* item : DateRangeItems)
+        item->setAutoExclusive(false);
+    for (int i = 0; i < 3; ++i)
+        DateRangeItems[i]->setChecked(i == index);
+    for (auto* item : DateRangeItems)
+        item->setAutoExclusive(true);
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        RunGuarded(this, [this] { FormActivate(); });
+    return QMainWindow::event(event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Without a window manager the window may never be activated; its first showing counts.
+    QTimer::singleShot(0, this, [this] { RunGuarded(this, [this] { FormActivate(); }); });
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}
+
+} // namespace twinsweep

@@ -1,0 +1,91 @@
+// The main window's start-up: the first activation arms T2, whose tick runs the sequence once.
+#include <QCheckBox>
+#include <QDateTimeEdit>
+
+#include "ErrorBox.h"
+#include "Errors.h"
+#include "Globals.h"
+#include "PickerValues.h"
+#include "Settings.h"
+#include "SystemFolders.h"
+#include "ThreadTimer.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+namespace twinsweep {
+
+void TForm1::FormCreate() {
+    ActivatedOnce = false;
+    SearchFolder.clear();
+}
+
+void TForm1::FormActivate() {
+    if (ActivatedOnce)
+        return;
+    ActivatedOnce = true;
+    T2->SetEnabled(true);
+}
+
+void TForm1::T2Timer() {
+    T2->SetEnabled(false);
+    if (!ReadSettings())
+        return;
+    LanguageIndex = LanguageFromSettings(LB1);
+    ActivateLanguage();
+    SetDefaultDates();
+    DecideWelcomeWindow();
+}
+
+bool TForm1::ReadSettings() {
+    TempDir = TemporaryFolder();
+    AppDir = programFolder_;
+    const std::string path = AppDir + SettingsFileName;
+    try {
+        LB1 = ReadTextLines(path);
+    } catch (const Exception&) {
+        try {
+            WriteTextLines(path, LB1);
+        } catch (const Exception& e) {
+            ShowErrorBox(this, e.what());
+            return false;
+        }
+    }
+    return true;
+}
+
+void TForm1::ActivateLanguage() {
+    try {
+        StringTable1.SetActiveLanguage(LanguageIndex);
+        form2_->StringTable1.SetActiveLanguage(LanguageIndex);
+        form3_->StringTable1.SetActiveLanguage(LanguageIndex);
+        form4_->StringTable1.SetActiveLanguage(LanguageIndex);
+        form5_->StringTable1.SetActiveLanguage(LanguageIndex);
+    } catch (...) {
+        // A failed activation skips the windows after it, silently.
+    }
+}
+
+void TForm1::SetDefaultDates() {
+    for (QDateTimeEdit* picker : {BeforeDate, AfterDate})
+        picker->setDateTime(ToQDateTime(ReplaceDate(ToDateTime(picker->dateTime()), Now())));
+    for (QDateTimeEdit* picker : {BeforeTime, AfterTime})
+        picker->setDateTime(ToQDateTime(ReplaceTime(ToDateTime(picker->dateTime()), Now())));
+}
+
+void TForm1::DecideWelcomeWindow() {
+    bool show = true;
+    try {
+        show = WelcomeFromSettings(LB1) != WelcomeChoice::Hide;
+        form5_->CheckBox1->setChecked(show);
+    } catch (...) {
+        show = true;
+        form5_->CheckBox1->setChecked(true);
+    }
+    if (show)
+        form5_->ShowWelcome();
+}
+
+} // namespace twinsweep

@@ -1,0 +1,53 @@
+#include "Unit4.h"
+
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ErrorBox.h"
+#include "ShellAccess.h"
+#include "StandIns.h"
+
+namespace twinsweep {
+
+TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+    setObjectName("TForm4");
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(12);
+    layout->setContentsMargins(24, 24, 24, 18);
+
+    Label1 = new QLabel("Twinsweep", this);
+    Label1->setObjectName("Label1");
+    QFont title = Label1->font();
+    title.setPointSizeF(title.pointSizeF() * 1.8);
+    title.setBold(true);
+    Label1->setFont(title);
+    AboutLabel = new QLabel(this);
+    AboutLabel->setObjectName("AboutLabel");
+    AboutLabel->setWordWrap(true);
+    Label2 = new LinkLabel("Label2", this);
+    Label2->onClick = [this] { RunGuarded(this, [this] { Label2Click(); }); };
+    SpeedButton1 = new QToolButton(this);
+    SpeedButton1->setObjectName("SpeedButton1");
+    SpeedButton1->setText("OK");
+    SpeedButton1->setMinimumWidth(90);
+
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(AboutLabel),
+                       static_cast<QWidget*>(Label2)})
+        layout->addWidget(w, 0, Qt::AlignHCenter);
+    layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
+    setFixedWidth(440);
+
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
+}
+
+TForm4::~TForm4() = default;
+
+void TForm4::SpeedButton1Click() { accept(); }
+
+void TForm4::Label2Click() { OpenLanguageTarget(); }
+
+} // namespace twinsweep

@@ -1,0 +1,160 @@
+#include "Unit5.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ErrorBox.h"
+#include "Errors.h"
+#include "Globals.h"
+#include "JpegImage.h"
+#include "Settings.h"
+#include "SystemFolders.h"
+
+namespace twinsweep {
+
+namespace {
+
+QLabel* TextLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::AutoText);
+    return label;
+}
+
+// A screenshot or drawing shipped beside the program; an unreadable file shows nothing.
+QLabel* Picture(const char* name, const std::string& file, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    const QImage image = LoadJpeg(ProgramFolder() + "pictures/" + file);
+    if (!image.isNull())
+        label->setPixmap(QPixmap::fromImage(image));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QLabel* Icon(const char* name, QStyle::StandardPixmap pixmap, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(QApplication::style()->standardIcon(pixmap).pixmap(32, 32));
+    label->setFixedSize(40, 40);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+TForm5::TForm5(QWidget* parent, TextLines& settingsLines)
+    : QWidget(parent, Qt::Window), settingsLines_(settingsLines) {
+    setObjectName("TForm5");
+    resize(760, 680);
+    auto* layout = new QVBoxLayout(this);
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName("ScrollBox1");
+    ScrollBox1->setWidgetResizable(true);
+    ScrollBox1->setWidget(BuildIntroduction());
+    layout->addWidget(ScrollBox1, 1);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    auto* bottom = new QHBoxLayout(Panel1);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    CheckBox1 = new QCheckBox(Panel1);
+    CheckBox1->setObjectName("CheckBox1");
+    CheckBox1->setChecked(true);
+    SpeedButton1 = new QToolButton(Panel1);
+    SpeedButton1->setObjectName("SpeedButton1");
+    SpeedButton1->setText("Close");
+    SpeedButton1->setMinimumWidth(100);
+    bottom->addWidget(CheckBox1, 1);
+    bottom->addWidget(SpeedButton1);
+    layout->addWidget(Panel1);
+
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { RunGuarded(this, [this] { CheckBox1Click(); }); });
+}
+
+TForm5::~TForm5() = default;
+
+QWidget* TForm5::BuildIntroduction() {
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout(page);
+    column->setSpacing(10);
+    column->setContentsMargins(18, 18, 18, 18);
+
+    auto* title = TextLabel("Label1", page);
+    QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    font.setBold(true);
+    title->setFont(font);
+    column->addWidget(title);
+    column->addWidget(TextLabel("Label2", page));
+
+    struct Section {
+        const char* icon;
+        QStyle::StandardPixmap pixmap;
+        const char* text;
+        const char* picture;
+        const char* file;
+    };
+    static const Section sections[] = {
+        {"Image2", QStyle::SP_DirOpenIcon, "Label5", "IM1", "welcome-criteria.jpg"},
+        {"Image3", QStyle::SP_FileDialogContentsView, "Label6", "IM2", "welcome-search.jpg"},
+        {"Image5", QStyle::SP_FileDialogDetailedView, "Label7", "IM3", "welcome-groups.jpg"},
+        {"Image6", QStyle::SP_BrowserReload, "Label8", "IM4", "welcome-swap.jpg"},
+        {"Image7", QStyle::SP_TrashIcon, "Label9", "IM5", "welcome-trash.jpg"},
+        {"Image8", QStyle::SP_DialogSaveButton, "Label10", "IM6", "welcome-project.jpg"},
+    };
+    for (const Section& section : sections) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(Icon(section.icon, section.pixmap, page), 0, Qt::AlignTop);
+        row->addWidget(TextLabel(section.text, page), 1);
+        column->addLayout(row);
+        column->addWidget(Picture(section.picture, section.file, page));
+    }
+
+    column->addWidget(TextLabel("Label14", page));
+    auto* legend = new QHBoxLayout;
+    for (auto [name, pixmap] : {std::pair{"Image9", QStyle::SP_FileDialogContentsView},
+                                {"Image10", QStyle::SP_FileDialogDetailedView},
+                                {"Image12", QStyle::SP_TrashIcon},
+                                {"Image14", QStyle::SP_DialogOpenButton},
+                                {"Image16", QStyle::SP_DialogSaveButton},
+                                {"Image17", QStyle::SP_DialogHelpButton}})
+        legend->addWidget(Icon(name, pixmap, page));
+    legend->addStretch(1);
+    column->addLayout(legend);
+    column->addWidget(TextLabel("Label15", page));
+    column->addWidget(TextLabel("Label16", page));
+    column->addStretch(1);
+    return page;
+}
+
+void TForm5::ShowWelcome() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm5::SpeedButton1Click() { hide(); }
+
+void TForm5::CheckBox1Click() {
+    StoreWelcomeSetting(settingsLines_, CheckBox1->isChecked());
+    if (AppDir.empty())
+        return; // the program folder is not known before start-up
+    try {
+        WriteTextLines(AppDir + SettingsFileName, settingsLines_);
+    } catch (const Exception&) {
+        // The setting then holds until the program ends.
+    }
+}
+
+} // namespace twinsweep

@@ -1,0 +1,25 @@
+#pragma once
+// Per-language texts that the code picks by the language number (LanguageIndex) instead
+// of looking them up in a window's string table. Language 0 (none chosen yet) and any
+// number outside 1..3 have no texts.
+#include <string>
+
+namespace twinsweep {
+
+// The question asked before the selected duplicates go to the trash, and its title.
+struct DeleteConfirmationText {
+    std::string question;
+    std::string title;
+};
+
+DeleteConfirmationText DeleteConfirmation(int languageIndex);
+
+// The user guide page of the language, relative to the program folder
+// ("guide/en.html"); empty when there is none.
+std::string LanguageTargetName(int languageIndex);
+
+// LanguageTarget: the guide page as a full path, `appDir` (ending in "/") followed by the
+// page name; empty when the language has none.
+std::string LanguageTarget(int languageIndex, const std::string& appDir);
+
+} // namespace twinsweep

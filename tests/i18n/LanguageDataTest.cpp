@@ -1,0 +1,117 @@
+// The built-in string tables and the per-language texts.
+#include "Errors.h"
+#include "LanguageTexts.h"
+#include "WindowStringTables.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace twinsweep;
+
+namespace {
+
+const std::vector<std::string> kWindows{"TForm1", "TForm2", "TForm3", "TForm4", "TForm5"};
+
+} // namespace
+
+TEST(WindowStringTablesTest, EveryWindowHasACompleteTableInThreeLanguages) {
+    EXPECT_EQ(WindowStringTableNames(), kWindows);
+    for (const std::string& window : kWindows) {
+        SCOPED_TRACE(window);
+        TStringTable table = LoadWindowStringTable(window);
+        EXPECT_EQ(table.NumOfLanguages(), 3);
+        EXPECT_EQ(table.LangNames(),
+                  (std::vector<std::string>{"English", "Português", "Français"}));
+        EXPECT_EQ(table.ActiveLanguage(), 1);
+
+        bool hasCaption = false;
+        for (const TranslationEntry& entry : table.Captions())
+            hasCaption = hasCaption || entry.element == window;
+        EXPECT_TRUE(hasCaption) << "no caption for the window itself";
+
+        // Every text is translated into every language.
+        for (const KeyedText& keyed : table.Strings())
+            for (int language = 1; language <= 3; ++language)
+                EXPECT_FALSE(keyed.texts.Get(language).empty())
+                    << keyed.key << " in language " << language;
+        for (auto list :
+             {TranslationList::Captions, TranslationList::Hints, TranslationList::DisplayLabels,
+              TranslationList::Fonts, TranslationList::MultiLines, TranslationList::OtherStrings,
+              TranslationList::Collections})
+            for (const TranslationEntry& entry : table.List(list))
+                for (int language = 1; language <= 3; ++language)
+                    EXPECT_FALSE(entry.values.Get(language).empty())
+                        << entry.element << " " << entry.property << " in language " << language;
+    }
+}
+
+TEST(WindowStringTablesTest, KeysTheCodeAsksForExist) {
+    const std::map<std::string, std::vector<std::string>> required{
+        {"TForm1", {"IDS_0", "IDS_1", "IDS_2", "IDS_3", "IDS_11", "IDS_12", "IDS_13", "IDS_15"}},
+        {"TForm3", {"IDS_0"}},
+    };
+    for (const auto& [window, keys] : required) {
+        TStringTable table = LoadWindowStringTable(window);
+        for (const std::string& key : keys) {
+            const KeyedText* entry = table.FindKey(key);
+            ASSERT_NE(entry, nullptr) << window << " " << key;
+            for (int language = 1; language <= 3; ++language)
+                EXPECT_FALSE(entry->texts.Get(language).empty())
+                    << window << " " << key << " " << language;
+        }
+    }
+    // The two texts that a number is joined to keep a blank on that side.
+    TStringTable main = LoadWindowStringTable("TForm1");
+    TStringTable scan = LoadWindowStringTable("TForm3");
+    for (int language = 1; language <= 3; ++language) {
+        EXPECT_EQ(main.FindKey("IDS_15")->texts.Get(language).front(), ' ');
+        EXPECT_EQ(scan.FindKey("IDS_0")->texts.Get(language).back(), ' ');
+    }
+}
+
+TEST(WindowStringTablesTest, MessagesBuiltWithNumbersFollowTheLanguage) {
+    TStringTable main = LoadWindowStringTable("TForm1");
+    main.SetActiveLanguage(3);
+    EXPECT_EQ("5" + main.GetKeyText("IDS_15"), "5 doublons trouvés.");
+
+    TStringTable scan = LoadWindowStringTable("TForm3");
+    EXPECT_EQ(scan.GetKeyText("IDS_0") + "120", "Files left to compare: 120");
+    scan.SetActiveLanguage(2);
+    EXPECT_EQ(scan.GetKeyText("ids_0") + "120", "Arquivos restantes a comparar: 120");
+    // The two tables' IDS_0 are different entries.
+    EXPECT_NE(main.GetKeyText("IDS_0"), scan.GetKeyText("IDS_0"));
+}
+
+TEST(WindowStringTablesTest, UnknownWindowIsAnError) {
+    EXPECT_THROW(LoadWindowStringTable("TForm6"), Exception);
+    EXPECT_THROW(LoadWindowStringTable("tform1"), Exception);
+}
+
+TEST(LanguageTextsTest, EachLanguageHasItsOwnConfirmationAndGuide) {
+    std::vector<std::string> questions, titles, targets;
+    for (int language = 1; language <= 3; ++language) {
+        DeleteConfirmationText text = DeleteConfirmation(language);
+        EXPECT_FALSE(text.question.empty());
+        EXPECT_FALSE(text.title.empty());
+        questions.push_back(text.question);
+        titles.push_back(text.title);
+        targets.push_back(LanguageTargetName(language));
+    }
+    EXPECT_EQ(targets,
+              (std::vector<std::string>{"guide/en.html", "guide/pt.html", "guide/fr.html"}));
+    for (int i = 0; i < 3; ++i)
+        for (int j = i + 1; j < 3; ++j) {
+            EXPECT_NE(questions[i], questions[j]);
+            EXPECT_NE(titles[i], titles[j]);
+        }
+    EXPECT_EQ(LanguageTarget(3, "/opt/twinsweep/"), "/opt/twinsweep/guide/fr.html");
+}
+
+TEST(LanguageTextsTest, NoLanguageHasNoTexts) {
+    for (int language : {0, 4, -1}) {
+        EXPECT_TRUE(DeleteConfirmation(language).question.empty());
+        EXPECT_TRUE(DeleteConfirmation(language).title.empty());
+        EXPECT_EQ(LanguageTargetName(language), "");
+        EXPECT_EQ(LanguageTarget(language, "/opt/twinsweep/"), "");
+    }
+}
