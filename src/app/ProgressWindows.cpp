@@ -54,6 +54,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Label1);
     layout->addWidget(W1);
     layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
+    StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
 TForm2::~TForm2() = default;
@@ -74,6 +75,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     layout->addWidget(W1);
     layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
     outer->addWidget(Panel1);
+    StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
 TForm3::~TForm3() = default;

@@ -78,6 +78,7 @@ TForm1::TForm1(Host& host, std::string programFolder)
 
     ConnectCommands();
     FormCreate();
+    StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
 TForm1::~TForm1() = default;
@@ -90,6 +91,7 @@ void TForm1::SetWindows(TForm2* form2, TForm3* form3, TForm4* form4, TForm5* for
 }
 
 void TForm1::BuildMenus() {
+    menuBar()->setObjectName("MainMenu1");
     Arquivo1 = Named(menuBar()->addMenu("&File"), "Arquivo1");
     MnNova = Named(Arquivo1->addAction("&New search"), "MnNova");
     Chercherlesdoublons1 = Named(Arquivo1->addAction("&Find duplicates"), "Chercherlesdoublons1");

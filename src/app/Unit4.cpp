@@ -42,6 +42,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
 
     connect(SpeedButton1, &QToolButton::clicked, this,
             [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
+    StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
 TForm4::~TForm4() = default;

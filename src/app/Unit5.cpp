@@ -68,7 +68,8 @@ TForm5::TForm5(QWidget* parent, TextLines& settingsLines)
     bottom->setContentsMargins(0, 0, 0, 0);
     CheckBox1 = new QCheckBox(Panel1);
     CheckBox1->setObjectName("CheckBox1");
-    CheckBox1->setChecked(true);
+    // Unchecked until start-up sets it, so that a "0" in "conf.dat" is never rewritten.
+    CheckBox1->setChecked(false);
     SpeedButton1 = new QToolButton(Panel1);
     SpeedButton1->setObjectName("SpeedButton1");
     SpeedButton1->setText("Close");
@@ -80,6 +81,7 @@ TForm5::TForm5(QWidget* parent, TextLines& settingsLines)
     connect(SpeedButton1, &QToolButton::clicked, this,
             [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { RunGuarded(this, [this] { CheckBox1Click(); }); });
+    StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
 TForm5::~TForm5() = default;

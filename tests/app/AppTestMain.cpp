@@ -1,0 +1,19 @@
+#include <QApplication>
+#include <QTest>
+
+#include "ErrorBoxTest.h"
+#include "StartupTest.h"
+#include "WindowCommandsTest.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("Twinsweep");
+    int failures = 0;
+    ErrorBoxTest errorBox;
+    failures += QTest::qExec(&errorBox, argc, argv);
+    StartupTest startup;
+    failures += QTest::qExec(&startup, argc, argv);
+    WindowCommandsTest commands;
+    failures += QTest::qExec(&commands, argc, argv);
+    return failures == 0 ? 0 : 1;
+}

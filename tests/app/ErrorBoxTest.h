@@ -1,0 +1,9 @@
+#pragma once
+#include <QObject>
+
+class ErrorBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void appendsAFullStopOnlyAfterCharactersSortingAfterIt();
+    void guardedHandlersShowTheirErrorAndTheProgramGoesOn();
+};

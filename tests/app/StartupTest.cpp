@@ -1,0 +1,195 @@
+#include "StartupTest.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "DateTime.h"
+#include "PickerValues.h"
+#include "Shell.h"
+#include "ShellAccess.h"
+#include "StandIns.h"
+#include "TestWindows.h"
+#include "ThreadTimer.h"
+
+using namespace twinsweep;
+
+void StartupTest::missingSettingsFileIsCreatedAndTheDefaultsHold() {
+    TestWindows app;
+    app.form1.T2Timer();
+    QCOMPARE(LanguageIndex, 1);
+    QCOMPARE(AppDir, app.folder.path());
+    QVERIFY(app.form5->isVisible());
+    QVERIFY(app.form5->CheckBox1->isChecked());
+    // Created empty (or holding "1"): both read the same at the next start.
+    const std::string content = app.settings();
+    QVERIFY(content.empty() || content == "1\r\n");
+    QVERIFY(!app.form1.TempDir.empty() && app.form1.TempDir.back() == '/');
+}
+
+void StartupTest::settingsChooseLanguageAndWelcomeWindow_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("welcome");
+    QTest::newRow("only 1") << QByteArray("1") << 1 << true;
+    QTest::newRow("0 then 3") << QByteArray("0\r\n3") << 3 << false;
+    QTest::newRow("1 then 2") << QByteArray("1\r\n2\r\n") << 2 << true;
+    QTest::newRow("4") << QByteArray("1\r\n4\r\n") << 1 << true;
+    QTest::newRow("0") << QByteArray("1\r\n0\r\n") << 1 << true;
+    QTest::newRow("-2") << QByteArray("1\r\n-2\r\n") << 1 << true;
+    QTest::newRow("word") << QByteArray("1\r\ntwo\r\n") << 1 << true;
+    QTest::newRow("blank before 2") << QByteArray("1\r\n 2\r\n") << 2 << true;
+    QTest::newRow("blank after 2") << QByteArray("1\r\n2 \r\n") << 1 << true;
+    QTest::newRow("hexadecimal 3") << QByteArray("1\r\n$3\r\n") << 3 << true;
+    QTest::newRow("too large") << QByteArray("1\r\n4294967299\r\n") << 1 << true;
+    QTest::newRow("1 then blank") << QByteArray("1 \r\n2\r\n") << 2 << false;
+    QTest::newRow("a word") << QByteArray("yes\r\n2\r\n") << 2 << false;
+    QTest::newRow("empty line 1") << QByteArray("\r\n3\r\n") << 3 << false;
+    QTest::newRow("LF only") << QByteArray("0\n2\n") << 2 << false;
+    QTest::newRow("CR only") << QByteArray("0\r3\r") << 3 << false;
+    QTest::newRow("NUL ends the text") << QByteArray("0\r\n", 3) + QByteArray(1, '\0') + "3\r\n" << 1 << false;
+}
+
+void StartupTest::settingsChooseLanguageAndWelcomeWindow() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, language);
+    QFETCH(bool, welcome);
+    TestWindows app;
+    app.writeSettings(file.toStdString());
+    app.form1.T2Timer();
+    QCOMPARE(LanguageIndex, language);
+    QCOMPARE(app.form5->isVisible(), welcome);
+    QCOMPARE(app.form5->CheckBox1->isChecked(), welcome);
+}
+
+void StartupTest::readingAloneNeverRewritesTheFile() {
+    TestWindows app;
+    app.writeSettings("0\n3"); // a rewrite would end every line in CR LF
+    app.form1.T2Timer();
+    QCOMPARE(app.settings(), std::string("0\n3"));
+    app.form5->CheckBox1->setChecked(true);
+    QCOMPARE(app.settings(), std::string("1\r\n3\r\n"));
+}
+
+void StartupTest::uncheckingTheBoxRewritesLineOneAndKeepsTheRest_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("two lines") << QByteArray("1\r\n2\r\n") << QByteArray("0\r\n2\r\n");
+    QTest::newRow("empty file") << QByteArray("") << QByteArray("0\r\n");
+    QTest::newRow("five lines") << QByteArray("1\n2\nthree\n\nfive") << QByteArray("0\r\n2\r\nthree\r\n\r\nfive\r\n");
+}
+
+void StartupTest::uncheckingTheBoxRewritesLineOneAndKeepsTheRest() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    TestWindows app;
+    app.writeSettings(before.toStdString());
+    app.form1.T2Timer();
+    QVERIFY(app.form5->CheckBox1->isChecked());
+    app.form5->CheckBox1->click();
+    QCOMPARE(QByteArray::fromStdString(app.settings()), after);
+    // Closing and reopening the window keeps the box as it was.
+    app.form5->SpeedButton1->click();
+    QVERIFY(!app.form5->isVisible());
+    app.form1.BT5Click();
+    QVERIFY(app.form5->isVisible());
+    QVERIFY(!app.form5->CheckBox1->isChecked());
+}
+
+void StartupTest::failingWriteOfTheBoxIsSilent() {
+    TestWindows app;
+    app.writeSettings("1\r\n");
+    app.form1.T2Timer();
+    AppDir = app.folder.path("no-such-folder/");
+    const QStringList shown = AnswerMessageBoxes([&] { app.form5->CheckBox1->click(); });
+    QVERIFY(shown.isEmpty());
+    QCOMPARE(app.form1.LB1, TextLines{"0"}); // the setting holds until the program ends
+    QCOMPARE(app.settings(), std::string("1\r\n"));
+}
+
+void StartupTest::unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable() {
+    TestFolder scratch;
+    // A folder path below a plain file can be neither read nor written, even by root.
+    const std::string programFolder = scratch.write("file", "") + "/";
+    TestWindows app(programFolder);
+    const QString builtInTitle = app.form1.windowTitle();
+    const QStringList shown = AnswerMessageBoxes([&] { app.form1.T2Timer(); });
+    QCOMPARE(shown, QStringList{QString::fromStdString("Cannot create file \"" + programFolder +
+                                                      "conf.dat\". Not a directory.")});
+    QCOMPARE(LanguageIndex, 0);
+    QVERIFY(!app.form5->isVisible());
+    QCOMPARE(app.form1.windowTitle(), builtInTitle);
+    QVERIFY(app.form1.BT1->isEnabled());
+    // Without a language there is no guide page to open.
+    std::string opened = "nothing";
+    CurrentShellOpener() = [&](const std::string& target) { opened = target; };
+    app.form1.BT7Click();
+    QCOMPARE(opened, std::string("nothing"));
+    CurrentShellOpener() = ShellOpen;
+}
+
+void StartupTest::onlyTheFirstActivationArmsTheTimer() {
+    TestWindows app;
+    QVERIFY(!app.form1.T2->Enabled());
+    app.form1.FormActivate();
+    QVERIFY(app.form1.ActivatedOnce);
+    QVERIFY(app.form1.T2->Enabled());
+    app.form1.T2Timer();
+    QVERIFY(!app.form1.T2->Enabled());
+    app.form1.FormActivate();
+    QVERIFY(!app.form1.T2->Enabled());
+}
+
+void StartupTest::timerRunsTheSequenceOnceAfterTheWindowAppears() {
+    TestWindows app;
+    app.writeSettings("1\r\n3\r\n");
+    app.form1.show();
+    QTRY_VERIFY_WITH_TIMEOUT(app.form5->isVisible(), 10000);
+    QCOMPARE(LanguageIndex, 3);
+    // Later activations and ticks do nothing more.
+    app.form5->hide();
+    app.form1.FormActivate();
+    QTest::qWait(app.form1.T2->Interval() * 3);
+    QVERIFY(!app.form5->isVisible());
+    app.form1.hide();
+}
+
+void StartupTest::everyWindowTakesTheLanguage() {
+    for (int language = 1; language <= 3; ++language) {
+        TestWindows app;
+        app.writeSettings("0\r\n" + std::to_string(language) + "\r\n");
+        app.form1.T2Timer();
+        const std::vector<std::pair<QWidget*, TStringTable*>> windows{
+            {&app.form1, &app.form1.StringTable1}, {app.form2, &app.form2->StringTable1},
+            {app.form3, &app.form3->StringTable1}, {app.form4, &app.form4->StringTable1},
+            {app.form5, &app.form5->StringTable1}};
+        for (auto [window, table] : windows) {
+            QCOMPARE(table->ActiveLanguage(), language);
+            for (const TranslationEntry& entry : table->Captions())
+                if (entry.element == window->objectName().toStdString())
+                    QCOMPARE(window->windowTitle().toStdString(), entry.values.Get(language));
+        }
+    }
+}
+
+void StartupTest::pickersGetTodayAndKeepTheirOtherPart() {
+    TestWindows app;
+    const TDateTime earlier = EncodeDate(2001, 2, 3) + EncodeTime(4, 5, 6, 0);
+    for (QDateTimeEdit* picker : {app.form1.BeforeDate, app.form1.AfterDate, app.form1.BeforeTime,
+                                  app.form1.AfterTime})
+        picker->setDateTime(ToQDateTime(earlier));
+    app.form1.T2Timer();
+    const TDateTime now = Now();
+    for (QDateTimeEdit* picker : {app.form1.BeforeDate, app.form1.AfterDate}) {
+        const TDateTime value = ToDateTime(picker->dateTime());
+        QCOMPARE(DateTimeInt(value), DateTimeInt(now));
+        QCOMPARE(DecodeTime(value), (TimeParts{4, 5, 6, 0}));
+    }
+    for (QDateTimeEdit* picker : {app.form1.BeforeTime, app.form1.AfterTime}) {
+        const TDateTime value = ToDateTime(picker->dateTime());
+        QCOMPARE(DecodeDate(value), (DateParts{2001, 2, 3}));
+        QVERIFY(std::abs(DateTimeFrac(value) - DateTimeFrac(now)) < 60.0 / 86400);
+    }
+    QVERIFY(!app.form1.BD->isChecked() && !app.form1.AD->isChecked());
+}

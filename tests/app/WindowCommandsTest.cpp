@@ -1,0 +1,103 @@
+#include "WindowCommandsTest.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "ShellAccess.h"
+#include "Shell.h"
+#include "StandIns.h"
+#include "TestWindows.h"
+
+using namespace twinsweep;
+
+void WindowCommandsTest::guideButtonAndAboutLinkOpenTheSamePagePerLanguage() {
+    TestWindows app;
+    std::vector<std::string> opened;
+    CurrentShellOpener() = [&](const std::string& target) { opened.push_back(target); };
+    AppDir = "/opt/twinsweep/";
+    for (int language = 1; language <= 3; ++language) {
+        LanguageIndex = language;
+        opened.clear();
+        app.form1.BT7->click();
+        app.form1.Odontograma2->trigger();
+        QTest::mouseClick(app.form4->Label2, Qt::LeftButton);
+        QCOMPARE(opened.size(), size_t(3));
+        QCOMPARE(opened[1], opened[0]);
+        QCOMPARE(opened[2], opened[0]);
+        QVERIFY(opened[0].rfind("/opt/twinsweep/", 0) == 0);
+    }
+    LanguageIndex = 2;
+    opened.clear();
+    app.form1.BT7Click();
+    const std::string second = opened.at(0);
+    LanguageIndex = 3;
+    app.form1.BT7Click();
+    QVERIFY(opened.at(1) != second);
+    CurrentShellOpener() = ShellOpen;
+}
+
+void WindowCommandsTest::welcomeCommandBringsTheOpenWindowToTheFront() {
+    TestWindows app;
+    app.form1.show();
+    app.form1.BT5->click();
+    QVERIFY(app.form5->isVisible());
+    app.form1.raise();
+    app.form1.Planilha2->trigger();
+    QVERIFY(app.form5->isVisible());
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        shown += window->isVisible() && window->objectName() == "TForm5";
+    QCOMPARE(shown, 1);
+    app.form5->close(); // the frame's close button hides it, like SpeedButton1
+    QVERIFY(!app.form5->isVisible());
+    app.form1.hide();
+}
+
+void WindowCommandsTest::aboutWindowIsModalAndClosesWithItsButton() {
+    TestWindows app;
+    bool wasModal = false;
+    QTimer::singleShot(50, [&] {
+        wasModal = QApplication::activeModalWidget() == app.form4;
+        app.form4->SpeedButton1->click();
+    });
+    app.form1.Pacientes1->trigger();
+    QVERIFY(wasModal);
+    QVERIFY(!app.form4->isVisible());
+}
+
+void WindowCommandsTest::pickersFollowTheirCheckBoxes() {
+    TestWindows app;
+    const std::pair<QCheckBox*, QDateTimeEdit*> pairs[] = {{app.form1.BD, app.form1.BeforeDate},
+                                                          {app.form1.BT, app.form1.BeforeTime},
+                                                          {app.form1.AD, app.form1.AfterDate},
+                                                          {app.form1.AT, app.form1.AfterTime}};
+    for (auto [box, picker] : pairs) {
+        QVERIFY(!picker->isEnabled());
+        box->click();
+        QVERIFY(picker->isEnabled());
+        box->click();
+        QVERIFY(!picker->isEnabled());
+    }
+}
+
+void WindowCommandsTest::everyElementIsThereByName() {
+    TestWindows app;
+    const char* names[] = {
+        "MainMenu1", "Arquivo1", "Modulos1", "MnNova", "Chercherlesdoublons1", "Ouvrirunprojet1",
+        "Enregistrerleprojet1", "Fechar1", "Planilha2", "Pacientes1", "Odontograma2", "N2", "N4",
+        "PopupMenu1", "Trocar1", "BT1", "BT2", "BT4", "BT5", "BT6", "BT7", "BT8", "BT9", "BT10",
+        "B1", "PageControl1", "TB1", "TB2", "Edit2", "CK2", "Edit1", "CK1", "Attributes", "Archive",
+        "Readonly", "Hidden", "System", "FileSize", "SizeMin", "SizeMax", "Label8", "Label9",
+        "Label10", "Label11", "DateRangeChoice", "BD", "BeforeDate", "BT", "BeforeTime", "AD",
+        "AfterDate", "AT", "AfterTime", "SG1", "LBB1", "LBB2", "Splitter2", "Ld1", "Ld3", "Ld4",
+        "Shader1", "PN", "Panel1", "Panel3", "Panel4", "Panel5", "Panel6", "Label1", "Label2",
+        "Label3", "Label21", "Label23"};
+    for (const char* name : names)
+        QVERIFY2(app.form1.findChild<QObject*>(name) != nullptr, name);
+    QVERIFY(app.form1.findChild<QObject*>("BT3") == nullptr);
+    QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <QObject>
+
+class WindowCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void guideButtonAndAboutLinkOpenTheSamePagePerLanguage();
+    void welcomeCommandBringsTheOpenWindowToTheFront();
+    void aboutWindowIsModalAndClosesWithItsButton();
+    void pickersFollowTheirCheckBoxes();
+    void everyElementIsThereByName();
+};
