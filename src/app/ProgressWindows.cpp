@@ -4,6 +4,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ErrorBox.h"
+#include "FileSearch.h"
+#include "Globals.h"
 #include "StandIns.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -44,13 +47,15 @@ void SetUpDialog(QDialog* dialog, const char* name) {
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+TForm2::TForm2(QWidget* parent, TFileSearch& search) : QDialog(parent), search_(search) {
     SetUpDialog(this, "TForm2");
     auto* layout = new QVBoxLayout(this);
     Label1 = NamedLabel("Label1", this);
     W1 = new WaitingBand("W1", this);
     SpeedButton1 = CancelButton(this);
     T1 = CloseTimer(this);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
+    connect(T1, &QTimer::timeout, this, [this] { RunGuarded(this, [this] { T1Timer(); }); });
     layout->addWidget(Label1);
     layout->addWidget(W1);
     layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
@@ -58,6 +63,33 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
 }
 
 TForm2::~TForm2() = default;
+
+void TForm2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    RunGuarded(this, [this] { FormShow(); });
+}
+
+void TForm2::FormShow() { search_.Execute(); }
+
+void TForm2::SpeedButton1Click() {
+    CancelRequested = true;
+    T1->start();
+}
+
+void TForm2::T1Timer() {
+    T1->stop();
+    close();
+}
+
+void TForm2::FormClose() {
+    CancelRequested = true;
+    search_.Abort();
+}
+
+void TForm2::done(int result) {
+    RunGuarded(this, [this] { FormClose(); });
+    QDialog::done(result);
+}
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     SetUpDialog(this, "TForm3");

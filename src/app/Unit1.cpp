@@ -24,6 +24,9 @@
 #include <QVBoxLayout>
 
 #include "ErrorBox.h"
+#include "FileTableModel.h"
+#include "LocaleFormats.h"
+#include "TextListModel.h"
 #include "StandIns.h"
 #include "ThreadTimer.h"
 
@@ -38,10 +41,20 @@ template <typename T> T* Named(T* object, const char* name) {
 
 QLabel* NamedLabel(const char* name, QWidget* parent) { return Named(new QLabel(parent), name); }
 
+QLabel* Heading(const char* name, QWidget* parent) {
+    QLabel* label = NamedLabel(name, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
 QDateTimeEdit* Picker(const char* name, bool date, QWidget* parent) {
     auto* picker = Named(new QDateTimeEdit(parent), name);
-    picker->setDisplayFormat(date ? QLocale().dateFormat(QLocale::ShortFormat)
-                                  : QLocale().timeFormat(QLocale::LongFormat));
+    // The time zone that long time formats carry means nothing for these bounds.
+    QString format = date ? QLocale().dateFormat(QLocale::ShortFormat)
+                          : QLocale().timeFormat(QLocale::LongFormat).remove('t').trimmed();
+    picker->setDisplayFormat(format);
     picker->setCalendarPopup(date);
     picker->setEnabled(false);
     return picker;
@@ -75,6 +88,20 @@ TForm1::TForm1(Host& host, std::string programFolder)
     T2->SetInterval(300);
     T2->SetOnTimer([this](TThreadTimer*) { RunGuarded(this, [this] { T2Timer(); }); });
     T2->Loaded();
+
+    formats_ = FormatSettingsFor(QLocale::system());
+    FF1 = std::make_unique<TFileSearch>(host_);
+    FF1->SetThreaded(true);
+    FF1->OnFound = [this](TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
+        FF1Found(sender, folder, entry);
+    };
+    FF1->OnComplete = [this](TFileSearch& sender) { RunGuarded(this, [&] { FF1Complete(sender); }); };
+    tableModel_ = new FileTableModel(Table, this);
+    SG1->setModel(tableModel_);
+    referencesModel_ = new TextListModel(Lists.LBB1, this);
+    LBB1->setModel(referencesModel_);
+    duplicatesModel_ = new TextListModel(Lists.LBB2, this);
+    LBB2->setModel(duplicatesModel_);
 
     ConnectCommands();
     FormCreate();
@@ -132,7 +159,7 @@ QWidget* TForm1::BuildToolbar() {
     add(BT9, "BT9", QStyle::SP_DialogOpenButton);
     add(BT10, "BT10", QStyle::SP_DialogSaveButton);
     row->addStretch(1);
-    add(BT5, "BT5", QStyle::SP_DesktopIcon);
+    add(BT5, "BT5", QStyle::SP_DirHomeIcon);
     add(BT7, "BT7", QStyle::SP_DialogHelpButton);
     add(BT6, "BT6", QStyle::SP_MessageBoxInformation);
     add(BT8, "BT8", QStyle::SP_DialogCloseButton);
@@ -226,7 +253,9 @@ QWidget* TForm1::BuildCriteriaPage() {
     boundsGrid->setColumnStretch(4, 1);
     grid->addWidget(bounds, 5, 1, 1, 3);
 
-    grid->addWidget(NamedLabel("Label2", panel), 6, 0, 1, 4);
+    auto* tip = NamedLabel("Label2", panel);
+    tip->setWordWrap(true);
+    grid->addWidget(tip, 6, 0, 1, 4);
     grid->setColumnStretch(3, 1);
     return page;
 }
@@ -241,13 +270,17 @@ QWidget* TForm1::BuildResultsPage() {
     auto* tableLayout = new QVBoxLayout(tablePane);
     tableLayout->setContentsMargins(0, 0, 0, 0);
     auto* tableHead = new QHBoxLayout;
-    tableHead->addWidget(NamedLabel("Label3", tablePane), 1);
+    tableHead->addWidget(Heading("Label3", tablePane), 1);
     Ld1 = new CounterDisplay("Ld1", tablePane);
     tableHead->addWidget(Ld1);
     tableLayout->addLayout(tableHead);
     SG1 = Named(new QTableView(tablePane), "SG1");
+    SG1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SG1->verticalHeader()->setDefaultSectionSize(22);
     SG1->verticalHeader()->hide();
+    SG1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    SG1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SG1->setWordWrap(false);
     tableLayout->addWidget(SG1, 1);
 
     auto* lists = new QSplitter(Qt::Vertical, Splitter2);
@@ -257,12 +290,14 @@ QWidget* TForm1::BuildResultsPage() {
         auto* column = new QVBoxLayout(widget);
         column->setContentsMargins(0, 0, 0, 0);
         auto* head = new QHBoxLayout;
-        head->addWidget(NamedLabel(label, widget), 1);
+        head->addWidget(Heading(label, widget), 1);
         counter = new CounterDisplay(counterName, widget);
         head->addWidget(counter);
         column->addLayout(head);
         list = Named(new QListView(widget), listName);
         list->setContextMenuPolicy(Qt::CustomContextMenu);
+        list->setUniformItemSizes(true);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         column->addWidget(list, 1);
     };
     listPane("Panel5", "Label21", Ld3, "Ld3", LBB1, "LBB1");

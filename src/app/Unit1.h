@@ -6,6 +6,10 @@
 
 #include "WidgetTranslator.h"
 #include "WindowStringTables.h"
+#include "FileSearch.h"
+#include "DateTimeText.h"
+#include "FileTable.h"
+#include "ResultLists.h"
 #include "TextLines.h"
 
 class QAbstractButton;
@@ -28,12 +32,14 @@ namespace twinsweep {
 
 class CommandButton;
 class CounterDisplay;
+class FileTableModel;
 class GradientPanel;
 class Host;
 class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
+class TextListModel;
 class TThreadTimer;
 
 class TForm1 : public QMainWindow {
@@ -50,6 +56,8 @@ public:
     void FormActivate();
     void T2Timer();
     void BT1Click();
+    void FF1Found(TFileSearch& Sender, const std::string& Folder, TSearchRec& FileInfo);
+    void FF1Complete(TFileSearch& Sender);
     void MnNovaClick();
     void B1Click();
     void BDClick();
@@ -83,13 +91,14 @@ public:
     std::string SearchFolder;
     std::string TempDir;
     TextLines LB1; // the lines of "conf.dat"
-    TextLines LL1; // group number of each LBB2 entry
-    TextLines LL2;
     TextLines LB0;
     TextLines LB00;
 
     TStringTable StringTable1 = LoadWindowStringTable("TForm1");
     std::unique_ptr<TThreadTimer> T2;
+    std::unique_ptr<TFileSearch> FF1;
+    FileTable Table;  // shown in SG1
+    ResultLists Lists; // shown in LBB1 and LBB2
 
     // Elements, named as the string table and the other windows know them.
     QMenu* Arquivo1 = nullptr;
@@ -170,6 +179,9 @@ private:
     // Connects a handler so that it runs through the error box wrapper.
     void Route(QAction* action, void (TForm1::*handler)());
     void Route(QAbstractButton* button, void (TForm1::*handler)());
+    void ResetTableAndLists();
+    void SetSearchCriteria();
+    void FitTableColumns();
     bool ReadSettings(); // start-up steps 2 to 4; false when "conf.dat" can be neither read nor made
     void ActivateLanguage();
     void SetDefaultDates();
@@ -177,6 +189,10 @@ private:
 
     Host& host_;
     std::string programFolder_;
+    TFormatSettings formats_;
+    FileTableModel* tableModel_ = nullptr;
+    TextListModel* referencesModel_ = nullptr;
+    TextListModel* duplicatesModel_ = nullptr;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;

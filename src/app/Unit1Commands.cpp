@@ -88,8 +88,6 @@ void TForm1::ConnectCommands() {
 }
 
 // Search and results: wired by the search, scan and project commands.
-void TForm1::BT1Click() {}
-void TForm1::B1Click() {}
 void TForm1::BT2Click() {}
 void TForm1::LBB1Click() {}
 void TForm1::LBB2Click() {}

@@ -27,6 +27,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     AboutLabel = new QLabel(this);
     AboutLabel->setObjectName("AboutLabel");
     AboutLabel->setWordWrap(true);
+    AboutLabel->setFixedWidth(392); // the window's width less its margins
     Label2 = new LinkLabel("Label2", this);
     Label2->onClick = [this] { RunGuarded(this, [this] { Label2Click(); }); };
     SpeedButton1 = new QToolButton(this);

@@ -116,10 +116,12 @@ QWidget* TForm5::BuildIntroduction() {
         {"Image8", QStyle::SP_DialogSaveButton, "Label10", "IM6", "welcome-project.jpg"},
     };
     for (const Section& section : sections) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(Icon(section.icon, section.pixmap, page), 0, Qt::AlignTop);
-        row->addWidget(TextLabel(section.text, page), 1);
-        column->addLayout(row);
+        auto* heading = new QWidget(page);
+        auto* row = new QHBoxLayout(heading);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->addWidget(Icon(section.icon, section.pixmap, heading), 0, Qt::AlignTop);
+        row->addWidget(TextLabel(section.text, heading), 1);
+        column->addWidget(heading);
         column->addWidget(Picture(section.picture, section.file, page));
     }
 

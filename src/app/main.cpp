@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     TForm1 form1(host, ProgramFolder());
     SetApplicationExceptionHandler(
         [&form1](const std::exception& error) { ShowErrorBox(&form1, error.what()); });
-    auto* form2 = new TForm2(&form1);
+    auto* form2 = new TForm2(&form1, *form1.FF1);
     auto* form3 = new TForm3(&form1);
     auto* form4 = new TForm4(&form1);
     auto* form5 = new TForm5(&form1, form1.LB1);

@@ -24,7 +24,7 @@ struct TestWindows {
         : form1(host, programFolder.empty() ? folder.path() : programFolder) {
         AppDir.clear();
         LanguageIndex = 0;
-        form2 = new TForm2(&form1);
+        form2 = new TForm2(&form1, *form1.FF1);
         form3 = new TForm3(&form1);
         form4 = new TForm4(&form1);
         form5 = new TForm5(&form1, form1.LB1);

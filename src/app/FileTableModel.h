@@ -1,0 +1,34 @@
+#pragma once
+// Shows the file table in SG1: row 0 of the table is the fixed header, the other rows are
+// the view's rows. Cells are produced on demand, never stored as items.
+#include <QAbstractTableModel>
+
+#include "FileTable.h"
+
+namespace twinsweep {
+
+class FileTableModel : public QAbstractTableModel {
+public:
+    explicit FileTableModel(FileTable& table, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The table changed as a whole (reset, sort, load).
+    void TableReset();
+    // Rows were added at the bottom, or row 1 of an empty table was filled.
+    void RowsAppended();
+    // The last row was removed or blanked.
+    void LastRowRemoved();
+
+    // The path of a row's file as bytes, for acting on it.
+    static constexpr int PathRole = Qt::UserRole + 1;
+
+private:
+    FileTable& table_;
+    int shownRows_;
+};
+
+} // namespace twinsweep

@@ -1,0 +1,84 @@
+#include "DirectoryListing.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace twinsweep {
+namespace {
+
+timespec ToTimespec(const statx_timestamp& t) {
+    return {time_t(t.tv_sec), long(t.tv_nsec)};
+}
+
+bool StatAt(int folder, const char* name, FileStatus& status) {
+    struct statx st {};
+    if (::statx(folder, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
+                STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME | STATX_MTIME | STATX_CTIME |
+                    STATX_BTIME,
+                &st) != 0)
+        return false;
+    const mode_t mode = st.stx_mode;
+    if (S_ISREG(mode))
+        status.kind = FileKind::Regular;
+    else if (S_ISDIR(mode))
+        status.kind = FileKind::Directory;
+    else if (S_ISLNK(mode))
+        status.kind = FileKind::SymbolicLink;
+    else
+        status.kind = FileKind::Special;
+    status.ownerWritable = (mode & S_IWUSR) != 0;
+    const bool sized = status.kind == FileKind::Regular || status.kind == FileKind::Special;
+    status.size = sized ? int64_t(st.stx_size) : 0;
+    status.created = ToTimespec((st.stx_mask & STATX_BTIME) ? st.stx_btime : st.stx_ctime);
+    status.accessed = ToTimespec(st.stx_atime);
+    status.written = ToTimespec(st.stx_mtime);
+    return true;
+}
+
+} // namespace
+
+uint32_t FileStatus::AttributeWord() const {
+    uint32_t word = kind == FileKind::Directory ? faDirectory : faArchive;
+    if (!ownerWritable)
+        word |= faReadOnly;
+    if (kind == FileKind::Special)
+        word |= faSysFile;
+    return word;
+}
+
+DirectoryListing::DirectoryListing(const std::string& folder)
+    : dir_(::opendir(folder.empty() ? "." : folder.c_str())) {}
+
+DirectoryListing::~DirectoryListing() {
+    Close();
+}
+
+void DirectoryListing::Close() {
+    if (dir_)
+        ::closedir(dir_);
+    dir_ = nullptr;
+    entry_ = nullptr;
+}
+
+bool DirectoryListing::Next() {
+    if (!dir_)
+        return false;
+    do {
+        entry_ = ::readdir(dir_);
+    } while (entry_ && entry_->d_name[0] == '.');
+    return entry_ != nullptr;
+}
+
+bool DirectoryListing::IsDirectory() const {
+    if (entry_->d_type != DT_UNKNOWN)
+        return entry_->d_type == DT_DIR;
+    struct stat st {};
+    return ::fstatat(::dirfd(dir_), entry_->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISDIR(st.st_mode);
+}
+
+bool DirectoryListing::Status(FileStatus& status) const {
+    return StatAt(::dirfd(dir_), entry_->d_name, status);
+}
+
+} // namespace twinsweep

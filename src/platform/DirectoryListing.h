@@ -1,0 +1,53 @@
+#pragma once
+// Reading a folder's entries and their status, without following symbolic links.
+#include "AttributeWord.h"
+
+#include <cstdint>
+#include <ctime>
+#include <dirent.h>
+#include <string>
+
+namespace twinsweep {
+
+enum class FileKind { Regular, Directory, SymbolicLink, Special };
+
+// What lstat and statx tell about an entry. Times are UTC.
+struct FileStatus {
+    FileKind kind = FileKind::Regular;
+    bool ownerWritable = true;
+    int64_t size = 0;   // 0 for folders and links
+    timespec created{}; // birth time where the file system keeps it, else status change
+    timespec accessed{};
+    timespec written{};
+
+    // Directory for a folder; archive for anything else; read-only when the owner may not
+    // write; system for devices, FIFOs and sockets. Hidden is never set.
+    uint32_t AttributeWord() const;
+};
+
+// The entries of one folder in the order the file system gives them, leaving out every name
+// that begins with ".". A folder that cannot be opened lists nothing.
+class DirectoryListing {
+public:
+    explicit DirectoryListing(const std::string& folder);
+    ~DirectoryListing();
+    DirectoryListing(const DirectoryListing&) = delete;
+    DirectoryListing& operator=(const DirectoryListing&) = delete;
+
+    bool IsOpen() const { return dir_ != nullptr; }
+    // Moves to the next entry; false at the end or on a read error.
+    bool Next();
+    // The current entry's name, valid until the next call of Next.
+    const char* Name() const { return entry_->d_name; }
+    // Whether the current entry is a folder (a link to one is not).
+    bool IsDirectory() const;
+    // The current entry's status; false when it has gone meanwhile.
+    bool Status(FileStatus& status) const;
+    void Close();
+
+private:
+    DIR* dir_ = nullptr;
+    dirent* entry_ = nullptr;
+};
+
+} // namespace twinsweep
