@@ -9,8 +9,8 @@ enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest,
 // The kernel id of the calling thread.
 pid_t CurrentThreadId();
 
-// Gives thread the nice value of priority. Raising it above normal needs a privilege; when the
-// system refuses, the thread keeps its priority.
+// Sets thread's nice value: tpNormal is the process's own, tpIdle and tpTimeCritical the
+// extremes. Raising it needs a privilege; when the system refuses, nothing changes.
 void SetThreadPriority(pid_t thread, TThreadPriority priority);
 
 } // namespace twinsweep

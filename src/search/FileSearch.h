@@ -33,7 +33,7 @@ using TSearchNotifyEvent = std::function<void(TFileSearch& Sender)>;
 
 class TFileSearch {
 public:
-    // host runs the events of threaded searches; the constructing thread is the UI thread.
+    // host hands the events of threaded searches to the UI thread.
     explicit TFileSearch(Host& host);
     // Stops a running worker and waits for it; no event is delivered from then on.
     virtual ~TFileSearch();

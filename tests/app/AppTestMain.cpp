@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "ErrorBoxTest.h"
+#include "SearchWindowTest.h"
 #include "StartupTest.h"
 #include "WindowCommandsTest.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&errorBox, argc, argv);
     StartupTest startup;
     failures += QTest::qExec(&startup, argc, argv);
+    SearchWindowTest search;
+    failures += QTest::qExec(&search, argc, argv);
     WindowCommandsTest commands;
     failures += QTest::qExec(&commands, argc, argv);
     return failures == 0 ? 0 : 1;

@@ -1,6 +1,7 @@
 #pragma once
 // The five windows of the program, created in their order over a test program folder.
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -43,21 +44,29 @@ struct TestWindows {
     TForm5* form5;
 };
 
-// Answers every message box that opens while `action` runs with its default button, and
-// returns their texts.
-inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
+// Answers every message box that opens while `action` runs with `button`, and returns
+// their texts.
+inline QStringList AnswerMessageBoxesWith(QMessageBox::StandardButton button,
+                                          const std::function<void()>& action) {
     QStringList texts;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             texts << box->text();
-            box->done(QMessageBox::Ok);
+            if (QAbstractButton* answer = box->button(button))
+                answer->click();
+            else
+                box->done(button);
         }
     });
     poll.start();
     action();
     return texts;
+}
+
+inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
+    return AnswerMessageBoxesWith(QMessageBox::Ok, action);
 }
 
 } // namespace twinsweep

@@ -1,0 +1,226 @@
+#include "SearchWindowTest.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "FolderDialog.h"
+#include "PickerValues.h"
+#include "StandIns.h"
+#include "TestWindows.h"
+
+using namespace twinsweep;
+
+namespace {
+
+// Calls `onEntry` with the number of entries delivered so far, before each is appended.
+void WatchFoundEntries(TForm1& form, std::function<void(int)> onEntry) {
+    auto found = form.FF1->OnFound;
+    auto count = std::make_shared<int>(0);
+    form.FF1->OnFound = [=](TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
+        onEntry(++*count);
+        found(sender, folder, entry);
+    };
+}
+
+std::vector<std::string> Column(const FileTable& table, int column) {
+    std::vector<std::string> cells;
+    for (int row = 1; row < table.RowCount(); ++row)
+        cells.push_back(table.Cell(column, row));
+    return cells;
+}
+
+void StartSearchIn(TestWindows& app, const std::string& folder) {
+    app.form1.SearchFolder = folder;
+    app.form1.BT1Click();
+}
+
+// Runs `action`, answering the first modal dialog of type T with `answer`.
+template <typename T> void WithModal(const std::function<void(T*)>& answer, const std::function<void()>& action) {
+    QTimer poll;
+    poll.setInterval(10);
+    bool done = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget()); dialog && !done) {
+            done = true;
+            answer(dialog);
+        }
+    });
+    poll.start();
+    action();
+}
+
+} // namespace
+
+void SearchWindowTest::searchShowsProgressAndEndsWithTheSortedTable() {
+    TestWindows app;
+    TestFolder tree;
+    tree.write("a.bin", std::string(300, 'a'));
+    tree.write("sub/b.bin", std::string(10, 'b'));
+    tree.write("sub/deeper/c.bin", std::string(2000, 'c'));
+    bool modal = false;
+    WatchFoundEntries(app.form1, [&](int) { modal = QApplication::activeModalWidget() == app.form2; });
+    StartSearchIn(app, tree.path());
+
+    QVERIFY(modal);
+    QVERIFY(!app.form2->isVisible());
+    QCOMPARE(Column(app.form1.Table, 2), (std::vector<std::string>{"0000000010", "0000000300", "0000002000"}));
+    QCOMPARE(Column(app.form1.Table, 0), (std::vector<std::string>{"b.bin", "a.bin", "c.bin"}));
+    QCOMPARE(app.form1.Table.Cell(1, 1), tree.path("sub/"));
+    QCOMPARE(app.form1.Table.Cell(0, 0), app.form1.StringTable1.GetKeyText("IDS_0"));
+    QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("3"));
+    QVERIFY(!app.form1.Table.Cell(3, 1).empty());
+    QVERIFY(app.form1.BT1->isEnabled());
+    QVERIFY(!app.form2->W1->isVisible());
+}
+
+void SearchWindowTest::criteriaControlsBecomeTheSearchCriteria() {
+    TestWindows app;
+    TestFolder tree;
+    tree.write("notes.txt", std::string(1024, 'n'));
+    tree.write("big.txt", std::string(1025, 'n'));
+    tree.write("README", std::string(1024, 'r'));
+    tree.write("sub/other.txt", std::string(1024, 'o'));
+
+    app.form1.CK2->setChecked(true);
+    app.form1.Edit1->setText("txt");
+    app.form1.CK1->setChecked(false);
+    app.form1.SizeMin->setValue(1);
+    app.form1.SizeMax->setValue(1);
+    app.form1.Hidden->setChecked(false);
+    StartSearchIn(app, tree.path());
+    QCOMPARE(app.form1.FF1->Filename(), std::string("*.txt"));
+    QCOMPARE(app.form1.FF1->SizeMin(), int64_t{1024});
+    QCOMPARE(app.form1.FF1->SizeMax(), int64_t{1024});
+    QVERIFY(!app.form1.FF1->Subfolders());
+    QCOMPARE(app.form1.FF1->Attributes(), (TFileAttributes{ffArchive, ffReadonly, ffSystem}));
+    QCOMPARE(Column(app.form1.Table, 0), std::vector<std::string>{"notes.txt"});
+
+    app.form1.Edit1->clear(); // "*." finds the names without a dot
+    app.form1.SizeMin->setValue(0);
+    app.form1.SizeMax->setValue(0);
+    StartSearchIn(app, tree.path());
+    QCOMPARE(Column(app.form1.Table, 0), std::vector<std::string>{"README"});
+
+    app.form1.CK2->setChecked(false);
+    app.form1.CK1->setChecked(true);
+    StartSearchIn(app, tree.path());
+    QCOMPARE(app.form1.FF1->Filename(), std::string("*.*"));
+    QCOMPARE(app.form1.Table.FileCount(), 4);
+}
+
+void SearchWindowTest::dateBoundsFollowTheChosenDateAndTheirBoxes() {
+    TestWindows app;
+    TestFolder tree;
+    TForm1& f = app.form1;
+    const TDateTime day = EncodeDate(2020, 5, 6);
+    f.BeforeDate->setDateTime(ToQDateTime(day + EncodeTime(15, 0, 0, 0)));
+    f.AfterTime->setDateTime(ToQDateTime(EncodeDate(2001, 1, 1) + EncodeTime(8, 0, 0, 0)));
+
+    f.SetDateRangeIndex(1);
+    f.BD->setChecked(true);
+    f.AT->setChecked(true);
+    StartSearchIn(app, tree.path());
+    QCOMPARE(f.FF1->ModifiedBefore(), day); // a whole day: any time on it
+    // A time of day on any day (the fraction of a day-and-time value, so not bit-exact).
+    QVERIFY(std::abs(f.FF1->ModifiedAfter() - EncodeTime(8, 0, 0, 0)) < 1e-9);
+    QCOMPARE(f.FF1->CreatedBefore(), 0.0);
+
+    f.BT->setChecked(true);
+    f.BeforeTime->setDateTime(ToQDateTime(EncodeDate(2001, 1, 1) + EncodeTime(18, 0, 0, 0)));
+    f.SetDateRangeIndex(2);
+    StartSearchIn(app, tree.path());
+    QVERIFY(std::abs(f.FF1->AccessedBefore() - (day + EncodeTime(18, 0, 0, 0))) < 1e-9);
+    QCOMPARE(f.FF1->ModifiedBefore(), 0.0);
+
+    f.SetDateRangeIndex(-1); // no date chosen: the boxes have no effect
+    StartSearchIn(app, tree.path());
+    for (TDateTime bound : {f.FF1->CreatedBefore(), f.FF1->CreatedAfter(), f.FF1->ModifiedBefore(),
+                            f.FF1->ModifiedAfter(), f.FF1->AccessedBefore(), f.FF1->AccessedAfter()})
+        QCOMPARE(bound, 0.0);
+}
+
+void SearchWindowTest::invalidExtensionEndsTheCommandWithTheErrorBox() {
+    TestWindows app;
+    TestFolder tree;
+    tree.write("a.txt", "a");
+    app.form1.Lists.LBB1 = {"/old/reference"};
+    app.form1.CK2->setChecked(true);
+    app.form1.Edit1->setText("a/b");
+    app.form1.SearchFolder = tree.path();
+    const QStringList shown = AnswerMessageBoxes([&] { app.form1.BT1->click(); });
+    QCOMPARE(shown, QStringList{"*.a/b\n\rInvalid filename specified."});
+    QVERIFY(app.form1.Table.IsEmpty());
+    QVERIFY(app.form1.Lists.LBB1.empty());
+    QVERIFY(!app.form2->isVisible());
+}
+
+void SearchWindowTest::cancellingKeepsTheFilesFoundSoFarSorted() {
+    TestWindows app;
+    TestFolder tree;
+    const int total = 2000;
+    for (int i = 0; i < total; ++i)
+        tree.write("d" + std::to_string(i % 40) + "/f" + std::to_string(i), std::string(i % 97, 'x'));
+    app.form2->T1->setInterval(0); // close at once after the cancel click
+    WatchFoundEntries(app.form1, [&](int count) {
+        if (count == 25)
+            app.form2->SpeedButton1->click();
+    });
+    StartSearchIn(app, tree.path());
+    QVERIFY(CancelRequested);
+    QVERIFY(!app.form2->isVisible());
+    const int found = app.form1.Table.FileCount();
+    QVERIFY2(found >= 25 && found < total, std::to_string(found).c_str());
+    const auto sizes = Column(app.form1.Table, 2);
+    QVERIFY(std::is_sorted(sizes.begin(), sizes.end()));
+    QCOMPARE(app.form1.Ld1->Indicatorstring(), QString::number(found));
+}
+
+void SearchWindowTest::searchFindingNothingEndsWithAnEmptyTable() {
+    TestWindows app;
+    TestFolder tree;
+    StartSearchIn(app, tree.path());
+    QVERIFY(app.form1.Table.IsEmpty());
+    QVERIFY(!app.form2->isVisible());
+    QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
+}
+
+void SearchWindowTest::cancellingTheFolderChoiceChangesNothing() {
+    TestWindows app;
+    app.form1.Table.Append("/kept", "file", 1, "date");
+    app.form1.Lists.LBB1 = {"/kept/file"};
+    WithModal<FolderDialog>([](FolderDialog* dialog) { dialog->reject(); },
+                            [&] { app.form1.MnNova->trigger(); });
+    QVERIFY(app.form1.SearchFolder.empty());
+    QCOMPARE(app.form1.Table.FileCount(), 1);
+    QCOMPARE(app.form1.Lists.LBB1.size(), size_t(1));
+    QVERIFY(!app.form2->isVisible());
+}
+
+void SearchWindowTest::typedFolderIsCreatedOnlyAfterConfirmation() {
+    TestWindows app;
+    TestFolder tree;
+    const std::string wanted = tree.path("new/deeper");
+    QStringList questions;
+    bool stayedOpen = false;
+    WithModal<FolderDialog>(
+        [&](FolderDialog* dialog) {
+            dialog->PathEdit->setText(QString::fromStdString(wanted));
+            // No: back to the dialog, nothing created.
+            questions += AnswerMessageBoxesWith(QMessageBox::No, [&] { dialog->accept(); });
+            stayedOpen = dialog->isVisible() && !std::filesystem::exists(wanted);
+            questions += AnswerMessageBoxesWith(QMessageBox::Yes, [&] { dialog->accept(); });
+        },
+        [&] { app.form1.B1->click(); });
+    QCOMPARE(questions, (QStringList{CreateFolderQuestion, CreateFolderQuestion}));
+    QVERIFY(stayedOpen);
+    QVERIFY(std::filesystem::is_directory(wanted));
+    QCOMPARE(app.form1.SearchFolder, wanted + "/");
+    QCOMPARE(app.form1.Edit2->text().toStdString(), wanted + "/");
+}

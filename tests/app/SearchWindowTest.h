@@ -1,0 +1,15 @@
+#pragma once
+#include <QObject>
+
+class SearchWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void searchShowsProgressAndEndsWithTheSortedTable();
+    void criteriaControlsBecomeTheSearchCriteria();
+    void dateBoundsFollowTheChosenDateAndTheirBoxes();
+    void invalidExtensionEndsTheCommandWithTheErrorBox();
+    void cancellingKeepsTheFilesFoundSoFarSorted();
+    void searchFindingNothingEndsWithAnEmptyTable();
+    void cancellingTheFolderChoiceChangesNothing();
+    void typedFolderIsCreatedOnlyAfterConfirmation();
+};
