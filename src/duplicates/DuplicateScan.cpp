@@ -1,0 +1,138 @@
+#include "DuplicateScan.h"
+
+#include <set>
+
+#include "ContentClasses.h"
+
+namespace twinsweep {
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+struct Stopped {};
+
+class Scan {
+public:
+    Scan(FileTable& table, ResultLists& lists, const ScanEvents& events)
+        : table_(table), lists_(lists), events_(events) {
+        if (!lists_.LBB1.empty()) {
+            lastReference_ = lists_.LBB1.back();
+            const std::string group = std::to_string(lists_.LBB1.size() - 1);
+            for (size_t i = 0; i < lists_.LBB2.size() && i < lists_.LL1.size(); ++i)
+                if (lists_.LL1[i] == group)
+                    alreadyRecorded_.insert(lists_.LBB2[i]);
+        }
+    }
+
+    void Run() {
+        Progress();
+        while (!Trimmed(table_.Cell(FileTable::NameColumn, 1)).empty()) {
+            KeepGoing();
+            ScanBottomRow();
+            table_.RemoveLastRow();
+            Notify(events_.rowRemoved);
+        }
+        Progress();
+    }
+
+private:
+    void KeepGoing() {
+        if (events_.keepGoing && !events_.keepGoing())
+            throw Stopped{};
+    }
+
+    void Progress() {
+        if (events_.progress)
+            events_.progress(table_.FileCount());
+    }
+
+    static void Notify(const std::function<void()>& event) {
+        if (event)
+            event();
+    }
+
+    void ScanBottomRow() {
+        const int bottom = table_.RowCount() - 1;
+        if (bottom < 2)
+            return; // nothing above to compare with
+        const std::string& size = table_.Cell(FileTable::SizeColumn, bottom);
+        if (Trimmed(size) == "0000000000") {
+            KeepGoing();
+            Progress(); // an empty file is never compared
+            return;
+        }
+        if (bottom < runTop_ || bottom > runBottom_)
+            ClassifyRunEndingAt(bottom);
+        const std::string reference = table_.FilePath(bottom);
+        const int cls = classOf_[static_cast<size_t>(bottom - runTop_)];
+        if (cls >= 0)
+            for (int row = bottom - 1; row >= runTop_; --row)
+                if (classOf_[static_cast<size_t>(row - runTop_)] == cls) {
+                    KeepGoing();
+                    Record(reference, table_.FilePath(row));
+                }
+        if (runTop_ > 1) {
+            KeepGoing();
+            Progress(); // the row above the run has another size
+        }
+    }
+
+    // The rows of the bottom row's size form a run above it; sort it into content classes.
+    void ClassifyRunEndingAt(int bottom) {
+        const std::string& size = table_.Cell(FileTable::SizeColumn, bottom);
+        int top = bottom;
+        while (top > 1 && table_.Cell(FileTable::SizeColumn, top - 1) == size)
+            --top;
+        std::vector<std::string> paths;
+        for (int row = top; row <= bottom; ++row)
+            paths.push_back(table_.FilePath(row));
+        auto classes = ClassifyByContent(paths, events_.keepGoing);
+        if (!classes)
+            throw Stopped{};
+        classOf_ = std::move(*classes);
+        runTop_ = top;
+        runBottom_ = bottom;
+    }
+
+    void Record(const std::string& reference, const std::string& duplicate) {
+        if (reference != lastReference_) {
+            lastReference_ = reference;
+            alreadyRecorded_.clear();
+            lists_.LBB1.push_back(reference);
+            Notify(events_.groupAdded);
+        } else if (alreadyRecorded_.count(duplicate)) {
+            return; // recorded by an earlier, interrupted scan
+        }
+        lists_.LBB2.push_back(duplicate);
+        lists_.LL1.push_back(std::to_string(lists_.LBB1.size() - 1));
+        Progress();
+        Notify(events_.memberAdded);
+    }
+
+    FileTable& table_;
+    ResultLists& lists_;
+    const ScanEvents& events_;
+    std::string lastReference_;
+    std::set<std::string> alreadyRecorded_;
+    int runTop_ = 0, runBottom_ = -1;
+    std::vector<int> classOf_;
+};
+
+} // namespace
+
+bool RunDuplicateScan(FileTable& table, ResultLists& lists, const ScanEvents& events) {
+    try {
+        Scan(table, lists, events).Run();
+        return true;
+    } catch (const Stopped&) {
+        return false;
+    }
+}
+
+} // namespace twinsweep

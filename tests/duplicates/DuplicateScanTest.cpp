@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "DuplicateScan.h"
+#include "FilesIdentical.h"
+#include "TestFolder.h"
+
+using namespace twinsweep;
+
+namespace {
+
+// The scan as first conceived: every bottom row compared with each row of its size above it.
+void PairwiseScan(FileTable& table, ResultLists& lists) {
+    std::string lastReference;
+    while (!table.IsEmpty()) {
+        const int bottom = table.RowCount() - 1;
+        const std::string reference = table.FilePath(bottom);
+        for (int row = bottom - 1; row >= 1; --row) {
+            if (table.Cell(2, bottom) == "0000000000" || table.Cell(2, row) != table.Cell(2, bottom))
+                break;
+            if (FilesIdentical(reference, table.FilePath(row))) {
+                if (reference != lastReference) {
+                    lastReference = reference;
+                    lists.LBB1.push_back(reference);
+                }
+                lists.LBB2.push_back(table.FilePath(row));
+                lists.LL1.push_back(std::to_string(lists.LBB1.size() - 1));
+            }
+        }
+        table.RemoveLastRow();
+    }
+}
+
+FileTable TableOf(const TestFolder& dir, const std::vector<std::pair<std::string, std::string>>& files) {
+    FileTable table;
+    table.Reset({"N", "F", "S", "D"});
+    for (const auto& [name, content] : files) {
+        dir.write(name, content);
+        table.Append(dir.path(), name, static_cast<int64_t>(content.size()), "d");
+    }
+    return table;
+}
+
+void ExpectSameLists(const ResultLists& a, const ResultLists& b) {
+    EXPECT_EQ(a.LBB1, b.LBB1);
+    EXPECT_EQ(a.LBB2, b.LBB2);
+    EXPECT_EQ(a.LL1, b.LL1);
+}
+
+// Builds a random tree: several sizes, each with a few contents differing anywhere
+// (often in the last byte), empty files, and files that vanish before the scan.
+FileTable RandomTable(std::mt19937& random, const TestFolder& dir) {
+    std::vector<std::pair<std::string, std::string>> files;
+    const int sizes = 1 + static_cast<int>(random() % 4);
+    int n = 0;
+    for (int s = 0; s < sizes; ++s) {
+        const size_t length = random() % 3 == 0 ? 0 : 1 + random() % 300;
+        const int variants = 1 + static_cast<int>(random() % 3);
+        const int count = 1 + static_cast<int>(random() % 7);
+        for (int f = 0; f < count; ++f) {
+            std::string content(length, static_cast<char>('a' + s));
+            const int variant = static_cast<int>(random() % variants);
+            if (length > 0 && variant > 0)
+                content[random() % 2 ? length - 1 : random() % length] = static_cast<char>('0' + variant);
+            files.emplace_back("f" + std::to_string(n++), content);
+        }
+    }
+    FileTable table = TableOf(dir, files);
+    table.SortBySize();
+    for (const auto& [name, content] : files)
+        if (random() % 12 == 0)
+            std::remove(dir.path(name).c_str());
+    return table;
+}
+
+} // namespace
+
+TEST(DuplicateScan, GivesThePairwiseListsOnRandomTrees) {
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 60; ++round) {
+        TestFolder dir;
+        FileTable table = RandomTable(random, dir);
+        FileTable copy = table;
+        ResultLists expected, actual;
+        PairwiseScan(copy, expected);
+        ASSERT_TRUE(RunDuplicateScan(table, actual, {}));
+        ExpectSameLists(actual, expected);
+        EXPECT_TRUE(table.IsEmpty());
+    }
+}
+
+TEST(DuplicateScan, ResumingAfterACancelEndsWithTheUninterruptedLists) {
+    std::mt19937 random(99);
+    for (int round = 0; round < 60; ++round) {
+        TestFolder dir;
+        FileTable table = RandomTable(random, dir);
+        FileTable copy = table;
+        ResultLists expected, actual;
+        PairwiseScan(copy, expected);
+        int steps = 0;
+        int stopAfter = static_cast<int>(random() % 12);
+        ScanEvents stopping;
+        stopping.keepGoing = [&] { return steps++ < stopAfter; };
+        // Cancelled: start again on what the table still holds, each time a little longer.
+        while (!RunDuplicateScan(table, actual, stopping)) {
+            steps = 0;
+            stopAfter = stopAfter * 2 + 1;
+        }
+        ExpectSameLists(actual, expected);
+    }
+}
+
+TEST(DuplicateScan, GroupsFollowTheBottomUpOrder) {
+    TestFolder dir;
+    // Three identical files F1, F2, F3 (top to bottom): F3 with F2 and F1, then F2 with F1.
+    FileTable three = TableOf(dir, {{"F1", "same"}, {"F2", "same"}, {"F3", "same"}});
+    ResultLists lists;
+    int groups = 0, members = 0;
+    ScanEvents counting;
+    counting.groupAdded = [&] { ++groups; };
+    counting.memberAdded = [&] { ++members; };
+    ASSERT_TRUE(RunDuplicateScan(three, lists, counting));
+    const std::string d = dir.path();
+    EXPECT_EQ(lists.LBB1, (TextLines{d + "F3", d + "F2"}));
+    EXPECT_EQ(lists.LBB2, (TextLines{d + "F2", d + "F1", d + "F1"}));
+    EXPECT_EQ(lists.LL1, (TextLines{"0", "0", "1"}));
+    EXPECT_EQ(groups, 2);
+    EXPECT_EQ(members, 3);
+
+    // Two sets in one size: F4 with F2, then F3 with F1.
+    FileTable sets = TableOf(dir, {{"F1", "abc"}, {"F2", "xyz"}, {"F3", "abc"}, {"F4", "xyz"}});
+    ResultLists two;
+    ASSERT_TRUE(RunDuplicateScan(sets, two, {}));
+    EXPECT_EQ(two.LBB1, (TextLines{d + "F4", d + "F3"}));
+    EXPECT_EQ(two.LBB2, (TextLines{d + "F2", d + "F1"}));
+    EXPECT_EQ(two.LL1, (TextLines{"0", "1"}));
+}
+
+TEST(DuplicateScan, NeverComparesEmptyFilesOrOtherSizes) {
+    TestFolder dir;
+    FileTable table = TableOf(dir, {{"e1", ""}, {"e2", ""}, {"a", "prefix"}, {"b", "prefix+"}});
+    ResultLists lists;
+    std::vector<int> progress;
+    ScanEvents events;
+    events.progress = [&](int left) { progress.push_back(left); };
+    ASSERT_TRUE(RunDuplicateScan(table, lists, events));
+    EXPECT_TRUE(lists.LBB1.empty() && lists.LBB2.empty());
+    EXPECT_TRUE(table.IsEmpty());
+    EXPECT_EQ(progress.front(), 4);
+    EXPECT_EQ(progress.back(), 0);
+
+    FileTable one = TableOf(dir, {{"only", "x"}});
+    ASSERT_TRUE(RunDuplicateScan(one, lists, {}));
+    EXPECT_TRUE(lists.LBB1.empty());
+    EXPECT_TRUE(one.IsEmpty());
+}
+
+TEST(DuplicateScan, CancelKeepsTheRowUnderWayAndWhatWasFound) {
+    TestFolder dir;
+    FileTable table = TableOf(dir, {{"a1", "aa"}, {"a2", "aa"}, {"b1", "bbb"}, {"b2", "bbb"}, {"b3", "bbb"}});
+    ResultLists lists;
+    ScanEvents events;
+    events.keepGoing = [&] { return lists.LBB2.size() < 1; }; // stop after the first match
+    EXPECT_FALSE(RunDuplicateScan(table, lists, events));
+    EXPECT_EQ(lists.LBB1, TextLines{dir.path("b3")});
+    EXPECT_EQ(lists.LBB2, TextLines{dir.path("b2")});
+    EXPECT_EQ(table.RowCount() - 1, 5); // b3, whose comparisons were under way, is still there
+}
