@@ -1,7 +1,13 @@
 #pragma once
 // The results of a duplicate scan: one reference per group (LBB1, its position is the group
 // number), the duplicates (LBB2) with the group of each (LL1, decimal text, parallel to
-// LBB2), and LL2, which only project files carry.
+// LBB2), and LL2, which only project files carry. Besides the entries, the lists have the
+// state the user works with: the current entry of each visible list and the selection of
+// LBB2.
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "TextLines.h"
 
 namespace twinsweep {
@@ -11,6 +17,43 @@ struct ResultLists {
     TextLines LBB2;
     TextLines LL1;
     TextLines LL2;
+    int current1 = -1; // LBB1's current entry, -1 for none
+    int current2 = -1; // LBB2's current entry, -1 for none
+    std::vector<bool> selected2; // LBB2's selection; entries past its end are not selected
+
+    bool IsSelected(size_t i) const { return i < selected2.size() && selected2[i]; }
+    void SetSelected(size_t i, bool selected);
+    bool AnySelected() const;
+    // Empties LBB1, LBB2 and LL1 with their current entries and selection.
+    void ClearResults();
 };
+
+// Runs between entries of a long operation (pending window messages).
+using ProcessMessages = std::function<void()>;
+
+// The group selection: exactly the members of LBB1's current group become selected in
+// LBB2. An LL1 entry that is not a number belongs to no group.
+void SelectGroup(ResultLists& lists, const ProcessMessages& processMessages);
+
+// The group follow-up: the group of LBB2's current entry becomes LBB1's current entry;
+// nothing happens when there is none or its LL1 entry is not a group.
+void FollowUp(ResultLists& lists);
+
+// The path of a list's current entry; raises EListError "List index out of bounds (%d)"
+// when there is none.
+const std::string& CurrentEntry(const TextLines& list, int current);
+
+// Exchanges LBB1's current entry and LBB2's current entry; raises EListError when either
+// list has none.
+void SwapReferenceAndDuplicate(ResultLists& lists);
+
+// Moves the selected duplicates (as selected when called) with moveToTrash, removes them
+// from LBB2 and LL1, selects the current group again, and removes groups left without
+// members: the current one, then the first ones until a group with members is current.
+void DeleteSelectedDuplicates(ResultLists& lists, const std::function<bool(const std::string&)>& moveToTrash,
+                              const ProcessMessages& processMessages);
+
+// Removes group g from LBB1 and renumbers the later groups in LL1.
+void RemoveGroup(ResultLists& lists, int g);
 
 } // namespace twinsweep
