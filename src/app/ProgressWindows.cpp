@@ -1,4 +1,5 @@
 // The two progress windows share one look: a waiting band, labels and a cancel button.
+#include <QEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
@@ -102,14 +103,65 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     W1 = new WaitingBand("W1", Panel1);
     SpeedButton1 = CancelButton(Panel1);
     T1 = CloseTimer(this);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
+    connect(T1, &QTimer::timeout, this, [this] { RunGuarded(this, [this] { T1Timer(); }); });
     layout->addWidget(Label1);
     layout->addWidget(La2);
     layout->addWidget(W1);
     layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
-    outer->addWidget(Panel1);
+    outer->addWidget(Panel1); // Qt paints through a back buffer: Panel1 never flickers
     StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
 TForm3::~TForm3() = default;
+
+bool TForm3::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, [this] { RunGuarded(this, [this] { FormActivate(); }); });
+    return QDialog::event(event);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Without a window manager the window may never be activated; its showing counts.
+    QTimer::singleShot(0, this, [this] { RunGuarded(this, [this] { FormActivate(); }); });
+}
+
+void TForm3::FormActivate() {
+    if (ScanStarted || !isVisible())
+        return;
+    ScanStarted = true;
+    CancelRequested = false;
+    W1->setEnabled(true);
+    if (!RunScan())
+        return;
+    ScanCompleted();
+    T1->start();
+}
+
+void TForm3::ShowFilesLeft(int filesLeft) {
+    La2->setText(QString::fromStdString(StringTable1.GetKeyText("IDS_0")) + QString::number(filesLeft));
+}
+
+void TForm3::SpeedButton1Click() {
+    CancelRequested = true;
+    T1->start();
+}
+
+void TForm3::T1Timer() {
+    T1->stop();
+    close();
+}
+
+// Closing does not cancel: a scan still running goes on to its end.
+void TForm3::FormClose() {
+    T1->stop();
+    W1->setEnabled(false);
+}
+
+void TForm3::done(int result) {
+    RunGuarded(this, [this] { FormClose(); });
+    QDialog::done(result);
+}
 
 } // namespace twinsweep

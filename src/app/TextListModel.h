@@ -16,11 +16,14 @@ public:
 
     // The lines changed in any way.
     void LinesReset();
+    // Lines were added at the end.
+    void LinesAppended();
 
     static constexpr int PathRole = Qt::UserRole + 1;
 
 private:
     TextLines& lines_;
+    int shown_ = 0;
 };
 
 } // namespace twinsweep

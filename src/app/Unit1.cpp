@@ -27,6 +27,7 @@
 #include "FileTableModel.h"
 #include "LocaleFormats.h"
 #include "TextListModel.h"
+#include "Unit3.h"
 #include "StandIns.h"
 #include "ThreadTimer.h"
 
@@ -115,6 +116,8 @@ void TForm1::SetWindows(TForm2* form2, TForm3* form3, TForm4* form4, TForm5* for
     form3_ = form3;
     form4_ = form4;
     form5_ = form5;
+    form3_->RunScan = [this] { return RunScan(); };
+    form3_->ScanCompleted = [this] { ScanCompleted(); };
 }
 
 void TForm1::BuildMenus() {

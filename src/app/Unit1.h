@@ -85,6 +85,7 @@ public:
     void Odontograma2Click();
     void BT8Click();
     void Fechar1Click();
+    bool DeleteFileWithUndo(const std::string& path);
 
     // Fields of the window.
     bool ActivatedOnce = false;
@@ -176,6 +177,15 @@ private:
     QWidget* BuildCriteriaPage();
     QWidget* BuildResultsPage();
     void ConnectCommands();
+    void ConnectResultLists();
+    bool RunScan();
+    void ScanCompleted();
+    // Show the lists' state in LBB1 and LBB2.
+    void ShowLists();
+    void ShowCurrentReference();
+    void ShowDuplicateSelection();
+    // The handler, run through the error box wrapper.
+    std::function<void()> Guarded(void (TForm1::*handler)());
     // Connects a handler so that it runs through the error box wrapper.
     void Route(QAction* action, void (TForm1::*handler)());
     void Route(QAbstractButton* button, void (TForm1::*handler)());

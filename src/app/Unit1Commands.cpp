@@ -40,12 +40,16 @@ private:
 
 } // namespace
 
+std::function<void()> TForm1::Guarded(void (TForm1::*handler)()) {
+    return [this, handler] { RunGuarded(this, [this, handler] { (this->*handler)(); }); };
+}
+
 void TForm1::Route(QAction* action, void (TForm1::*handler)()) {
-    connect(action, &QAction::triggered, this, [this, handler] { RunGuarded(this, [=, this] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, Guarded(handler));
 }
 
 void TForm1::Route(QAbstractButton* button, void (TForm1::*handler)()) {
-    connect(button, &QAbstractButton::clicked, this, [this, handler] { RunGuarded(this, [=, this] { (this->*handler)(); }); });
+    connect(button, &QAbstractButton::clicked, this, Guarded(handler));
 }
 
 void TForm1::ConnectCommands() {
@@ -73,13 +77,7 @@ void TForm1::ConnectCommands() {
     Route(BT8, &TForm1::BT8Click);
     Route(Fechar1, &TForm1::Fechar1Click);
 
-    auto guarded = [this](void (TForm1::*handler)()) {
-        return [this, handler] { RunGuarded(this, [=, this] { (this->*handler)(); }); };
-    };
-    connect(LBB1, &QListView::clicked, this, guarded(&TForm1::LBB1Click));
-    connect(LBB2, &QListView::clicked, this, guarded(&TForm1::LBB2Click));
-    connect(LBB1, &QListView::doubleClicked, this, guarded(&TForm1::LBB1DblClick));
-    connect(LBB2, &QListView::doubleClicked, this, guarded(&TForm1::LBB2DblClick));
+    ConnectResultLists();
     for (QListView* list : {LBB1, LBB2})
         connect(list, &QWidget::customContextMenuRequested, this,
                 [this, list](const QPoint& at) { PopupMenu1->popup(list->viewport()->mapToGlobal(at)); });
@@ -87,14 +85,7 @@ void TForm1::ConnectCommands() {
         this, [this](int key) { RunGuarded(this, [=, this] { LBB2KeyDown(key); }); }));
 }
 
-// Search and results: wired by the search, scan and project commands.
-void TForm1::BT2Click() {}
-void TForm1::LBB1Click() {}
-void TForm1::LBB2Click() {}
-void TForm1::LBB1DblClick() {}
-void TForm1::LBB2DblClick() {}
-void TForm1::Trocar1Click() {}
-void TForm1::BT4Click() {}
+// Project files: wired by the project commands.
 void TForm1::BT9Click() {}
 void TForm1::BT10Click() {}
 

@@ -64,12 +64,9 @@ void TForm1::ResetTableAndLists() {
                  StringTable1.GetKeyText("IDS_2"), StringTable1.GetKeyText("IDS_3")});
     tableModel_->TableReset();
     Ld1->setIndicatorstring("0");
-    Lists.LBB1.clear();
-    referencesModel_->LinesReset();
+    Lists.ClearResults();
+    ShowLists();
     Ld3->setIndicatorstring("0");
-    Lists.LBB2.clear();
-    Lists.LL1.clear();
-    duplicatesModel_->LinesReset();
     Ld4->setIndicatorstring("0");
 }
 
