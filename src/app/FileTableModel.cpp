@@ -42,26 +42,19 @@ void FileTableModel::TableReset() {
     emit headerDataChanged(Qt::Horizontal, 0, FileTable::ColumnCount - 1);
 }
 
-void FileTableModel::RowsAppended() {
+void FileTableModel::RowsChangedAtBottom() {
     const int rows = table_.RowCount() - 1;
     if (rows > shownRows_) {
         beginInsertRows({}, shownRows_, rows - 1);
         shownRows_ = rows;
         endInsertRows();
-    } else {
-        emit dataChanged(index(0, 0), index(0, FileTable::ColumnCount - 1));
-    }
-}
-
-void FileTableModel::LastRowRemoved() {
-    const int rows = table_.RowCount() - 1;
-    if (rows < shownRows_) {
+    } else if (rows < shownRows_) {
         beginRemoveRows({}, rows, shownRows_ - 1);
         shownRows_ = rows;
         endRemoveRows();
-    } else {
-        emit dataChanged(index(0, 0), index(0, FileTable::ColumnCount - 1));
     }
+    // Row 1 changes in place when the first file arrives or the last one goes.
+    emit dataChanged(index(0, 0), index(0, FileTable::ColumnCount - 1));
 }
 
 } // namespace twinsweep

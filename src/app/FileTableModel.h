@@ -18,10 +18,8 @@ public:
 
     // The table changed as a whole (reset, sort, load).
     void TableReset();
-    // Rows were added at the bottom, or row 1 of an empty table was filled.
-    void RowsAppended();
-    // The last row was removed or blanked.
-    void LastRowRemoved();
+    // Rows were added or removed at the bottom (or row 1 was filled or blanked).
+    void RowsChangedAtBottom();
 
     // The path of a row's file as bytes, for acting on it.
     static constexpr int PathRole = Qt::UserRole + 1;

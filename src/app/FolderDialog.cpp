@@ -47,6 +47,8 @@ FolderDialog::FolderDialog(QWidget* parent, const QString& start) : QDialog(pare
     PathEdit = new QLineEdit(this);
     PathEdit->setObjectName("PathEdit");
     PathEdit->setText(start.isEmpty() ? ExistingFolderAt(start) : start);
+    PathEdit->selectAll();
+    PathEdit->setFocus(); // typing a path is the quickest way
     layout->addWidget(PathEdit);
 
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |

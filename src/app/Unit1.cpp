@@ -98,6 +98,10 @@ TForm1::TForm1(Host& host, std::string programFolder)
     };
     FF1->OnComplete = [this](TFileSearch& sender) { RunGuarded(this, [&] { FF1Complete(sender); }); };
     tableModel_ = new FileTableModel(Table, this);
+    tableRefresh_ = new QTimer(this);
+    tableRefresh_->setSingleShot(true);
+    tableRefresh_->setInterval(50);
+    connect(tableRefresh_, &QTimer::timeout, this, [this] { ShowFoundFiles(); });
     SG1->setModel(tableModel_);
     referencesModel_ = new TextListModel(Lists.LBB1, this);
     LBB1->setModel(referencesModel_);
@@ -167,7 +171,9 @@ QWidget* TForm1::BuildToolbar() {
     add(BT6, "BT6", QStyle::SP_MessageBoxInformation);
     add(BT8, "BT8", QStyle::SP_DialogCloseButton);
     for (auto* button : Shader1->findChildren<CommandButton*>())
-        button->setStyleSheet("QToolButton { color: white; }");
+        button->setStyleSheet("QToolButton { color: white; border: none; border-radius: 4px; }"
+                              "QToolButton:hover, QToolButton:focus { background: rgba(255, 255, 255, 45); }"
+                              "QToolButton:pressed { background: rgba(0, 0, 0, 60); }");
     return Shader1;
 }
 

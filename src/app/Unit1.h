@@ -25,6 +25,7 @@ class QRadioButton;
 class QSpinBox;
 class QSplitter;
 class QTabWidget;
+class QTimer;
 class QTableView;
 class QToolButton;
 
@@ -190,6 +191,7 @@ private:
     void Route(QAction* action, void (TForm1::*handler)());
     void Route(QAbstractButton* button, void (TForm1::*handler)());
     void ResetTableAndLists();
+    void ShowFoundFiles();
     void SetSearchCriteria();
     void FitTableColumns();
     bool ReadSettings(); // start-up steps 2 to 4; false when "conf.dat" can be neither read nor made
@@ -201,6 +203,7 @@ private:
     std::string programFolder_;
     TFormatSettings formats_;
     FileTableModel* tableModel_ = nullptr;
+    QTimer* tableRefresh_ = nullptr;
     TextListModel* referencesModel_ = nullptr;
     TextListModel* duplicatesModel_ = nullptr;
     TForm2* form2_ = nullptr;

@@ -8,6 +8,7 @@
 #include "Globals.h"
 #include "Host.h"
 #include "LanguageTexts.h"
+#include "MessagePacer.h"
 #include "Shell.h"
 #include "ShellAccess.h"
 #include "StandIns.h"
@@ -42,23 +43,31 @@ void TForm1::BT2Click() {
 }
 
 bool TForm1::RunScan() {
+    // The lists, the table and the counters are shown again each time messages are
+    // processed, so that a long scan spends its time comparing, not painting.
+    int filesLeft = Table.FileCount();
+    auto showProgress = [this, &filesLeft] {
+        referencesModel_->LinesAppended();
+        duplicatesModel_->LinesAppended();
+        tableModel_->RowsChangedAtBottom();
+        Ld1->setIndicatorstring(QString::number(Table.FileCount()));
+        Ld3->setIndicatorstring(QString::number(Lists.LBB1.size()));
+        Ld4->setIndicatorstring(QString::number(Lists.LBB2.size()));
+        form3_->ShowFilesLeft(filesLeft);
+    };
+    MessagePacer pacer;
     ScanEvents events;
-    events.keepGoing = [this] {
-        host_.processMessages();
+    events.keepGoing = [&] {
+        if (pacer.Due()) {
+            showProgress();
+            host_.processMessages();
+        }
         return !CancelRequested;
     };
-    events.progress = [this](int filesLeft) { form3_->ShowFilesLeft(filesLeft); };
-    events.groupAdded = [this] {
-        referencesModel_->LinesAppended();
-        Ld3->setIndicatorstring(QString::number(Lists.LBB1.size()));
-    };
-    events.memberAdded = [this] {
-        duplicatesModel_->LinesAppended();
-        Ld4->setIndicatorstring(QString::number(Lists.LBB2.size()));
-        Ld1->setIndicatorstring(QString::number(Table.RowCount() - 1));
-    };
-    events.rowRemoved = [this] { tableModel_->LastRowRemoved(); };
-    return RunDuplicateScan(Table, Lists, events);
+    events.progress = [&](int left) { filesLeft = left; };
+    const bool completed = RunDuplicateScan(Table, Lists, events);
+    showProgress();
+    return completed;
 }
 
 void TForm1::ScanCompleted() {
@@ -70,7 +79,8 @@ void TForm1::LBB1Click() {
     if (Lists.LBB1.empty())
         return;
     LBB2->hide();
-    SelectGroup(Lists, [this] { host_.processMessages(); });
+    MessagePacer pacer;
+    SelectGroup(Lists, [&] { if (pacer.Due()) host_.processMessages(); });
     ShowDuplicateSelection();
     LBB2->show();
     LBB2->setFocus();
@@ -101,9 +111,10 @@ void TForm1::BT4Click() {
                               QString::fromStdString(confirmation.question),
                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
         return;
+    MessagePacer pacer;
     DeleteSelectedDuplicates(
         Lists, [this](const std::string& path) { return DeleteFileWithUndo(path); },
-        [this] { host_.processMessages(); });
+        [&] { if (pacer.Due()) host_.processMessages(); });
     ShowLists();
     Ld4->setIndicatorstring(QString::number(Lists.LBB2.size()));
     Ld3->setIndicatorstring(QString::number(Lists.LBB1.size()));

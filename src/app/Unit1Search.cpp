@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 
 #include "FileTableModel.h"
 #include "FolderDialog.h"
@@ -116,11 +117,19 @@ void TForm1::SetSearchCriteria() {
 void TForm1::FF1Found(TFileSearch&, const std::string& Folder, TSearchRec& FileInfo) {
     Table.Append(Folder, FileInfo.Name, FileInfo.Size,
                  DateTimeToStr(ShownWriteTime(FileInfo), formats_));
-    tableModel_->RowsAppended();
+    // The view and Ld1 follow a moment later, once for many files.
+    if (!tableRefresh_->isActive())
+        tableRefresh_->start();
+}
+
+void TForm1::ShowFoundFiles() {
+    tableRefresh_->stop();
+    tableModel_->RowsChangedAtBottom();
     Ld1->setIndicatorstring(QString::number(Table.FileCount()));
 }
 
 void TForm1::FF1Complete(TFileSearch&) {
+    ShowFoundFiles();
     form2_->W1->setVisible(false);
     form2_->W1->setEnabled(false);
     BT1->setEnabled(true);
