@@ -1,6 +1,7 @@
 // Times a threaded search of a large tree against `find` on the same tree.
 //   search_bench DATA_FOLDER [RUNS]
 // The tree (2,000 folders of 50 files) is made under DATA_FOLDER/tree once and kept.
+#include "BenchTree.h"
 #include "FileSearch.h"
 #include "HeadlessHost.h"
 
@@ -11,66 +12,17 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
 
 using namespace twinsweep;
-using Clock = std::chrono::steady_clock;
+using namespace twinsweep::bench;
 
 extern char** environ;
 
 namespace {
-
-constexpr int kTopFolders = 40;
-constexpr int kSubFolders = 50;
-constexpr int kFilesPerFolder = 50;
-constexpr long kFiles = long(kTopFolders) * kSubFolders * kFilesPerFolder;
-
-void MakeFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
-        std::perror(path.c_str());
-        std::exit(1);
-    }
-}
-
-// Builds the tree unless a previous run finished it.
-void MakeTree(const std::string& data, const std::string& tree) {
-    const std::string done = data + "/tree.complete";
-    if (::access(done.c_str(), F_OK) == 0)
-        return;
-    std::printf("making %ld files in %d folders under %s\n", kFiles, kTopFolders * kSubFolders,
-                tree.c_str());
-    MakeFolder(data);
-    MakeFolder(tree);
-    const std::string content(2048, 'x');
-    long n = 0;
-    for (int top = 0; top < kTopFolders; ++top) {
-        const std::string a = tree + "/dir" + std::to_string(top);
-        MakeFolder(a);
-        for (int sub = 0; sub < kSubFolders; ++sub) {
-            const std::string b = a + "/sub" + std::to_string(sub);
-            MakeFolder(b);
-            for (int file = 0; file < kFilesPerFolder; ++file, ++n) {
-                const std::string path = b + "/file" + std::to_string(file) + ".dat";
-                const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-                if (fd < 0 || ::write(fd, content.data(), size_t(n * 37 % 2048)) < 0) {
-                    std::perror(path.c_str());
-                    std::exit(1);
-                }
-                ::close(fd);
-            }
-        }
-    }
-    const int fd = ::open(done.c_str(), O_WRONLY | O_CREAT, 0644);
-    ::close(fd);
-}
-
-double Seconds(Clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
 
 double TimeFind(const std::string& tree) {
     posix_spawn_file_actions_t actions;
@@ -116,15 +68,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string data = argv[1];
-    const std::string tree = data + "/tree";
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
-    MakeTree(data, tree);
+    const BenchTree made = MakeTree(data);
+    const std::string& tree = made.path;
+    const long files = made.files;
 
     size_t found = 0;
     TimeFind(tree); // warm the cache
     TimeSearch(tree, found);
-    if (long(found) != kFiles) {
-        std::fprintf(stderr, "search found %zu files, expected %ld\n", found, kFiles);
+    if (long(found) != files) {
+        std::fprintf(stderr, "search found %zu files, expected %ld\n", found, files);
         return 1;
     }
 
@@ -135,7 +88,7 @@ int main(int argc, char** argv) {
         ratios.push_back(ours / find);
         std::printf(
             "run %d: find %.3f s (%.0f files/s), search %.3f s (%.0f files/s), ratio %.2f\n", run,
-            find, kFiles / find, ours, double(found) / ours, ours / find);
+            find, files / find, ours, double(found) / ours, ours / find);
         std::fflush(stdout);
     }
     std::sort(ratios.begin(), ratios.end());

@@ -2,11 +2,16 @@
 #include <QTest>
 
 #include "ErrorBoxTest.h"
+#include "ScanWindowTest.h"
+#include "TestFolder.h"
 #include "SearchWindowTest.h"
 #include "StartupTest.h"
 #include "WindowCommandsTest.h"
 
 int main(int argc, char* argv[]) {
+    // Files sent to the trash land in a trash of the test's own.
+    TestFolder data;
+    setenv("XDG_DATA_HOME", data.path().c_str(), 1);
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Twinsweep");
     int failures = 0;
@@ -16,6 +21,8 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&startup, argc, argv);
     SearchWindowTest search;
     failures += QTest::qExec(&search, argc, argv);
+    ScanWindowTest scan;
+    failures += QTest::qExec(&scan, argc, argv);
     WindowCommandsTest commands;
     failures += QTest::qExec(&commands, argc, argv);
     return failures == 0 ? 0 : 1;

@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# Compares our duplicate search (scan-folder: the search, sort and scan of the program)
+# with jdupes, rmlint, fdupes and rdfind on generated corpora kept in bench/data/:
+#   a  20,000 files of 1 KiB to 8 MiB, a third in groups of identical files, and files of
+#      equal size that differ only in their last byte
+#   b  200,000 files of 4 KiB, 10 % in groups of identical files
+#   c  four 2 GiB files: two identical, two that differ in their last byte
+# Usage: bench/compare-peers.sh [--rounds N] [a] [b] [c]   (default: all corpora, 3 rounds)
+# Warm cache (one untimed run of each tool first). Per tool: median wall time, peak memory,
+# and the median over rounds of our time over the tool's. Every tool must find the same
+# sets of identical non-empty files as we do; a difference is reported and makes the exit
+# status 1. BUILD_DIR may name another build folder. The last line reads
+# "worst ratio ours/fastest-peer: X", the largest over the corpora of the median ratio of
+# our time to the fastest peer's.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-"$top/build"}
+data="$top/bench/data"
+rounds=3
+corpora=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --rounds) rounds=${2:?--rounds needs a number}; shift 2 ;;
+    a|b|c) corpora+=("$1"); shift ;;
+    *) echo "usage: $0 [--rounds N] [a] [b] [c]" >&2; exit 2 ;;
+  esac
+done
+[ ${#corpora[@]} -gt 0 ] || corpora=(a b c)
+[ "$rounds" -ge 1 ] 2>/dev/null || { echo "--rounds needs a number of at least 1" >&2; exit 2; }
+
+peers=(jdupes rmlint fdupes rdfind)
+missing=()
+for p in "${peers[@]}" time; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Please install these Debian packages first (as root): apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if [ ! -f "$build/build.ninja" ]; then
+  BUILD_DIR="$build" "$top/scripts/setup.sh"
+fi
+cmake --build "$build" --target scan-folder make_corpus >/dev/null
+mkdir -p "$data"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Makes bench/data/corpus-KIND once; scaled down when the disk is short of space.
+make_corpus() {
+  local kind=$1 dir="$data/corpus-$1"
+  if [ -f "$dir.complete" ] && [ -d "$dir" ]; then
+    return
+  fi
+  rm -rf "$dir" "$dir.partial" "$dir.complete"
+  local need avail spare scale=1
+  need=$("$build/bench/make_corpus" --bytes "$kind")
+  avail=$(df --output=avail -B1 "$data" | tail -1)
+  spare=$((avail - (2 << 30)))
+  if [ "$need" -gt "$spare" ]; then
+    scale=$(awk -v s="$spare" -v n="$need" 'BEGIN { printf "%.3f", s / n * 0.9 }')
+    if awk -v x="$scale" 'BEGIN { exit !(x < 0.05) }'; then
+      echo "corpus $kind needs $((need >> 20)) MiB, only $((avail >> 20)) MiB free: not made" >&2
+      exit 1
+    fi
+    echo "NOTE: corpus $kind needs $((need >> 20)) MiB but only $((avail >> 20)) MiB are free;" \
+         "making it at scale $scale" >&2
+  fi
+  echo "making corpus $kind under $dir ($((need >> 20)) MiB at scale 1)" >&2
+  "$build/bench/make_corpus" "$kind" "$dir.partial" "$scale"
+  mv "$dir.partial" "$dir"
+  echo "$scale" > "$dir.complete"
+}
+
+# Runs TOOL on DIR; its results go to OUT. Prints "nanoseconds peak-KiB".
+run_tool() {
+  local tool=$1 dir=$2 out=$3 start end
+  local cmd
+  case "$tool" in
+    ours) cmd=("$build/bench/scan-folder" "$dir") ;;
+    jdupes) cmd=(jdupes -q -r "$dir") ;;
+    rmlint) cmd=(rmlint -T df -o fdupes "$dir") ;;
+    fdupes) cmd=(fdupes -q -r "$dir") ;;
+    rdfind) cmd=(rdfind -dryrun true -outputname "$out" "$dir") ;;
+  esac
+  local stdout=$out
+  [ "$tool" = rdfind ] && stdout=/dev/null
+  start=$(date +%s%N)
+  if ! (cd "$work" && /usr/bin/time -f '%M' -o "$work/mem" "${cmd[@]}" >"$stdout" 2>"$work/err"); then
+    echo "$tool failed on $dir:" >&2
+    cat "$work/err" >&2
+    exit 1
+  fi
+  end=$(date +%s%N)
+  echo "$((end - start)) $(tail -1 "$work/mem")"
+}
+
+median() {
+  sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+format_of() {
+  case "$1" in ours) echo ours ;; rdfind) echo rdfind ;; *) echo blocks ;; esac
+}
+
+tools=(ours "${peers[@]}")
+mismatch=0
+worst=0
+for kind in "${corpora[@]}"; do
+  make_corpus "$kind"
+  dir="$data/corpus-$kind"
+  files=$(find "$dir" -type f | wc -l)
+  bytes=$(du -sb "$dir" | cut -f1)
+  : > "$work/times"
+  for tool in "${tools[@]}"; do
+    run_tool "$tool" "$dir" "$work/out-$tool" >/dev/null # warm-up
+  done
+  for ((round = 1; round <= rounds; round++)); do
+    # A different tool goes first in each round.
+    for ((i = 0; i < ${#tools[@]}; i++)); do
+      tool=${tools[$(((i + round - 1) % ${#tools[@]}))]}
+      result=$(run_tool "$tool" "$dir" "$work/out-$tool")
+      echo "$round $tool $result" >> "$work/times"
+    done
+  done
+
+  echo
+  echo "corpus $kind: $files files, $((bytes >> 20)) MiB, scale $(cat "$dir.complete"), $rounds rounds"
+  printf '%-8s %12s %10s %10s\n' tool "median s" "peak MiB" ours/tool
+  fastest="" fastest_time=""
+  for tool in "${tools[@]}"; do
+    t=$(awk -v t="$tool" '$2 == t { print $3 / 1e9 }' "$work/times" | median)
+    m=$(awk -v t="$tool" '$2 == t { print $4 / 1024 }' "$work/times" | median)
+    r=$(awk -v t="$tool" '$2 == "ours" { o[$1] = $3 } $2 == t { x[$1] = $3 }
+                          END { for (k in o) print o[k] / x[k] }' "$work/times" | median)
+    printf '%-8s %12.3f %10.1f %10.2f\n' "$tool" "$t" "$m" "$r"
+    if [ "$tool" != ours ] && { [ -z "$fastest" ] || awk -v a="$t" -v b="$fastest_time" 'BEGIN { exit !(a < b) }'; }; then
+      fastest=$tool fastest_time=$t fastest_ratio=$r
+    fi
+  done
+  echo "fastest peer: $fastest (ours/$fastest $fastest_ratio)"
+  worst=$(awk -v a="$worst" -v b="$fastest_ratio" 'BEGIN { print (b > a ? b : a) }')
+
+  python3 "$top/bench/peer_sets.py" ours "$work/out-ours" > "$work/sets-ours"
+  echo "ours: $(wc -l < "$work/sets-ours") sets of identical files"
+  for tool in "${peers[@]}"; do
+    python3 "$top/bench/peer_sets.py" "$(format_of "$tool")" "$work/out-$tool" > "$work/sets-$tool"
+    if cmp -s "$work/sets-ours" "$work/sets-$tool"; then
+      echo "$tool: same sets"
+    else
+      mismatch=1
+      echo "MISMATCH on corpus $kind: $tool found $(wc -l < "$work/sets-$tool") sets; differences (< ours, > $tool):"
+      diff "$work/sets-ours" "$work/sets-$tool" | grep '^[<>]' | head -10 || true
+    fi
+  done
+done
+echo
+[ "$mismatch" -eq 0 ] && echo "all tools found the same sets" || echo "THE TOOLS DISAGREE (see above)"
+echo "worst ratio ours/fastest-peer: $worst"
+exit "$mismatch"

@@ -1,0 +1,192 @@
+#include "ScanWindowTest.h"
+
+#include <QAction>
+#include <QListView>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "DuplicateScan.h"
+#include "Shell.h"
+#include "ShellAccess.h"
+#include "StandIns.h"
+#include "TestWindows.h"
+
+using namespace twinsweep;
+namespace fs = std::filesystem;
+
+namespace {
+
+QStringList SearchAndScan(TestWindows& app, const std::string& folder) {
+    app.form1.SearchFolder = folder;
+    return AnswerMessageBoxes([&] { app.form1.BT1Click(); });
+}
+
+std::vector<int> SelectedRows(QListView* list) {
+    std::vector<int> rows;
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QString Key(TestWindows& app, const char* key) {
+    return QString::fromStdString(app.form1.StringTable1.GetKeyText(key));
+}
+
+// A folder with three identical files, a pair, and files alone in their size or content.
+void WriteGroups(const TestFolder& tree) {
+    tree.write("a/1.txt", "triple");
+    tree.write("b/2.txt", "triple");
+    tree.write("c/3.txt", "triple");
+    tree.write("p/x.bin", "pair of files");
+    tree.write("q/y.bin", "pair of files");
+    tree.write("alone.txt", "single");
+    tree.write("other.txt", "Triple");
+    tree.write("empty1", "");
+    tree.write("empty2", "");
+}
+
+} // namespace
+
+void ScanWindowTest::searchEndsInTheReportWithTheFirstGroupSelected() {
+    TestWindows app;
+    TestFolder tree;
+    WriteGroups(tree);
+    const QStringList shown = SearchAndScan(app, tree.path());
+    QCOMPARE(shown, QStringList{"4" + Key(app, "IDS_15")});
+    QCOMPARE(app.form1.Lists.LBB1.size(), size_t(3)); // the pair, then two for the triple
+    QCOMPARE(app.form1.Lists.LBB2.size(), size_t(4));
+    QVERIFY(app.form1.Table.IsEmpty());
+    QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
+    QCOMPARE(app.form1.Ld3->Indicatorstring(), QString("3"));
+    QCOMPARE(app.form1.Ld4->Indicatorstring(), QString("4"));
+    QCOMPARE(app.form1.LBB1->currentIndex().row(), 0);
+    QCOMPARE(SelectedRows(app.form1.LBB2), std::vector<int>{0});
+    QVERIFY(!app.form3->isVisible());
+    QCOMPARE(app.form3->La2->text(), QString::fromStdString(app.form3->StringTable1.GetKeyText("IDS_0")) + "0");
+}
+
+void ScanWindowTest::reportNamesNoneOneOrTheCount() {
+    TestWindows app;
+    TestFolder none, one;
+    none.write("a", "1");
+    none.write("b", "2");
+    one.write("a", "same");
+    one.write("b", "same");
+    QCOMPARE(SearchAndScan(app, none.path()), QStringList{Key(app, "IDS_11")});
+    QCOMPARE(SearchAndScan(app, one.path()), QStringList{Key(app, "IDS_13")});
+}
+
+void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
+    TestWindows app;
+    TestFolder tree;
+    for (int i = 0; i < 600; ++i)
+        tree.write("f" + std::to_string(i), "identical content");
+    // The table a search leaves, and what an uninterrupted scan makes of it.
+    const auto scan = app.form3->RunScan;
+    app.form3->RunScan = [&] { // as if cancelled at once
+        app.form3->T1->start();
+        return false;
+    };
+    SearchAndScan(app, tree.path());
+    app.form3->RunScan = scan;
+    FileTable table = app.form1.Table;
+    ResultLists expected;
+    RunDuplicateScan(table, expected, {});
+
+    // Cancel once the scan has found something.
+    QTimer canceller;
+    canceller.setInterval(1);
+    QObject::connect(&canceller, &QTimer::timeout, [&] {
+        if (!app.form1.Lists.LBB2.empty() && app.form3->isVisible()) {
+            app.form3->SpeedButton1->click();
+            canceller.stop();
+        }
+    });
+    canceller.start();
+    QStringList shown = AnswerMessageBoxes([&] { app.form1.BT2->click(); });
+    QCOMPARE(shown.size(), 1); // reported after a cancel too
+    QVERIFY(!app.form1.Table.IsEmpty());
+    QVERIFY(app.form1.Lists.LBB2.size() < expected.LBB2.size());
+
+    shown = AnswerMessageBoxes([&] { app.form1.Chercherlesdoublons1->trigger(); });
+    QCOMPARE(shown, QStringList{QString::number(expected.LBB2.size()) + Key(app, "IDS_15")});
+    QCOMPARE(app.form1.Lists.LBB1, expected.LBB1);
+    QCOMPARE(app.form1.Lists.LBB2, expected.LBB2);
+    QCOMPARE(app.form1.Lists.LL1, expected.LL1);
+}
+
+void ScanWindowTest::deleteMovesTheSelectedDuplicatesToTheTrash() {
+    TestWindows app;
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    // Group 0 is the pair: its one member goes, and the group with it.
+    const std::string member = app.form1.Lists.LBB2.at(0);
+    const QStringList asked = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(!fs::exists(member));
+    const fs::path trash = fs::path(getenv("XDG_DATA_HOME")) / "Trash";
+    QVERIFY(fs::exists(trash / "files" / fs::path(member).filename()));
+    QVERIFY(fs::exists(trash / "info" / (fs::path(member).filename().string() + ".trashinfo")));
+    QCOMPARE(app.form1.Lists.LBB1.size(), size_t(2));
+    QCOMPARE(app.form1.Lists.LL1, (TextLines{"0", "0", "1"}));
+    QCOMPARE(app.form1.Ld3->Indicatorstring(), QString("2"));
+    QCOMPARE(app.form1.Ld4->Indicatorstring(), QString("3"));
+    QCOMPARE(SelectedRows(app.form1.LBB2), (std::vector<int>{0, 1})); // the next group's members
+    QCOMPARE(app.form1.LBB1->currentIndex().row(), 0);
+}
+
+void ScanWindowTest::deleteKeyWithAnyModifierAsksAndNoChangesNothing() {
+    TestWindows app;
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    const auto before = app.form1.Lists.LBB2;
+    for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+                                            Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+        const QStringList asked = AnswerMessageBoxesWith(
+            QMessageBox::No, [&] { QTest::keyClick(app.form1.LBB2, Qt::Key_Delete, modifiers); });
+        QCOMPARE(asked.size(), 1);
+    }
+    const QStringList none = AnswerMessageBoxes([&] { QTest::keyClick(app.form1.LBB2, Qt::Key_A); });
+    QVERIFY(none.isEmpty());
+    QCOMPARE(app.form1.Lists.LBB2, before);
+    for (const std::string& path : before)
+        QVERIFY(fs::exists(path));
+}
+
+void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
+    TestWindows app;
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    const ResultLists before = app.form1.Lists;
+    const auto selected = SelectedRows(app.form1.LBB2);
+    // The last duplicate belongs to group 2.
+    app.form1.LBB2->selectionModel()->setCurrentIndex(app.form1.LBB2->model()->index(3, 0),
+                                                      QItemSelectionModel::NoUpdate);
+    QCOMPARE(app.form1.LBB1->currentIndex().row(), 2);
+    QCOMPARE(SelectedRows(app.form1.LBB2), selected);
+
+    app.form1.Trocar1->trigger();
+    QCOMPARE(app.form1.Lists.LBB1[2], before.LBB2[3]);
+    QCOMPARE(app.form1.Lists.LBB2[3], before.LBB1[2]);
+    QCOMPARE(app.form1.Lists.LL1, before.LL1);
+    QCOMPARE(app.form1.LBB1->model()->index(2, 0).data().toString().toStdString(), before.LBB2[3]);
+}
+
+void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
+    TestWindows app;
+    std::vector<std::string> opened;
+    CurrentShellOpener() = [&](const std::string& target) { opened.push_back(target); };
+    QStringList shown = AnswerMessageBoxes([&] { emit app.form1.LBB2->doubleClicked({}); });
+    QCOMPARE(shown, QStringList{"List index out of bounds (-1)"}); // ")" sorts before "."
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    emit app.form1.LBB1->doubleClicked(app.form1.LBB1->currentIndex());
+    QCOMPARE(opened, std::vector<std::string>{app.form1.Lists.LBB1[0]});
+    CurrentShellOpener() = ShellOpen;
+}

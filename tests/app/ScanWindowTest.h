@@ -1,0 +1,14 @@
+#pragma once
+#include <QObject>
+
+class ScanWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void searchEndsInTheReportWithTheFirstGroupSelected();
+    void reportNamesNoneOneOrTheCount();
+    void cancelledScanResumesToTheUninterruptedLists();
+    void deleteMovesTheSelectedDuplicatesToTheTrash();
+    void deleteKeyWithAnyModifierAsksAndNoChangesNothing();
+    void clickingADuplicateFollowsItsGroupAndSwapExchangesThem();
+    void openingUsesTheShellAndNeedsACurrentEntry();
+};
