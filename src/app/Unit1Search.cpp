@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <unordered_map>
 
 #include "FileTableModel.h"
 #include "FolderDialog.h"
@@ -147,10 +148,17 @@ void TForm1::FitTableColumns() {
     const QFontMetrics cells(SG1->font());
     const QFontMetrics header(SG1->horizontalHeader()->font());
     const int gridLine = SG1->showGrid() ? 1 : 0;
+    // Folders, names and dates repeat a lot; each text is measured once.
+    std::unordered_map<std::string, int> widths;
     for (int column = 0; column < FileTable::ColumnCount; ++column) {
         int widest = header.horizontalAdvance(QString::fromStdString(Table.Cell(column, 0)));
-        for (int row = 1; row < Table.RowCount(); ++row)
-            widest = std::max(widest, cells.horizontalAdvance(QString::fromStdString(Table.Cell(column, row))));
+        for (int row = 1; row < Table.RowCount(); ++row) {
+            const std::string& text = Table.Cell(column, row);
+            auto [width, added] = widths.try_emplace(text, 0);
+            if (added)
+                width->second = cells.horizontalAdvance(QString::fromStdString(text));
+            widest = std::max(widest, width->second);
+        }
         SG1->setColumnWidth(column, widest + 2 * gridLine + 4 + 10);
     }
 }

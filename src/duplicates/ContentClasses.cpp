@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include <string_view>
+#include <sys/stat.h>
 #include <unordered_map>
 
 #include "FileReader.h"
@@ -28,10 +29,10 @@ public:
         std::map<int64_t, std::vector<size_t>> bySize;
         for (size_t i = 0; i < paths_.size(); ++i) {
             Check();
-            FileReader file(paths_[i]);
-            if (file.IsOpen()) {
-                sizes_[i] = file.Size();
-                bySize[file.Size()].push_back(i);
+            struct stat info {};
+            if (::lstat(paths_[i].c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+                sizes_[i] = info.st_size;
+                bySize[info.st_size].push_back(i);
             }
         }
         for (auto& [size, members] : bySize)
@@ -153,13 +154,15 @@ private:
     static void SplitGroup(const std::vector<size_t>& group, std::vector<FileReader>& files,
                            std::vector<std::vector<char>>& blocks, int64_t offset, size_t length,
                            std::vector<std::vector<size_t>>& out) {
+        // A few files are compared directly; many are first told apart by a hash.
+        const bool fewFiles = group.size() <= 8;
         std::unordered_map<size_t, std::vector<std::vector<size_t>>> byHash;
         for (size_t k : group) {
             if (!files[k].ReadAt(offset, blocks[k].data(), length)) {
                 files[k].Close(); // unreadable now: different from everything
                 continue;
             }
-            auto& candidates = byHash[std::hash<std::string_view>{}({blocks[k].data(), length})];
+            auto& candidates = byHash[fewFiles ? 0 : std::hash<std::string_view>{}({blocks[k].data(), length})];
             auto same = std::find_if(candidates.begin(), candidates.end(), [&](const auto& g) {
                 return std::memcmp(blocks[g[0]].data(), blocks[k].data(), length) == 0;
             });

@@ -71,12 +71,15 @@ private:
             ClassifyRunEndingAt(bottom);
         const std::string reference = table_.FilePath(bottom);
         const int cls = classOf_[static_cast<size_t>(bottom - runTop_)];
-        if (cls >= 0)
-            for (int row = bottom - 1; row >= runTop_; --row)
-                if (classOf_[static_cast<size_t>(row - runTop_)] == cls) {
-                    KeepGoing();
-                    Record(reference, table_.FilePath(row));
-                }
+        if (cls >= 0) {
+            // The rows of the class, top to bottom; the bottom row is the last one left.
+            std::vector<int>& rows = classRows_[static_cast<size_t>(cls)];
+            rows.pop_back();
+            for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+                KeepGoing();
+                Record(reference, table_.FilePath(*row));
+            }
+        }
         if (runTop_ > 1) {
             KeepGoing();
             Progress(); // the row above the run has another size
@@ -96,6 +99,13 @@ private:
         if (!classes)
             throw Stopped{};
         classOf_ = std::move(*classes);
+        classRows_.clear();
+        for (size_t i = 0; i < classOf_.size(); ++i)
+            if (classOf_[i] >= 0) {
+                if (classRows_.size() <= static_cast<size_t>(classOf_[i]))
+                    classRows_.resize(static_cast<size_t>(classOf_[i]) + 1);
+                classRows_[static_cast<size_t>(classOf_[i])].push_back(top + static_cast<int>(i));
+            }
         runTop_ = top;
         runBottom_ = bottom;
     }
@@ -122,6 +132,7 @@ private:
     std::set<std::string> alreadyRecorded_;
     int runTop_ = 0, runBottom_ = -1;
     std::vector<int> classOf_;
+    std::vector<std::vector<int>> classRows_;
 };
 
 } // namespace

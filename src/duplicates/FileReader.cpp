@@ -19,9 +19,8 @@ FileReader::FileReader(const std::string& path) {
     }
     fd_ = fd;
     size_ = info.st_size;
-#ifdef POSIX_FADV_SEQUENTIAL
-    ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
+    if (size_ > (1 << 20)) // worth a hint only for files read in many blocks
+        ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
 FileReader::~FileReader() { Close(); }
