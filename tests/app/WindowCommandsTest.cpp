@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "JpegImage.h"
 #include "ShellAccess.h"
 #include "Shell.h"
 #include "StandIns.h"
@@ -100,4 +101,13 @@ void WindowCommandsTest::everyElementIsThereByName() {
         QVERIFY2(app.form1.findChild<QObject*>(name) != nullptr, name);
     QVERIFY(app.form1.findChild<QObject*>("BT3") == nullptr);
     QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
+}
+
+void WindowCommandsTest::picturesDecodeAndBadFilesGiveNothing() {
+    const QImage picture = LoadJpeg(TWINSWEEP_SOURCE_DIR "/resources/pictures/welcome-groups.jpg");
+    QCOMPARE(picture.size(), QSize(440, 420));
+    TestFolder folder;
+    QVERIFY(LoadJpeg(folder.write("bad.jpg", std::string(5000, 'x'))).isNull());
+    QVERIFY(LoadJpeg(folder.write("empty.jpg", "")).isNull());
+    QVERIFY(LoadJpeg(folder.path("missing.jpg")).isNull());
 }

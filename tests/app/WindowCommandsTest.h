@@ -9,4 +9,5 @@ private slots:
     void aboutWindowIsModalAndClosesWithItsButton();
     void pickersFollowTheirCheckBoxes();
     void everyElementIsThereByName();
+    void picturesDecodeAndBadFilesGiveNothing();
 };
