@@ -32,7 +32,10 @@ QLabel* TextLabel(const char* name, QWidget* parent) {
 QLabel* Picture(const char* name, const std::string& file, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    const QImage image = LoadJpeg(ProgramFolder() + "pictures/" + file);
+    constexpr int widest = 560; // narrower than the window, so no sideways scrolling
+    QImage image = LoadJpeg(ProgramFolder() + "pictures/" + file);
+    if (image.width() > widest)
+        image = image.scaledToWidth(widest, Qt::SmoothTransformation);
     if (!image.isNull())
         label->setPixmap(QPixmap::fromImage(image));
     label->setAlignment(Qt::AlignCenter);
@@ -59,6 +62,7 @@ TForm5::TForm5(QWidget* parent, TextLines& settingsLines)
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName("ScrollBox1");
     ScrollBox1->setWidgetResizable(true);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setWidget(BuildIntroduction());
     layout->addWidget(ScrollBox1, 1);
 
