@@ -1,0 +1,46 @@
+#pragma once
+// What the search and scan progress windows share: a label, the waiting band and a cancel
+// button whose click asks the running work to stop and closes the window a moment later.
+#include <QDialog>
+
+#include "WidgetTranslator.h"
+#include "WindowStringTables.h"
+
+class QLabel;
+class QTimer;
+class QToolButton;
+class QVBoxLayout;
+
+namespace twinsweep {
+
+class WaitingBand;
+
+class ProgressWindow : public QDialog {
+public:
+    // name: the window's objectName and string table; panelName names the panel holding
+    // the elements (empty for none).
+    ProgressWindow(QWidget* parent, const char* name, const char* panelName);
+
+    void SpeedButton1Click();
+    void T1Timer();
+    // Runs on every closing, whatever its cause.
+    virtual void FormClose() = 0;
+    void done(int result) override;
+
+    TStringTable StringTable1;
+    QWidget* Panel1 = nullptr;
+    WaitingBand* W1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr; // cancel
+    QTimer* T1 = nullptr;
+
+protected:
+    // Adds a label below Label1.
+    QLabel* AddLabel(const char* name);
+
+private:
+    QVBoxLayout* layout_ = nullptr;
+    std::unique_ptr<WidgetTranslator> translator_;
+};
+
+} // namespace twinsweep
