@@ -10,11 +10,7 @@
 #include "Globals.h"
 #include "QtHost.h"
 #include "TableSearch.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
+#include "ProgramWindows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -64,12 +60,9 @@ int RunWindow(int argc, char** argv, const std::string& data, const BenchTree& t
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QtHost host;
-    TForm1 form1(host, ProgramFolder(data));
-    auto* form2 = new TForm2(&form1, *form1.FF1);
-    auto* form3 = new TForm3(&form1);
-    auto* form4 = new TForm4(&form1);
-    auto* form5 = new TForm5(&form1, form1.LB1);
-    form1.SetWindows(form2, form3, form4, form5);
+    ProgramWindows windows(host, ProgramFolder(data));
+    TForm1& form1 = windows.form1;
+    TForm2* form2 = windows.form2;
     form1.show();
     // The start-up sequence (settings, language) runs from a timer after the first showing.
     QElapsedTimer startup;

@@ -11,25 +11,16 @@
 #include "Globals.h"
 #include "QtHost.h"
 #include "TestFolder.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
+#include "ProgramWindows.h"
 
 namespace twinsweep {
 
 struct TestWindows {
     // programFolder: where the windows look for "conf.dat" (a fresh temporary folder by default).
     explicit TestWindows(const std::string& programFolder = "")
-        : form1(host, programFolder.empty() ? folder.path() : programFolder) {
+        : windows(host, programFolder.empty() ? folder.path() : programFolder) {
         AppDir.clear();
         LanguageIndex = 0;
-        form2 = new TForm2(&form1, *form1.FF1);
-        form3 = new TForm3(&form1);
-        form4 = new TForm4(&form1);
-        form5 = new TForm5(&form1, form1.LB1);
-        form1.SetWindows(form2, form3, form4, form5);
     }
 
     std::string settings() const { return folder.read("conf.dat"); }
@@ -37,11 +28,12 @@ struct TestWindows {
 
     TestFolder folder;
     QtHost host;
-    TForm1 form1;
-    TForm2* form2;
-    TForm3* form3;
-    TForm4* form4;
-    TForm5* form5;
+    ProgramWindows windows;
+    TForm1& form1 = windows.form1;
+    TForm2* form2 = windows.form2;
+    TForm3* form3 = windows.form3;
+    TForm4* form4 = windows.form4;
+    TForm5* form5 = windows.form5;
 };
 
 // Answers every message box that opens while `action` runs with `button`, and returns
