@@ -21,14 +21,7 @@ protected:
         search.Execute();
         return recorder.found();
     }
-    // Chains extra behaviour after the recorder's handler.
-    void OnFoundAlso(std::function<void(TFileSearch&)> extra) {
-        search.OnFound = [record = search.OnFound, extra](
-                             TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
-            record(sender, folder, entry);
-            extra(sender);
-        };
-    }
+    void OnFoundAlso(std::function<void(TFileSearch&)> extra) { ChainOnFound(search, std::move(extra)); }
 
     HeadlessHost host;
     SearchTree tree;

@@ -40,13 +40,7 @@ protected:
         return part.size() < inlineEvents.size() &&
                std::equal(part.begin(), part.end(), inlineEvents.begin());
     }
-    void OnFoundAlso(std::function<void(TFileSearch&)> extra) {
-        search.OnFound = [record = search.OnFound, extra](
-                             TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
-            record(sender, folder, entry);
-            extra(sender);
-        };
-    }
+    void OnFoundAlso(std::function<void(TFileSearch&)> extra) { ChainOnFound(search, std::move(extra)); }
 
     HeadlessHost host;
     SearchTree tree;

@@ -54,3 +54,14 @@ private:
                                               : path;
     }
 };
+
+// Chains extra behaviour after the search's current OnFound handler.
+inline void ChainOnFound(twinsweep::TFileSearch& search,
+                         std::function<void(twinsweep::TFileSearch&)> extra) {
+    search.OnFound = [record = search.OnFound, extra = std::move(extra)](
+                         twinsweep::TFileSearch& sender, const std::string& folder,
+                         twinsweep::TSearchRec& entry) {
+        record(sender, folder, entry);
+        extra(sender);
+    };
+}
