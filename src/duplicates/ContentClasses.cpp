@@ -4,10 +4,7 @@
 #include <cstring>
 #include <map>
 #include <string_view>
-#include <sys/stat.h>
 #include <unordered_map>
-
-#include "FileReader.h"
 
 namespace twinsweep {
 
@@ -17,28 +14,41 @@ constexpr int Alone = -1;
 
 struct Cancelled {};
 
+// Files of one size that are equal up to `offset`.
+struct Candidates {
+    std::vector<size_t> members;
+    int64_t offset = 0;
+};
+
 class Classifier {
 public:
     Classifier(const std::vector<std::string>& paths, const std::function<bool()>& keepGoing,
                const ClassifyLimits& limits)
-        : paths_(paths), keepGoing_(keepGoing), limits_(limits), classes_(paths.size(), Alone),
-          sizes_(paths.size(), -1) {}
+        : paths_(paths), keepGoing_(keepGoing), limits_(limits), stamps_(paths.size()) {
+        result_.classOf.assign(paths.size(), Alone);
+        result_.file.resize(paths.size());
+    }
 
-    std::vector<int> Run() {
-        // Files of different lengths never match: split by the length on disk first.
+    ContentClasses Run() {
+        // Files of different lengths never match: split by the length on disk first. The
+        // stamp taken here is what every later reading of the file must find again.
         std::map<int64_t, std::vector<size_t>> bySize;
         for (size_t i = 0; i < paths_.size(); ++i) {
             Check();
-            struct stat info {};
-            if (::lstat(paths_[i].c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-                sizes_[i] = info.st_size;
-                bySize[info.st_size].push_back(i);
-            }
+            if (StampOfPath(paths_[i], stamps_[i]))
+                bySize[stamps_[i].size].push_back(i);
         }
         for (auto& [size, members] : bySize)
             if (members.size() > 1)
-                Classify(members, 0);
-        return classes_;
+                pending_.push_back({std::move(members), 0});
+        // Sets still to sort out wait here rather than on the call stack: a deep chain of
+        // splits costs neither stack nor a buffer per level.
+        while (!pending_.empty()) {
+            Candidates next = std::move(pending_.back());
+            pending_.pop_back();
+            Classify(next);
+        }
+        return std::move(result_);
     }
 
 private:
@@ -47,81 +57,98 @@ private:
             throw Cancelled{};
     }
 
-    // All members are equal up to `offset`; sort them out from there on.
-    void Classify(const std::vector<size_t>& members, int64_t offset) {
-        if (members.size() < 2)
+    void Classify(const Candidates& set) {
+        if (set.members.size() < 2)
             return;
-        if (offset >= sizes_[members[0]]) {
-            NewClass(members);
-            return;
-        }
-        if (members.size() <= limits_.maxOpenFiles)
-            ReadSideBySide(members, offset);
+        if (set.offset >= stamps_[set.members[0]].size)
+            NewClass(set.members);
+        else if (set.members.size() <= limits_.maxOpenFiles)
+            ReadSideBySide(set.members, set.offset);
         else
-            Probe(members, offset);
+            Probe(set.members, set.offset);
     }
 
+    // Files read to their end form a class, but only those that still hold what was read:
+    // a file that changed meanwhile is no duplicate of anything.
     void NewClass(const std::vector<size_t>& members) {
-        for (size_t i : members)
-            classes_[i] = nextClass_;
+        std::vector<size_t> unchanged;
+        for (size_t i : members) {
+            FileStamp now;
+            if (StampOfPath(paths_[i], now) && now == stamps_[i])
+                unchanged.push_back(i);
+        }
+        if (unchanged.size() < 2)
+            return;
+        for (size_t i : unchanged) {
+            result_.classOf[i] = nextClass_;
+            result_.file[i] = stamps_[i];
+        }
         ++nextClass_;
+    }
+
+    // Opens a file of the set; it stays closed when it is not the file first seen there.
+    FileReader Open(size_t i) {
+        FileReader file(paths_[i]);
+        if (file.IsOpen() && !(file.Stamp() == stamps_[i]))
+            file.Close();
+        return file;
+    }
+
+    bool ReadBlock(size_t i, int64_t offset, std::vector<char>& block) {
+        FileReader file = Open(i);
+        return file.IsOpen() && file.ReadAt(offset, block.data(), block.size());
     }
 
     // Too many files to keep open: read one block of each in turn and split by its hash;
     // a set whose hashes all agree is checked byte for byte against its first file.
     void Probe(const std::vector<size_t>& members, int64_t offset) {
-        const int64_t size = sizes_[members[0]];
+        const int64_t size = stamps_[members[0]].size;
         const size_t length = static_cast<size_t>(std::min<int64_t>(
             size - offset, std::clamp<int64_t>(offset, static_cast<int64_t>(limits_.firstProbe),
                                                   static_cast<int64_t>(limits_.largestProbe))));
-        std::vector<char> block(length);
+        block_.resize(length);
         std::unordered_map<size_t, std::vector<size_t>> byHash;
         for (size_t i : members) {
             Check();
-            if (ReadBlock(i, offset, block))
-                byHash[std::hash<std::string_view>{}({block.data(), length})].push_back(i);
+            if (ReadBlock(i, offset, block_))
+                byHash[std::hash<std::string_view>{}({block_.data(), length})].push_back(i);
         }
         std::vector<std::vector<size_t>> buckets;
         for (auto& [hash, bucket] : byHash)
             if (bucket.size() > 1)
                 buckets.push_back(std::move(bucket));
         std::sort(buckets.begin(), buckets.end()); // a fixed order, whatever the hash table's
-        for (const auto& bucket : buckets) {
+        for (auto& bucket : buckets) {
             if (bucket.size() < members.size()) {
-                Classify(bucket, offset);
+                pending_.push_back({std::move(bucket), offset});
                 continue;
             }
-            std::vector<char> first(length);
-            if (!ReadBlock(bucket[0], offset, first)) {
-                Classify({bucket.begin() + 1, bucket.end()}, offset);
+            first_.resize(length);
+            if (!ReadBlock(bucket[0], offset, first_)) {
+                pending_.push_back({{bucket.begin() + 1, bucket.end()}, offset});
                 continue;
             }
             std::vector<size_t> same{bucket[0]}, different;
             for (size_t k = 1; k < bucket.size(); ++k) {
                 Check();
-                if (!ReadBlock(bucket[k], offset, block))
+                if (!ReadBlock(bucket[k], offset, block_))
                     continue;
-                (std::memcmp(block.data(), first.data(), length) == 0 ? same : different).push_back(bucket[k]);
+                (std::memcmp(block_.data(), first_.data(), length) == 0 ? same : different).push_back(bucket[k]);
             }
-            Classify(same, offset + static_cast<int64_t>(length));
-            Classify(different, offset);
+            pending_.push_back({std::move(different), offset});
+            pending_.push_back({std::move(same), offset + static_cast<int64_t>(length)});
         }
-    }
-
-    bool ReadBlock(size_t i, int64_t offset, std::vector<char>& block) {
-        FileReader file(paths_[i]);
-        return file.IsOpen() && file.Size() == sizes_[i] && file.ReadAt(offset, block.data(), block.size());
     }
 
     // Few enough files to keep open: read them in rounds of one block each, splitting the
     // groups where blocks differ; a file left alone in its group is read no further.
     void ReadSideBySide(const std::vector<size_t>& members, int64_t offset) {
-        const int64_t size = sizes_[members[0]];
+        const int64_t size = stamps_[members[0]].size;
         std::vector<FileReader> files;
         std::vector<size_t> open;
         for (size_t i : members) {
-            FileReader file(paths_[i]);
-            if (file.IsOpen() && file.Size() == size) {
+            FileReader file = Open(i);
+            if (file.IsOpen()) {
                 files.push_back(std::move(file));
                 open.push_back(i);
             }
@@ -187,16 +214,19 @@ private:
     const std::vector<std::string>& paths_;
     const std::function<bool()>& keepGoing_;
     ClassifyLimits limits_;
-    std::vector<int> classes_;
-    std::vector<int64_t> sizes_;
+    std::vector<FileStamp> stamps_;
+    std::vector<Candidates> pending_;
+    // The probe's two buffers, shared by every set.
+    std::vector<char> block_, first_;
+    ContentClasses result_;
     int nextClass_ = 0;
 };
 
 } // namespace
 
-std::optional<std::vector<int>> ClassifyByContent(const std::vector<std::string>& paths,
-                                                  const std::function<bool()>& keepGoing,
-                                                  const ClassifyLimits& limits) {
+std::optional<ContentClasses> ClassifyByContent(const std::vector<std::string>& paths,
+                                                const std::function<bool()>& keepGoing,
+                                                const ClassifyLimits& limits) {
     try {
         return Classifier(paths, keepGoing, limits).Run();
     } catch (const Cancelled&) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "FileReader.h"
+
 namespace twinsweep {
 
 struct ClassifyLimits {
@@ -15,12 +17,19 @@ struct ClassifyLimits {
     size_t largestProbe = 4 << 20;   // the probe doubles up to this size
 };
 
-// For each path, the number of its class when at least one other path has the same
-// content, or -1 when it has none or cannot be read (a file that cannot be read is
-// different from every other). keepGoing runs between reads; when it returns false the
-// classification stops and the result is empty.
-std::optional<std::vector<int>> ClassifyByContent(const std::vector<std::string>& paths,
-                                                  const std::function<bool()>& keepGoing,
-                                                  const ClassifyLimits& limits = {});
+struct ContentClasses {
+    // For each path, the number of its class when at least one other path has the same
+    // content, or -1 when it has none, cannot be read or changed while it was read.
+    std::vector<int> classOf;
+    // For each path in a class, the file that was read (several paths may name one file).
+    std::vector<FileStamp> file;
+};
+
+// keepGoing runs between reads; when it returns false the classification stops and the
+// result is empty. Memory stays within a bound set by the limits, whatever the number and
+// size of the files.
+std::optional<ContentClasses> ClassifyByContent(const std::vector<std::string>& paths,
+                                                const std::function<bool()>& keepGoing,
+                                                const ClassifyLimits& limits = {});
 
 } // namespace twinsweep

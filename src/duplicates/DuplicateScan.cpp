@@ -32,7 +32,8 @@ public:
 
     void Run() {
         Progress();
-        while (!Trimmed(table_.Cell(FileTable::NameColumn, 1)).empty()) {
+        // The rows are counted once: a name cell's text never ends the scan.
+        for (int left = table_.FileCount(); left > 0; --left) {
             KeepGoing();
             ScanBottomRow();
             table_.RemoveLastRow();
@@ -70,14 +71,18 @@ private:
         if (bottom < runTop_ || bottom > runBottom_)
             ClassifyRunEndingAt(bottom);
         const std::string reference = table_.FilePath(bottom);
-        const int cls = classOf_[static_cast<size_t>(bottom - runTop_)];
+        const int cls = classes_.classOf[static_cast<size_t>(bottom - runTop_)];
         if (cls >= 0) {
             // The rows of the class, top to bottom; the bottom row is the last one left.
             std::vector<int>& rows = classRows_[static_cast<size_t>(cls)];
             rows.pop_back();
+            const FileStamp& file = FileOfRow(bottom);
             for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
                 KeepGoing();
-                Record(reference, table_.FilePath(*row));
+                // Another path to the same file (a hard link, a bind mount, a row listed
+                // twice) is no duplicate: removing it would free nothing.
+                if (!FileOfRow(*row).SameFile(file))
+                    Record(reference, table_.FilePath(*row));
             }
         }
         if (runTop_ > 1) {
@@ -98,17 +103,19 @@ private:
         auto classes = ClassifyByContent(paths, events_.keepGoing);
         if (!classes)
             throw Stopped{};
-        classOf_ = std::move(*classes);
+        classes_ = std::move(*classes);
         classRows_.clear();
-        for (size_t i = 0; i < classOf_.size(); ++i)
-            if (classOf_[i] >= 0) {
-                if (classRows_.size() <= static_cast<size_t>(classOf_[i]))
-                    classRows_.resize(static_cast<size_t>(classOf_[i]) + 1);
-                classRows_[static_cast<size_t>(classOf_[i])].push_back(top + static_cast<int>(i));
+        for (size_t i = 0; i < classes_.classOf.size(); ++i)
+            if (const int cls = classes_.classOf[i]; cls >= 0) {
+                if (classRows_.size() <= static_cast<size_t>(cls))
+                    classRows_.resize(static_cast<size_t>(cls) + 1);
+                classRows_[static_cast<size_t>(cls)].push_back(top + static_cast<int>(i));
             }
         runTop_ = top;
         runBottom_ = bottom;
     }
+
+    const FileStamp& FileOfRow(int row) const { return classes_.file[static_cast<size_t>(row - runTop_)]; }
 
     void Record(const std::string& reference, const std::string& duplicate) {
         if (reference != lastReference_) {
@@ -117,8 +124,9 @@ private:
             lists_.LBB1.push_back(reference);
             Notify(events_.groupAdded);
         } else if (alreadyRecorded_.count(duplicate)) {
-            return; // recorded by an earlier, interrupted scan
+            return; // listed twice in the table, or recorded by an earlier, interrupted scan
         }
+        alreadyRecorded_.insert(duplicate);
         lists_.LBB2.push_back(duplicate);
         lists_.LL1.push_back(std::to_string(lists_.LBB1.size() - 1));
         Progress();
@@ -131,7 +139,7 @@ private:
     std::string lastReference_;
     std::set<std::string> alreadyRecorded_;
     int runTop_ = 0, runBottom_ = -1;
-    std::vector<int> classOf_;
+    ContentClasses classes_;
     std::vector<std::vector<int>> classRows_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The duplicate scan: consumes the size-sorted file table from the bottom up and records
-// every file identical to the bottom file as a member of the bottom file's group.
+// every other file identical to the bottom file as a member of the bottom file's group.
+// Paths that name the bottom file itself (same device and inode) are never its members.
 //
 // The lists, their order and the points where the caller is told of progress are those of
 // comparing the bottom row with each row of its size above it; but a run of equal sizes is

@@ -6,10 +6,35 @@
 #include <unistd.h>
 #include <utility>
 
+#include "LongPath.h"
+
 namespace twinsweep {
 
-FileReader::FileReader(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+namespace {
+
+bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
+FileStamp StampOf(const struct stat& info) {
+    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+} // namespace
+
+bool FileStamp::operator==(const FileStamp& other) const {
+    return SameFile(other) && size == other.size && SameTime(modified, other.modified) &&
+           SameTime(changed, other.changed);
+}
+
+bool StampOfPath(const std::string& path, FileStamp& stamp) {
+    struct stat info {};
+    if (!StatPath(path, info) || !S_ISREG(info.st_mode))
+        return false;
+    stamp = StampOf(info);
+    return true;
+}
+
+FileReader::FileReader(const std::string& path) : path_(path) {
+    const int fd = OpenPath(path, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return;
     struct stat info {};
@@ -18,21 +43,22 @@ FileReader::FileReader(const std::string& path) {
         return;
     }
     fd_ = fd;
-    size_ = info.st_size;
-    if (size_ > (1 << 20)) // worth a hint only for files read in many blocks
+    stamp_ = StampOf(info);
+    if (stamp_.size > (1 << 20)) // worth a hint only for files read in many blocks
         ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
 FileReader::~FileReader() { Close(); }
 
 FileReader::FileReader(FileReader&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), size_(other.size_) {}
+    : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), stamp_(other.stamp_) {}
 
 FileReader& FileReader::operator=(FileReader&& other) noexcept {
     if (this != &other) {
         Close();
+        path_ = std::move(other.path_);
         fd_ = std::exchange(other.fd_, -1);
-        size_ = other.size_;
+        stamp_ = other.stamp_;
     }
     return *this;
 }
@@ -48,6 +74,13 @@ bool FileReader::ReadAt(int64_t offset, char* buffer, size_t length) {
         done += static_cast<size_t>(n);
     }
     return true;
+}
+
+bool FileReader::Unchanged() const {
+    struct stat info {};
+    FileStamp now;
+    return fd_ >= 0 && ::fstat(fd_, &info) == 0 && StampOf(info) == stamp_ && StampOfPath(path_, now) &&
+           now == stamp_;
 }
 
 void FileReader::Close() {

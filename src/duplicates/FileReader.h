@@ -2,9 +2,29 @@
 // Reading a regular file in blocks. Special files are never opened (a FIFO would block,
 // a device may never end) and links are not followed.
 #include <cstdint>
+#include <ctime>
 #include <string>
+#include <sys/types.h>
 
 namespace twinsweep {
+
+// Which file an open descriptor or a path names, and the state of its content.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    int64_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    // The same file: same device and inode, whatever its content.
+    bool SameFile(const FileStamp& other) const { return device == other.device && inode == other.inode; }
+    // The same file with the same size and times, so with the content it had.
+    bool operator==(const FileStamp& other) const;
+};
+
+// The stamp of what a path names now, without following a final link; nothing when the
+// path names no regular file.
+bool StampOfPath(const std::string& path, FileStamp& stamp);
 
 class FileReader {
 public:
@@ -17,14 +37,20 @@ public:
     FileReader& operator=(FileReader&& other) noexcept;
 
     bool IsOpen() const { return fd_ >= 0; }
-    int64_t Size() const { return size_; }
+    int64_t Size() const { return stamp_.size; }
+    // The file as it was when opened.
+    const FileStamp& Stamp() const { return stamp_; }
     // Fills `length` bytes from `offset`; false on a read error or when the file is shorter.
     bool ReadAt(int64_t offset, char* buffer, size_t length);
+    // True while the path still names the opened file and the file kept its size and
+    // times: what was read is then the content the path holds.
+    bool Unchanged() const;
     void Close();
 
 private:
+    std::string path_;
     int fd_ = -1;
-    int64_t size_ = 0;
+    FileStamp stamp_;
 };
 
 } // namespace twinsweep

@@ -8,20 +8,31 @@
 
 namespace twinsweep {
 
-bool FilesIdentical(const std::string& pathA, const std::string& pathB) {
+Comparison CompareFiles(const std::string& pathA, const std::string& pathB) {
     constexpr size_t BlockSize = 256 * 1024;
     FileReader a(pathA), b(pathB);
-    if (!a.IsOpen() || !b.IsOpen() || a.Size() != b.Size())
-        return false;
+    if (!a.IsOpen())
+        return Comparison::FirstGone;
+    if (!b.IsOpen())
+        return Comparison::SecondGone;
+    if (a.Stamp().SameFile(b.Stamp()))
+        return Comparison::SameFile;
+    if (a.Size() != b.Size())
+        return Comparison::Different;
     const size_t bufferSize = static_cast<size_t>(std::min<int64_t>(BlockSize, a.Size()));
     std::vector<char> blockA(bufferSize), blockB(bufferSize);
     for (int64_t offset = 0; offset < a.Size(); offset += BlockSize) {
         const size_t length = static_cast<size_t>(std::min<int64_t>(BlockSize, a.Size() - offset));
         if (!a.ReadAt(offset, blockA.data(), length) || !b.ReadAt(offset, blockB.data(), length) ||
             std::memcmp(blockA.data(), blockB.data(), length) != 0)
-            return false;
+            return Comparison::Different;
     }
-    return true;
+    // What was read must still be what the paths hold.
+    return a.Unchanged() && b.Unchanged() ? Comparison::Identical : Comparison::Different;
+}
+
+bool FilesIdentical(const std::string& pathA, const std::string& pathB) {
+    return CompareFiles(pathA, pathB) == Comparison::Identical;
 }
 
 } // namespace twinsweep

@@ -4,9 +4,19 @@
 
 namespace twinsweep {
 
-// True when both files are regular files of the same length with the same bytes; false
-// otherwise and on any failure. Both files are read side by side in bounded blocks and the
-// reading stops at the first difference, so memory stays small whatever the file size.
+enum class Comparison {
+    Identical,   // two files, same length, same bytes, neither changed while read
+    Different,   // another length or other bytes, or one changed while it was read
+    SameFile,    // both paths name one file (hard links, bind mounts, one path twice)
+    FirstGone,   // the first path names no readable regular file
+    SecondGone,  // the second path names no readable regular file
+};
+
+// Both files are read side by side in bounded blocks and the reading stops at the first
+// difference, so memory stays small whatever the file size.
+Comparison CompareFiles(const std::string& pathA, const std::string& pathB);
+
+// True when the two paths name two different files with the same bytes.
 bool FilesIdentical(const std::string& pathA, const std::string& pathB);
 
 } // namespace twinsweep

@@ -1,12 +1,36 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ContentClasses.h"
 #include "FilesIdentical.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;
+
+// Live heap bytes, so that a test can see how much a classification keeps at once.
+namespace {
+size_t liveBytes = 0;
+size_t peakBytes = 0;
+} // namespace
+
+void* operator new(size_t size) {
+    void* p = std::malloc(size ? size : 1);
+    if (!p)
+        throw std::bad_alloc();
+    liveBytes += malloc_usable_size(p);
+    peakBytes = std::max(peakBytes, liveBytes);
+    return p;
+}
+void operator delete(void* p) noexcept {
+    if (p)
+        liveBytes -= malloc_usable_size(p);
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept { operator delete(p); }
 
 namespace {
 
@@ -25,6 +49,8 @@ void ExpectClassesMatchPairwise(const std::vector<std::string>& paths, const std
         EXPECT_EQ(hasPartner, classes[i] >= 0) << paths[i];
     }
 }
+
+std::string ExtractName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
 } // namespace
 
@@ -53,7 +79,7 @@ TEST(ContentClasses, SplitsWhereBytesDifferUnderEveryReadingStrategy) {
         for (const ClassifyLimits& limit : limits) {
             const auto classes = ClassifyByContent(paths, nullptr, limit);
             ASSERT_TRUE(classes);
-            ExpectClassesMatchPairwise(paths, *classes);
+            ExpectClassesMatchPairwise(paths, classes->classOf);
         }
     }
 }
@@ -64,4 +90,73 @@ TEST(ContentClasses, StopsWhenToldTo) {
     int calls = 0;
     EXPECT_FALSE(ClassifyByContent(paths, [&] { return ++calls < 2; }));
     EXPECT_TRUE(ClassifyByContent(paths, [] { return true; }));
+}
+
+TEST(ContentClasses, ChangedFilesAreNoDuplicatesOfAnything) {
+    // One file grows, shrinks, is replaced or rewritten while the set is read; the others
+    // stay identical. The changed file may join no class, whichever reading strategy runs.
+    std::mt19937 random(31);
+    const ClassifyLimits limits[] = {{}, {2, 3, 1, 4}};
+    for (int round = 0; round < 120; ++round) {
+        TestFolder dir;
+        const std::string content(1 + random() % 30, 'c');
+        std::vector<std::string> paths;
+        for (int f = 0; f < 4; ++f)
+            paths.push_back(dir.write("f" + std::to_string(f), content));
+        const std::string victim = paths[random() % paths.size()];
+        const int change = static_cast<int>(random() % 4);
+        const int at = static_cast<int>(paths.size() + random() % 6); // after the first look
+        int step = 0;
+        bool changed = false;
+        auto changeFile = [&] {
+            if (step++ != at)
+                return true;
+            changed = true;
+            if (change == 0)
+                dir.write(ExtractName(victim), content + "+");
+            else if (change == 1)
+                EXPECT_EQ(::truncate(victim.c_str(), 0), 0);
+            else if (change == 2)
+                EXPECT_EQ(::rename(dir.write("new", std::string(content.size(), 'n')).c_str(), victim.c_str()), 0);
+            else
+                dir.write(ExtractName(victim), std::string(content.size(), 'w'));
+            return true;
+        };
+        const auto classes = ClassifyByContent(paths, changeFile, limits[round % 2]);
+        ASSERT_TRUE(classes);
+        for (size_t i = 0; i < paths.size(); ++i)
+            if (paths[i] == victim && changed)
+                EXPECT_EQ(classes->classOf[i], -1) << "change " << change << " at " << at;
+            else
+                EXPECT_GE(classes->classOf[i], 0);
+    }
+}
+
+TEST(ContentClasses, MemoryStaysBoundedWhateverTheFileSize) {
+    TestFolder dir;
+    const std::string big(8 << 20, 'm');
+    std::vector<std::string> paths;
+    for (int f = 0; f < 3; ++f)
+        paths.push_back(dir.write("big" + std::to_string(f), big));
+    // More files than may be open: they are probed with growing blocks of up to 256 KiB.
+    const ClassifyLimits limits{2, 4096, 4096, 256 << 10};
+    const size_t before = liveBytes;
+    peakBytes = liveBytes;
+    const auto classes = ClassifyByContent(paths, nullptr, limits);
+    ASSERT_TRUE(classes);
+    EXPECT_EQ(classes->classOf, (std::vector<int>{0, 0, 0}));
+    EXPECT_LT(peakBytes - before, size_t{1} << 20);
+}
+
+TEST(ContentClasses, HardLinksAreReportedAsOneFile) {
+    TestFolder dir;
+    const auto a = dir.write("a", "same"), b = dir.write("b", "same");
+    const auto link = dir.path("a-link");
+    ASSERT_EQ(::link(a.c_str(), link.c_str()), 0);
+    const auto classes = ClassifyByContent({a, link, b}, nullptr);
+    ASSERT_TRUE(classes);
+    EXPECT_TRUE(classes->file[0].SameFile(classes->file[1]));
+    EXPECT_FALSE(classes->file[0].SameFile(classes->file[2]));
+    EXPECT_FALSE(FilesIdentical(a, link));
+    EXPECT_EQ(CompareFiles(a, link), Comparison::SameFile);
 }

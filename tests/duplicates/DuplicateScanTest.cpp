@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <unistd.h>
 
 #include "DuplicateScan.h"
 #include "FilesIdentical.h"
+#include "Paths.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;
@@ -166,4 +168,32 @@ TEST(DuplicateScan, CancelKeepsTheRowUnderWayAndWhatWasFound) {
     EXPECT_EQ(lists.LBB1, TextLines{dir.path("b3")});
     EXPECT_EQ(lists.LBB2, TextLines{dir.path("b2")});
     EXPECT_EQ(table.RowCount() - 1, 5); // b3, whose comparisons were under way, is still there
+}
+
+TEST(DuplicateScan, PathsToOneFileAreNeverAPair) {
+    TestFolder dir;
+    // a/x with a hard link a/y, b a link to the folder a (as if a folder had been replaced
+    // meanwhile), a/x listed twice, and one real copy c/x at the bottom.
+    dir.write("a/x", "same");
+    ASSERT_EQ(::link(dir.path("a/x").c_str(), dir.path("a/y").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.path("a").c_str(), dir.path("b").c_str()), 0);
+    dir.write("c/x", "same");
+    FileTable table;
+    table.Reset({"N", "F", "S", "D"});
+    for (const std::string path : {"a/x", "a/y", "b/x", "a/x", "c/x"})
+        table.Append(dir.path(ExtractFilePath(path)), ExtractFileName(path), 4, "d");
+    ResultLists lists;
+    ASSERT_TRUE(RunDuplicateScan(table, lists, {}));
+    EXPECT_EQ(lists.LBB1, TextLines{dir.path("c/x")});
+    EXPECT_EQ(lists.LBB2, (TextLines{dir.path("a/x"), dir.path("b/x"), dir.path("a/y")}));
+}
+
+TEST(DuplicateScan, TheTableEndsAtItsRowCountNotAtABlankName) {
+    TestFolder dir;
+    FileTable table = TableOf(dir, {{"   ", "same"}, {"b", "same"}});
+    ResultLists lists;
+    ASSERT_TRUE(RunDuplicateScan(table, lists, {}));
+    EXPECT_EQ(lists.LBB1, TextLines{dir.path("b")});
+    EXPECT_EQ(lists.LBB2, TextLines{dir.path("   ")});
+    EXPECT_TRUE(table.IsEmpty());
 }
