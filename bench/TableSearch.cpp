@@ -1,14 +1,14 @@
 #include "TableSearch.h"
 
 #include "FileSearch.h"
-#include "Paths.h"
+#include "TargetList.h"
 
 namespace twinsweep::bench {
 
 void SearchIntoTable(const std::string& folder, HeadlessHost& host, FileTable& table) {
     TFileSearch search(host);
     search.SetFilename("*.*");
-    search.SetLocation(IncludeTrailingPathDelimiter(folder));
+    search.SetIncludeFiles({FolderTarget(folder, search.Filename())});
     search.SetSubfolders(true);
     search.SetAttributes({ffArchive, ffReadonly, ffHidden, ffSystem});
     search.SetThreaded(true);

@@ -1,6 +1,7 @@
 // The search and scan progress windows.
 #include <QEvent>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include "ErrorBox.h"
@@ -52,10 +53,20 @@ void TForm3::FormActivate() {
     ScanStarted = true;
     CancelRequested = false;
     W1->setEnabled(true);
-    if (!RunScan())
-        return;
+    {
+        const QScopedValueRollback running(scanning_, true);
+        if (!RunScan())
+            return;
+    }
     ScanCompleted();
     T1->start();
+}
+
+void TForm3::reject() {
+    if (scanning_)
+        SpeedButton1Click();
+    else
+        ProgressWindow::reject();
 }
 
 void TForm3::ShowFilesLeft(int filesLeft) {

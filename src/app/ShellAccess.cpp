@@ -11,6 +11,11 @@ ShellOpener& CurrentShellOpener() {
     return opener;
 }
 
+TrashMover& CurrentTrashMover() {
+    static TrashMover mover = [](const std::string& path, std::string* error) { return MoveToTrash(path, error); };
+    return mover;
+}
+
 void OpenLanguageTarget() {
     const std::string target = LanguageTarget(LanguageIndex, AppDir);
     if (!target.empty())

@@ -86,7 +86,8 @@ public:
     void Odontograma2Click();
     void BT8Click();
     void Fechar1Click();
-    bool DeleteFileWithUndo(const std::string& path);
+    // On failure `error`, when given, receives the trash's reason.
+    bool DeleteFileWithUndo(const std::string& path, std::string* error = nullptr);
 
     // Fields of the window.
     bool ActivatedOnce = false;
@@ -185,6 +186,8 @@ private:
     void ShowLists();
     void ShowCurrentReference();
     void ShowDuplicateSelection();
+    // Tells the user which chosen duplicates stayed, and why.
+    void ReportKeptDuplicates(const std::vector<KeptDuplicate>& kept);
     // The handler, run through the error box wrapper.
     std::function<void()> Guarded(void (TForm1::*handler)());
     // Connects a handler so that it runs through the error box wrapper.
@@ -206,6 +209,7 @@ private:
     QTimer* tableRefresh_ = nullptr;
     TextListModel* referencesModel_ = nullptr;
     TextListModel* duplicatesModel_ = nullptr;
+    bool showingLists_ = false; // the views are being set from Lists, not by the user
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;

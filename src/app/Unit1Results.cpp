@@ -2,14 +2,16 @@
 #include <QAbstractItemView>
 #include <QListView>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 
 #include "DuplicateScan.h"
 #include "FileTableModel.h"
 #include "Globals.h"
+#include "Errors.h"
 #include "Host.h"
+#include "InputBlock.h"
 #include "LanguageTexts.h"
 #include "MessagePacer.h"
-#include "Shell.h"
 #include "ShellAccess.h"
 #include "StandIns.h"
 #include "TextListModel.h"
@@ -17,6 +19,30 @@
 #include "Unit3.h"
 
 namespace twinsweep {
+
+namespace {
+
+// At most this many kept files are named in the message itself; all are in its details.
+constexpr size_t ShownKeptFiles = 10;
+
+// The string-table key of the text that explains a reason; it holds %s for the detail.
+const char* ReasonKey(KeepReason reason) {
+    switch (reason) {
+    case KeepReason::ReferenceGone:
+        return "IDS_22";
+    case KeepReason::SameFile:
+        return "IDS_23";
+    case KeepReason::Changed:
+        return "IDS_24";
+    case KeepReason::DuplicateGone:
+        return "IDS_25";
+    case KeepReason::TrashFailed:
+        return "IDS_26";
+    }
+    return "";
+}
+
+} // namespace
 
 void TForm1::BT2Click() {
     if (Table.Cell(FileTable::NameColumn, 1).empty()) {
@@ -55,6 +81,7 @@ bool TForm1::RunScan() {
         Ld4->setIndicatorstring(QString::number(Lists.LBB2.size()));
         form3_->ShowFilesLeft(filesLeft);
     };
+    const InputBlock onlyTheScanWindow(form3_);
     MessagePacer pacer;
     ScanEvents events;
     events.keepGoing = [&] {
@@ -79,6 +106,7 @@ void TForm1::LBB1Click() {
     if (Lists.LBB1.empty())
         return;
     LBB2->hide();
+    const InputBlock noInput;
     MessagePacer pacer;
     SelectGroup(Lists, [&] { if (pacer.Due()) host_.processMessages(); });
     ShowDuplicateSelection();
@@ -111,20 +139,43 @@ void TForm1::BT4Click() {
                               QString::fromStdString(confirmation.question),
                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
         return;
-    MessagePacer pacer;
-    DeleteSelectedDuplicates(
-        Lists, [this](const std::string& path) { return DeleteFileWithUndo(path); },
-        [&] { if (pacer.Due()) host_.processMessages(); });
+    std::vector<KeptDuplicate> kept;
+    {
+        const InputBlock noInput;
+        MessagePacer pacer;
+        kept = DeleteSelectedDuplicates(
+            Lists, [this](const std::string& path, std::string& error) { return DeleteFileWithUndo(path, &error); },
+            [&] { if (pacer.Due()) host_.processMessages(); });
+    }
     ShowLists();
     Ld4->setIndicatorstring(QString::number(Lists.LBB2.size()));
     Ld3->setIndicatorstring(QString::number(Lists.LBB1.size()));
+    ReportKeptDuplicates(kept);
 }
 
-bool TForm1::DeleteFileWithUndo(const std::string& path) { return MoveToTrash(path); }
+bool TForm1::DeleteFileWithUndo(const std::string& path, std::string* error) {
+    return CurrentTrashMover()(path, error);
+}
 
+void TForm1::ReportKeptDuplicates(const std::vector<KeptDuplicate>& kept) {
+    if (kept.empty())
+        return;
+    QStringList lines;
+    for (const KeptDuplicate& file : kept)
+        lines << QString::fromStdString(
+                     file.path + ": " + FormatMessage(StringTable1.GetKeyText(ReasonKey(file.reason)), {file.detail}));
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(StringTable1.GetKeyText("IDS_20")),
+                    QString::fromStdString(StringTable1.GetKeyText("IDS_21")), QMessageBox::Ok, this);
+    box.setInformativeText(lines.mid(0, ShownKeptFiles).join('\n') + (lines.size() > qsizetype(ShownKeptFiles) ? "\n…" : ""));
+    if (lines.size() > qsizetype(ShownKeptFiles))
+        box.setDetailedText(lines.join('\n'));
+    box.exec();
+}
+
+// The views are set from Lists with their signals on, so that they repaint what changed;
+// the handlers of the user's clicks ignore what happens meanwhile.
 void TForm1::ShowLists() {
-    const QSignalBlocker blockReferences(LBB1->selectionModel());
-    const QSignalBlocker blockDuplicates(LBB2->selectionModel());
+    const QScopedValueRollback showing(showingLists_, true);
     referencesModel_->LinesReset();
     duplicatesModel_->LinesReset();
     ShowCurrentReference();
@@ -132,7 +183,7 @@ void TForm1::ShowLists() {
 }
 
 void TForm1::ShowCurrentReference() {
-    const QSignalBlocker block(LBB1->selectionModel());
+    const QScopedValueRollback showing(showingLists_, true);
     if (Lists.current1 < 0) {
         LBB1->selectionModel()->clear();
         return;
@@ -143,7 +194,7 @@ void TForm1::ShowCurrentReference() {
 }
 
 void TForm1::ShowDuplicateSelection() {
-    const QSignalBlocker block(LBB2->selectionModel());
+    const QScopedValueRollback showing(showingLists_, true);
     QItemSelection selection;
     const int count = static_cast<int>(Lists.LBB2.size());
     for (int first = 0; first < count;) {
@@ -165,16 +216,22 @@ void TForm1::ShowDuplicateSelection() {
 void TForm1::ConnectResultLists() {
     connect(LBB1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, click = Guarded(&TForm1::LBB1Click)](const QModelIndex& current) {
+                if (showingLists_)
+                    return;
                 Lists.current1 = current.isValid() ? current.row() : -1;
                 click();
             });
     connect(LBB2->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, click = Guarded(&TForm1::LBB2Click)](const QModelIndex& current) {
+                if (showingLists_)
+                    return;
                 Lists.current2 = current.isValid() ? current.row() : -1;
                 click();
             });
     connect(LBB2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                if (showingLists_)
+                    return;
                 for (const QModelIndex& index : deselected.indexes())
                     Lists.SetSelected(static_cast<size_t>(index.row()), false);
                 for (const QModelIndex& index : selected.indexes())

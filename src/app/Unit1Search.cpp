@@ -17,6 +17,7 @@
 #include "Paths.h"
 #include "PickerValues.h"
 #include "StandIns.h"
+#include "TargetList.h"
 #include "TextListModel.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -74,7 +75,7 @@ void TForm1::ResetTableAndLists() {
 
 void TForm1::SetSearchCriteria() {
     FF1->SetFilename(CK2->isChecked() ? "*." + Edit1->text().toStdString() : "*.*");
-    FF1->SetLocation(SearchFolder);
+    FF1->SetIncludeFiles({FolderTarget(SearchFolder, FF1->Filename())});
     FF1->SetSubfolders(CK1->isChecked());
     TFileAttributes attributes;
     if (Archive->isChecked())

@@ -11,8 +11,10 @@ public:
     explicit TForm3(QWidget* parent);
 
     void FormActivate();
-    // Closing does not cancel: a scan still running goes on to its end.
     void FormClose() override;
+    // Escape and the frame's close button act as the cancel button while the scan runs:
+    // the window stays, and with it the block on the main window, until the scan returns.
+    void reject() override;
 
     // Shows the progress text: "IDS_0" followed by the number of files left.
     void ShowFilesLeft(int filesLeft);
@@ -27,6 +29,9 @@ public:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+private:
+    bool scanning_ = false;
 };
 
 } // namespace twinsweep

@@ -1,9 +1,12 @@
 #include "ResultLists.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
 
 #include "Conversions.h"
 #include "Errors.h"
+#include "FilesIdentical.h"
 
 namespace twinsweep {
 
@@ -86,10 +89,53 @@ void RemoveGroup(ResultLists& lists, int g) {
         lists.current1 = static_cast<int>(lists.LBB1.size()) - 1;
 }
 
-void DeleteSelectedDuplicates(ResultLists& lists, const std::function<bool(const std::string&)>& moveToTrash,
-                              const ProcessMessages& processMessages) {
+namespace {
+
+// The reference of LBB2's entry i; empty when its LL1 entry names no group.
+std::string ReferenceOf(const ResultLists& lists, size_t i) {
+    const auto group = i < lists.LL1.size() ? TryStrToInt(lists.LL1[i]) : std::nullopt;
+    if (!group || *group < 0 || static_cast<size_t>(*group) >= lists.LBB1.size())
+        return {};
+    return lists.LBB1[static_cast<size_t>(*group)];
+}
+
+// Moves one duplicate to the trash once it proved to be a copy of its reference; the
+// reason it stays otherwise.
+std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::string& reference,
+                                         const TrashFile& trash) {
+    switch (CompareFiles(reference, path)) {
+    case Comparison::Identical:
+        break;
+    case Comparison::FirstGone:
+        return KeptDuplicate{path, KeepReason::ReferenceGone, reference};
+    case Comparison::SameFile:
+        return KeptDuplicate{path, KeepReason::SameFile, reference};
+    case Comparison::Different:
+        return KeptDuplicate{path, KeepReason::Changed, reference};
+    case Comparison::SecondGone:
+        return KeptDuplicate{path, KeepReason::DuplicateGone, {}};
+    }
+    std::string error;
+    if (!trash(path, error))
+        return KeptDuplicate{path, KeepReason::TrashFailed, error};
+    return std::nullopt;
+}
+
+void RemoveDuplicate(ResultLists& lists, size_t i) {
+    lists.LBB2.erase(lists.LBB2.begin() + static_cast<std::ptrdiff_t>(i));
+    if (i < lists.LL1.size())
+        lists.LL1.erase(lists.LL1.begin() + static_cast<std::ptrdiff_t>(i));
+    if (i < lists.selected2.size())
+        lists.selected2.erase(lists.selected2.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+} // namespace
+
+std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const TrashFile& trash,
+                                                    const ProcessMessages& processMessages) {
+    std::vector<KeptDuplicate> kept;
     if (lists.LBB1.empty())
-        return;
+        return kept;
     const int g = lists.current1;
     // The files to move are those selected when the user confirmed.
     const std::vector<bool> chosen = [&] {
@@ -98,21 +144,26 @@ void DeleteSelectedDuplicates(ResultLists& lists, const std::function<bool(const
             snapshot[i] = lists.IsSelected(i);
         return snapshot;
     }();
+    std::set<std::string> trashed; // a file listed in several groups goes once
     for (size_t i = chosen.size(); i-- > 0;) {
         Process(processMessages);
         if (!chosen[i])
             continue;
-        moveToTrash(lists.LBB2[i]);
-        lists.LBB2.erase(lists.LBB2.begin() + static_cast<std::ptrdiff_t>(i));
-        if (i < lists.LL1.size())
-            lists.LL1.erase(lists.LL1.begin() + static_cast<std::ptrdiff_t>(i));
-        if (i < lists.selected2.size())
-            lists.selected2.erase(lists.selected2.begin() + static_cast<std::ptrdiff_t>(i));
+        const std::string path = lists.LBB2[i];
+        if (!trashed.count(path)) {
+            if (auto reason = TrashIfCopy(path, ReferenceOf(lists, i), trash)) {
+                kept.push_back(std::move(*reason));
+                continue;
+            }
+            trashed.insert(path);
+        }
+        RemoveDuplicate(lists, i);
     }
+    std::reverse(kept.begin(), kept.end());
     lists.current2 = -1;
     SelectGroup(lists, processMessages);
     if (lists.AnySelected())
-        return;
+        return kept;
     if (g >= 0 && static_cast<size_t>(g) < lists.LBB1.size())
         RemoveGroup(lists, g);
     while (!lists.LBB1.empty()) {
@@ -120,10 +171,11 @@ void DeleteSelectedDuplicates(ResultLists& lists, const std::function<bool(const
         lists.current1 = 0;
         SelectGroup(lists, processMessages);
         if (lists.AnySelected())
-            return;
+            return kept;
         RemoveGroup(lists, 0);
     }
     lists.current1 = -1;
+    return kept;
 }
 
 } // namespace twinsweep

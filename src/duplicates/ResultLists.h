@@ -47,11 +47,32 @@ const std::string& CurrentEntry(const TextLines& list, int current);
 // list has none.
 void SwapReferenceAndDuplicate(ResultLists& lists);
 
-// Moves the selected duplicates (as selected when called) with moveToTrash, removes them
-// from LBB2 and LL1, selects the current group again, and removes groups left without
+// Why a chosen duplicate was not moved to the trash.
+enum class KeepReason {
+    ReferenceGone, // its group's reference no longer exists (detail: the reference)
+    SameFile,      // the reference is the same file under another path (detail: the reference)
+    Changed,       // it no longer has its reference's bytes (detail: the reference)
+    DuplicateGone, // the duplicate itself no longer exists
+    TrashFailed,   // the trash refused it (detail: the reason given)
+};
+
+struct KeptDuplicate {
+    std::string path;
+    KeepReason reason;
+    std::string detail;
+};
+
+// Moves one file to the trash; false, with the reason in `error`, when it could not.
+using TrashFile = std::function<bool(const std::string& path, std::string& error)>;
+
+// Moves the selected duplicates (as selected when called) to the trash and removes them
+// from LBB2 and LL1, then selects the current group again and removes groups left without
 // members: the current one, then the first ones until a group with members is current.
-void DeleteSelectedDuplicates(ResultLists& lists, const std::function<bool(const std::string&)>& moveToTrash,
-                              const ProcessMessages& processMessages);
+// Right before each move the duplicate is compared with its group's reference; unless the
+// reference still exists, is another file and has the same bytes, the duplicate stays, as
+// does one the trash refused. Those are returned, in list order, with their reason.
+std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const TrashFile& trash,
+                                                    const ProcessMessages& processMessages);
 
 // Removes group g from LBB1 and renumbers the later groups in LL1.
 void RemoveGroup(ResultLists& lists, int g);

@@ -22,12 +22,15 @@ void ShellOpen(const std::string& target) {
     g_object_unref(file);
 }
 
-bool MoveToTrash(const std::string& path) {
+bool MoveToTrash(const std::string& path, std::string* error) {
     GFile* file = g_file_new_for_path(path.c_str());
-    GError* error = nullptr;
-    const bool trashed = g_file_trash(file, nullptr, &error);
-    if (error)
-        g_error_free(error);
+    GError* failure = nullptr;
+    const bool trashed = g_file_trash(file, nullptr, &failure);
+    if (failure) {
+        if (error)
+            *error = failure->message;
+        g_error_free(failure);
+    }
     g_object_unref(file);
     return trashed;
 }

@@ -8,7 +8,8 @@ namespace twinsweep {
 // ignored.
 void ShellOpen(const std::string& target);
 
-// Moves one file to the desktop trash. True on success; never deletes for good.
-bool MoveToTrash(const std::string& path);
+// Moves one file to the desktop trash. True on success; never deletes for good. On
+// failure `error`, when given, receives the reason.
+bool MoveToTrash(const std::string& path, std::string* error = nullptr);
 
 } // namespace twinsweep

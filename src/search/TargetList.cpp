@@ -21,6 +21,10 @@ std::string MaskOfFilename(const std::string& filename) {
     return filename;
 }
 
+std::string FolderTarget(const std::string& folder, const std::string& filename) {
+    return IncludeTrailingPathDelimiter(folder) + MaskOfFilename(filename);
+}
+
 TextLines BuildTargetList(const std::string& filename, const std::string& location,
                           const TextLines& includeFiles) {
     if (!includeFiles.empty())

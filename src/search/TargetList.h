@@ -12,6 +12,11 @@ namespace twinsweep {
 TextLines BuildTargetList(const std::string& filename, const std::string& location,
                           const TextLines& includeFiles);
 
+// The one target that searches `folder` exactly as it is, whatever bytes it holds (";",
+// "*" and "?" included), with the mask made from filename: an IncludeFiles line, which
+// is never split or matched against anything.
+std::string FolderTarget(const std::string& folder, const std::string& filename);
+
 // The mask a Filename value stands for: "*.*" when empty, ".*" appended when it has no ".".
 std::string MaskOfFilename(const std::string& filename);
 

@@ -68,6 +68,21 @@ template <typename T> void WithModal(const std::function<void(T*)>& answer, cons
 
 } // namespace
 
+void SearchWindowTest::folderIsSearchedAsItIsNamed() {
+    // ";" once split the folder in two and "?" was refused as a wildcard.
+    TestWindows app;
+    TestFolder tree;
+    tree.write("a;b/inside", "x");
+    tree.write("a/beside", "x");
+    tree.write("q?x*/starred", "y");
+    for (const auto& [folder, name] : {std::pair{"a;b/", "inside"}, {"q?x*/", "starred"}}) {
+        FileTable scanned;
+        StartSearchIn(app, tree.path(folder), &scanned);
+        QCOMPARE(Column(scanned, 0), std::vector<std::string>{name});
+        QCOMPARE(Column(scanned, 1), std::vector<std::string>{tree.path(folder)});
+    }
+}
+
 void SearchWindowTest::searchShowsProgressAndEndsWithTheSortedTable() {
     TestWindows app;
     TestFolder tree;

@@ -5,6 +5,7 @@ class SearchWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void searchShowsProgressAndEndsWithTheSortedTable();
+    void folderIsSearchedAsItIsNamed();
     void criteriaControlsBecomeTheSearchCriteria();
     void dateBoundsFollowTheChosenDateAndTheirBoxes();
     void invalidExtensionEndsTheCommandWithTheErrorBox();

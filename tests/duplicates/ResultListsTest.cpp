@@ -2,6 +2,9 @@
 
 #include "Errors.h"
 #include "ResultLists.h"
+#include "TestFolder.h"
+
+#include <unistd.h>
 
 using namespace twinsweep;
 
@@ -81,78 +84,173 @@ TEST(ResultLists, SwapExchangesTheTwoCurrentEntriesOnly) {
     EXPECT_EQ(CurrentEntry(lists.LBB2, 4), "/e");
 }
 
-TEST(ResultLists, DeletingSomeMembersKeepsTheGroup) {
+// The delete command works on real files: each group's reference and members are copies.
+class DeleteDuplicates : public ::testing::Test {
+protected:
+    // Paths to files in the test folder; every name starting with the same letter after
+    // R (R0 with a and b, R1 with c and d, R2 with e) holds the same bytes.
+    std::string P(const std::string& name) const { return dir.path(name); }
+    TextLines Ps(std::initializer_list<const char*> names) const {
+        TextLines paths;
+        for (const char* name : names)
+            paths.push_back(P(name));
+        return paths;
+    }
+    ResultLists ThreeGroups() {
+        for (const char* name : {"R0", "a", "b"})
+            dir.write(name, "zero");
+        for (const char* name : {"R1", "c", "d"})
+            dir.write(name, "one");
+        for (const char* name : {"R2", "e"})
+            dir.write(name, "two");
+        ResultLists lists;
+        lists.LBB1 = Ps({"R0", "R1", "R2"});
+        lists.LBB2 = Ps({"a", "c", "b", "d", "e"});
+        lists.LL1 = {"0", "1", "0", "1", "2"};
+        return lists;
+    }
+    // A trash that records what it was given and leaves the file where it is.
+    TrashFile Recording() {
+        return [this](const std::string& path, std::string&) {
+            trashed.push_back(path);
+            return true;
+        };
+    }
+
+    TestFolder dir;
+    TextLines trashed;
+};
+
+TEST_F(DeleteDuplicates, DeletingSomeMembersKeepsTheGroup) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 0;
-    lists.SetSelected(0, true); // /a
-    std::vector<std::string> trashed;
-    DeleteSelectedDuplicates(lists, [&](const std::string& p) { trashed.push_back(p); return true; }, nullptr);
-    EXPECT_EQ(trashed, std::vector<std::string>{"/a"});
-    EXPECT_EQ(lists.LBB2, (TextLines{"/c", "/b", "/d", "/e"}));
+    lists.SetSelected(0, true); // a
+    EXPECT_TRUE(DeleteSelectedDuplicates(lists, Recording(), nullptr).empty());
+    EXPECT_EQ(trashed, Ps({"a"}));
+    EXPECT_EQ(lists.LBB2, Ps({"c", "b", "d", "e"}));
     EXPECT_EQ(lists.LL1, (TextLines{"1", "0", "1", "2"}));
     EXPECT_EQ(lists.LBB1.size(), 3u);
     EXPECT_EQ(Selected(lists), std::vector<size_t>{1}); // the rest of group 0 again
 }
 
-TEST(ResultLists, DeletingAllMembersRemovesTheGroupAndRenumbers) {
+TEST_F(DeleteDuplicates, DeletingAllMembersRemovesTheGroupAndRenumbers) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 1;
     SelectGroup(lists, nullptr);
-    DeleteSelectedDuplicates(lists, [](const std::string&) { return false; }, nullptr); // failures still leave the lists
-    EXPECT_EQ(lists.LBB1, (TextLines{"/R0", "/R2"}));
-    EXPECT_EQ(lists.LBB2, (TextLines{"/a", "/b", "/e"}));
+    DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    EXPECT_EQ(lists.LBB1, Ps({"R0", "R2"}));
+    EXPECT_EQ(lists.LBB2, Ps({"a", "b", "e"}));
     EXPECT_EQ(lists.LL1, (TextLines{"0", "0", "1"}));
     EXPECT_EQ(lists.current1, 0);
     EXPECT_EQ(Selected(lists), (std::vector<size_t>{0, 1}));
 }
 
-TEST(ResultLists, DeletingTheOnlyGroupEmptiesTheLists) {
+TEST_F(DeleteDuplicates, DeletingTheOnlyGroupEmptiesTheLists) {
+    dir.write("R", "x");
+    dir.write("x", "x");
+    dir.write("y", "x");
     ResultLists lists;
-    lists.LBB1 = {"/R"};
-    lists.LBB2 = {"/x", "/y"};
+    lists.LBB1 = Ps({"R"});
+    lists.LBB2 = Ps({"x", "y"});
     lists.LL1 = {"0", "0"};
     lists.current1 = 0;
     SelectGroup(lists, nullptr);
-    DeleteSelectedDuplicates(lists, [](const std::string&) { return true; }, nullptr);
+    DeleteSelectedDuplicates(lists, Recording(), nullptr);
     EXPECT_TRUE(lists.LBB1.empty());
     EXPECT_TRUE(lists.LBB2.empty() && lists.LL1.empty());
     EXPECT_EQ(lists.current1, -1);
 }
 
-TEST(ResultLists, EmptyGroupsAtTheFrontAreRemovedUntilOneHasMembers) {
+TEST_F(DeleteDuplicates, EmptyGroupsAtTheFrontAreRemovedUntilOneHasMembers) {
     // Group 0 lost its members through another group; deleting group 2's members leaves
     // group 2 empty, then group 0 is found empty too, and group 1 becomes the first.
-    ResultLists lists;
-    lists.LBB1 = {"/R0", "/R1", "/R2"};
-    lists.LBB2 = {"/c", "/e"};
+    ResultLists lists = ThreeGroups();
+    lists.LBB2 = Ps({"c", "e"});
     lists.LL1 = {"1", "2"};
     lists.current1 = 2;
     SelectGroup(lists, nullptr);
-    DeleteSelectedDuplicates(lists, [](const std::string&) { return true; }, nullptr);
-    EXPECT_EQ(lists.LBB1, TextLines{"/R1"});
+    DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    EXPECT_EQ(lists.LBB1, Ps({"R1"}));
     EXPECT_EQ(lists.LL1, TextLines{"0"});
     EXPECT_EQ(lists.current1, 0);
     EXPECT_EQ(Selected(lists), std::vector<size_t>{0});
 }
 
-TEST(ResultLists, NothingSelectedDeletesNothingAndSelectsTheGroupAgain) {
+TEST_F(DeleteDuplicates, NothingSelectedDeletesNothingAndSelectsTheGroupAgain) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 2;
-    int trashed = 0;
-    DeleteSelectedDuplicates(lists, [&](const std::string&) { return ++trashed > 0; }, nullptr);
-    EXPECT_EQ(trashed, 0);
+    DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    EXPECT_TRUE(trashed.empty());
     EXPECT_EQ(lists.LBB2.size(), 5u);
     EXPECT_EQ(Selected(lists), std::vector<size_t>{4});
 }
 
-TEST(ResultLists, TheSelectionIsTakenWhenTheDeleteStarts) {
+TEST_F(DeleteDuplicates, TheSelectionIsTakenWhenTheDeleteStarts) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 0;
     lists.SetSelected(0, true);
-    std::vector<std::string> trashed;
     // Input handled between entries changes the selection; the files stay those chosen.
-    DeleteSelectedDuplicates(
-        lists, [&](const std::string& p) { trashed.push_back(p); return true; },
-        [&] { if (lists.LBB2.size() == 5) lists.SetSelected(4, true); });
-    EXPECT_EQ(trashed, std::vector<std::string>{"/a"});
+    DeleteSelectedDuplicates(lists, Recording(), [&] {
+        if (lists.LBB2.size() == 5)
+            lists.SetSelected(4, true);
+    });
+    EXPECT_EQ(trashed, Ps({"a"}));
+}
+
+TEST_F(DeleteDuplicates, OnlyProvenCopiesGoAndTheRestIsReported) {
+    ResultLists lists = ThreeGroups();
+    ::unlink(P("R1").c_str());                              // c, d: the reference is gone
+    dir.write("b", "zero, changed");                        // b: no longer a copy
+    ::unlink(P("e").c_str());                               // e: gone itself
+    ASSERT_EQ(::link(P("R0").c_str(), P("f").c_str()), 0);  // f: the reference under another name
+    lists.LBB2.push_back(P("f"));
+    lists.LL1.push_back("0");
+    for (size_t i = 0; i < lists.LBB2.size(); ++i)
+        lists.SetSelected(i, true);
+    lists.current1 = 0;
+    const auto kept = DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    EXPECT_EQ(trashed, Ps({"a"}));
+    ASSERT_EQ(kept.size(), 5u);
+    EXPECT_EQ(kept[0].path, P("c"));
+    EXPECT_EQ(kept[0].reason, KeepReason::ReferenceGone);
+    EXPECT_EQ(kept[0].detail, P("R1"));
+    EXPECT_EQ(kept[1].reason, KeepReason::Changed);
+    EXPECT_EQ(kept[2].reason, KeepReason::ReferenceGone);
+    EXPECT_EQ(kept[3].reason, KeepReason::DuplicateGone);
+    EXPECT_EQ(kept[4].reason, KeepReason::SameFile);
+    EXPECT_EQ(lists.LBB2, Ps({"c", "b", "d", "e", "f"})); // every kept entry stays listed
+}
+
+TEST_F(DeleteDuplicates, TheLastCopyNeverGoesAndRefusalsAreReported) {
+    // A and B are copies, each listed as the other's duplicate (as after a swap).
+    dir.write("A", "same");
+    dir.write("B", "same");
+    ResultLists lists;
+    lists.LBB1 = Ps({"A", "B"});
+    lists.LBB2 = Ps({"B", "A"});
+    lists.LL1 = {"0", "1"};
+    lists.SetSelected(0, true);
+    lists.SetSelected(1, true);
+    lists.current1 = 0;
+    const TrashFile moving = [this](const std::string& path, std::string&) {
+        trashed.push_back(path);
+        return ::rename(path.c_str(), (path + ".trashed").c_str()) == 0;
+    };
+    const auto kept = DeleteSelectedDuplicates(lists, moving, nullptr);
+    EXPECT_EQ(trashed, Ps({"A"})); // then B's reference A is gone: B stays
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].path, P("B"));
+    EXPECT_EQ(kept[0].reason, KeepReason::ReferenceGone);
+
+    lists.SetSelected(0, true);
+    dir.write("A", "same");
+    const TrashFile refusing = [](const std::string&, std::string& error) {
+        error = "Trashing on system internal mounts is not supported";
+        return false;
+    };
+    const auto refused = DeleteSelectedDuplicates(lists, refusing, nullptr);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0].reason, KeepReason::TrashFailed);
+    EXPECT_EQ(refused[0].detail, "Trashing on system internal mounts is not supported");
+    EXPECT_EQ(lists.LBB2, Ps({"B"}));
 }

@@ -43,5 +43,7 @@ TEST_F(Trash, MovesAFileToTheTrashFromWhereItCanBeRestored) {
 }
 
 TEST_F(Trash, FailsForAMissingFile) {
-    EXPECT_FALSE(MoveToTrash(folder_->path("docs/never-there.txt")));
+    std::string reason;
+    EXPECT_FALSE(MoveToTrash(folder_->path("docs/never-there.txt"), &reason));
+    EXPECT_FALSE(reason.empty()); // the trash's own words, to show the user
 }

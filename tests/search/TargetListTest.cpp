@@ -25,4 +25,9 @@ TEST(TargetList, MasksAndFoldersFromFilenameAndLocation) {
     EXPECT_EQ(SplitTarget("rel/x*").folder, here + "rel/");
     EXPECT_EQ(SplitTarget("*.txt").folder, here);
     EXPECT_EQ(SplitTarget("/x:y/a:b").mask, "a:b");
+
+    // A chosen folder is one folder, whatever it is called.
+    const std::string odd = FolderTarget("/a;b/q?x*", "");
+    EXPECT_EQ(odd, "/a;b/q?x*/*.*");
+    EXPECT_EQ(SplitTarget(odd).folder, "/a;b/q?x*/");
 }
