@@ -1,6 +1,8 @@
 #include "ScanWindowTest.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QPaintEvent>
 #include <QListView>
 #include <QTest>
 #include <QTimer>
@@ -189,4 +191,105 @@ void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     emit app.form1.LBB1->doubleClicked(app.form1.LBB1->currentIndex());
     QCOMPARE(opened, std::vector<std::string>{app.form1.Lists.LBB1[0]});
     CurrentShellOpener() = ShellOpen;
+}
+
+void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {
+    TestWindows app;
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    const bool subfolders = app.form1.CK1->isChecked();
+    int moved = 0;
+    // The user clicks around while the files are being moved.
+    CurrentTrashMover() = [&](const std::string&, std::string*) {
+        ++moved;
+        QTest::mouseClick(app.form1.CK1, Qt::LeftButton);
+        QTest::mouseClick(app.form1.BT4, Qt::LeftButton);
+        QTest::keyClick(app.form1.LBB2, Qt::Key_Delete);
+        return true;
+    };
+    for (int row = 0; row < 3; ++row)
+        app.form1.Lists.SetSelected(size_t(row), true);
+    const QStringList asked = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4Click(); });
+    CurrentTrashMover() = [](const std::string& path, std::string* error) { return MoveToTrash(path, error); };
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(moved, 3);
+    QCOMPARE(app.form1.CK1->isChecked(), subfolders);
+    QTest::mouseClick(app.form1.CK1, Qt::LeftButton); // and afterwards input works again
+    QCOMPARE(app.form1.CK1->isChecked(), !subfolders);
+}
+
+void ScanWindowTest::escapeAndTheCloseButtonCancelTheScan() {
+    TestWindows app;
+    TestFolder tree;
+    WriteGroups(tree);
+    bool stayed = false;
+    app.form3->RunScan = [&] {
+        QTest::keyClick(app.form3, Qt::Key_Escape);
+        stayed = !app.form3->close() && app.form3->isVisible();
+        return !CancelRequested;
+    };
+    const QStringList shown = SearchAndScan(app, tree.path());
+    QVERIFY(stayed);
+    QVERIFY(CancelRequested);
+    QCOMPARE(shown.size(), 1); // the report, once the scan window has closed by itself
+    QVERIFY(!app.form3->isVisible());
+}
+
+void ScanWindowTest::duplicatesThatStayAreReportedInOneMessage() {
+    TestWindows app;
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    CurrentTrashMover() = [](const std::string&, std::string* error) {
+        *error = "no trash on this mount";
+        return false;
+    };
+    const auto before = app.form1.Lists.LBB2;
+    const QStringList shown = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
+    CurrentTrashMover() = [](const std::string& path, std::string* error) { return MoveToTrash(path, error); };
+    QCOMPARE(shown.size(), 2); // the question, then what stayed
+    QCOMPARE(shown[1], Key(app, "IDS_21"));
+    QCOMPARE(app.form1.Lists.LBB2, before);
+    QCOMPARE(app.form1.Ld4->Indicatorstring(), QString::number(before.size()));
+}
+
+namespace {
+
+// Collects what a widget repaints.
+class PaintWatcher : public QObject {
+public:
+    explicit PaintWatcher(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+void ScanWindowTest::theReferenceViewRepaintsTheGroupsItShows() {
+    TestWindows app;
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    app.form1.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&app.form1));
+    QListView* references = app.form1.LBB1;
+    const QRect first = references->visualRect(references->model()->index(0, 0));
+    const QRect third = references->visualRect(references->model()->index(2, 0));
+    PaintWatcher watcher(references->viewport());
+    QTest::qWait(100); // the first painting of the window is over
+    watcher.painted = {};
+    // Moving to a duplicate of group 2 makes that group current: both rows change.
+    app.form1.LBB2->selectionModel()->setCurrentIndex(app.form1.LBB2->model()->index(3, 0),
+                                                      QItemSelectionModel::NoUpdate);
+    QTest::qWait(100);
+    QVERIFY(watcher.painted.contains(first) && watcher.painted.contains(third));
+    QCOMPARE(SelectedRows(references), std::vector<int>{2});
+    app.form1.hide();
 }

@@ -11,4 +11,8 @@ private slots:
     void deleteKeyWithAnyModifierAsksAndNoChangesNothing();
     void clickingADuplicateFollowsItsGroupAndSwapExchangesThem();
     void openingUsesTheShellAndNeedsACurrentEntry();
+    void noInputReachesTheMainWindowWhileTrashing();
+    void escapeAndTheCloseButtonCancelTheScan();
+    void duplicatesThatStayAreReportedInOneMessage();
+    void theReferenceViewRepaintsTheGroupsItShows();
 };
