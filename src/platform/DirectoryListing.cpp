@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace twinsweep {
 namespace {
@@ -46,8 +47,10 @@ uint32_t FileStatus::AttributeWord() const {
     return word;
 }
 
-DirectoryListing::DirectoryListing(const std::string& folder)
-    : dir_(::opendir(folder.empty() ? "." : folder.c_str())) {}
+DirectoryListing::DirectoryListing(int folder) : dir_(folder < 0 ? nullptr : ::fdopendir(folder)) {
+    if (folder >= 0 && !dir_)
+        ::close(folder);
+}
 
 DirectoryListing::~DirectoryListing() {
     Close();

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <ctime>
 #include <dirent.h>
-#include <string>
 
 namespace twinsweep {
 
@@ -26,10 +25,11 @@ struct FileStatus {
 };
 
 // The entries of one folder in the order the file system gives them, leaving out every name
-// that begins with ".". A folder that cannot be opened lists nothing.
+// that begins with ".".
 class DirectoryListing {
 public:
-    explicit DirectoryListing(const std::string& folder);
+    // Takes over a descriptor of the folder opened for reading; -1 lists nothing.
+    explicit DirectoryListing(int folder);
     ~DirectoryListing();
     DirectoryListing(const DirectoryListing&) = delete;
     DirectoryListing& operator=(const DirectoryListing&) = delete;

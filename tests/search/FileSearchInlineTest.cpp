@@ -214,6 +214,25 @@ TEST_F(InlineSearch, FilesAndFoldersThatCannotBeOpenedEndNothing) {
     EXPECT_EQ(Run(), (Paths{"a", "sub/b"}));
 }
 
+TEST_F(InlineSearch, TreesOfAnyDepthWithFewDescriptors) {
+    // The chains fork 50 levels down, past 5000 bytes: whichever is walked second starts from
+    // a folder far above the deepest ones.
+    std::string fork, below;
+    for (int level = 0; level < 50; ++level)
+        fork += std::string(99, 'f') + "/";
+    for (int level = 0; level < 35; ++level)
+        below += "d/";
+    below += "end";
+    tree.deepFile(fork + "a/" + below, "needle");
+    tree.deepFile(fork + "b/" + below, "needle");
+    const Paths ends{fork + "a/" + below, fork + "b/" + below};
+    OpenFileLimit limit(64); // far fewer than the levels
+    EXPECT_EQ(Run(), ends);  // reported with their full folders
+    EXPECT_EQ(recorder.count("new "), 1u + 50 + 2 * 36);
+    search.SetContaining("needle");
+    EXPECT_EQ(Run(), ends);
+}
+
 TEST_F(InlineSearch, WalkOrderAndIgnoreFolder) {
     for (const char* name : {"f1", "a/f2", "a/a1/f3", "a/a1/x/f4", "a/a2/f5", "b/f6", "skip/f7",
                              "skip/deeper/f8", "a/f9", "f10"})
