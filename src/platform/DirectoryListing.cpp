@@ -19,6 +19,7 @@ bool StatAt(int folder, const char* name, FileStatus& status) {
                 &st) != 0)
         return false;
     const mode_t mode = st.stx_mode;
+    status.hidden = name[0] == '.';
     if (S_ISREG(mode))
         status.kind = FileKind::Regular;
     else if (S_ISDIR(mode))
@@ -36,12 +37,18 @@ bool StatAt(int folder, const char* name, FileStatus& status) {
     return true;
 }
 
+bool IsSelfOrParent(const char* name) {
+    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+}
+
 } // namespace
 
 uint32_t FileStatus::AttributeWord() const {
     uint32_t word = kind == FileKind::Directory ? faDirectory : faArchive;
     if (!ownerWritable)
         word |= faReadOnly;
+    if (hidden)
+        word |= faHidden;
     if (kind == FileKind::Special)
         word |= faSysFile;
     return word;
@@ -68,7 +75,7 @@ bool DirectoryListing::Next() {
         return false;
     do {
         entry_ = ::readdir(dir_);
-    } while (entry_ && entry_->d_name[0] == '.');
+    } while (entry_ && IsSelfOrParent(entry_->d_name));
     return entry_ != nullptr;
 }
 

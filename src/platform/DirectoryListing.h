@@ -10,22 +10,23 @@ namespace twinsweep {
 
 enum class FileKind { Regular, Directory, SymbolicLink, Special };
 
-// What lstat and statx tell about an entry. Times are UTC.
+// What lstat and statx tell about an entry, and whether its name hides it. Times are UTC.
 struct FileStatus {
     FileKind kind = FileKind::Regular;
     bool ownerWritable = true;
-    int64_t size = 0;   // 0 for folders and links
-    timespec created{}; // birth time where the file system keeps it, else status change
+    bool hidden = false; // the name begins with "."
+    int64_t size = 0;    // 0 for folders and links
+    timespec created{};  // birth time where the file system keeps it, else status change
     timespec accessed{};
     timespec written{};
 
     // Directory for a folder; archive for anything else; read-only when the owner may not
-    // write; system for devices, FIFOs and sockets. Hidden is never set.
+    // write; hidden for a name beginning with "."; system for devices, FIFOs and sockets.
     uint32_t AttributeWord() const;
 };
 
-// The entries of one folder in the order the file system gives them, leaving out every name
-// that begins with ".".
+// The entries of one folder in the order the file system gives them, leaving out "." and
+// "..".
 class DirectoryListing {
 public:
     // Takes over a descriptor of the folder opened for reading; -1 lists nothing.

@@ -97,20 +97,22 @@ TEST_F(InlineSearch, FoldersLinksAndSpecialFilesByTheirAttributes) {
     tree.link("loop", ".."); // a cycle if links were followed
     tree.fifo("pipe");
     tree.file(".hidden");
-    tree.file(".cache/in");
-    EXPECT_EQ(Run(),
-              (Paths{"plain/in", "ro", "ro/in", "locked", "target", "link", "loop", "pipe"}));
+    tree.file(".cache/in"); // in a hidden folder, not hidden itself
+    EXPECT_EQ(Run(), (Paths{"plain/in", "ro", "ro/in", "locked", "target", "link", "loop", "pipe",
+                            ".hidden", ".cache", ".cache/in"}));
     for (const TSearchRec& entry : recorder.entries) {
         const std::map<std::string, uint32_t> attr{{"ro", faDirectory | faReadOnly},
                                                    {"locked", faArchive | faReadOnly},
-                                                   {"pipe", faArchive | faSysFile}};
+                                                   {"pipe", faArchive | faSysFile},
+                                                   {".hidden", faArchive | faHidden},
+                                                   {".cache", faDirectory | faHidden}};
         EXPECT_EQ(entry.Attr, attr.count(entry.Name) ? attr.at(entry.Name) : faArchive)
             << entry.Name;
         EXPECT_EQ(entry.Size, entry.Name == "target" ? 4 : 0) << entry.Name;
     }
     search.SetExactAttribute(true);
     search.SetAttributes({ffArchive});
-    EXPECT_EQ(Run(), (Paths{"plain/in", "ro/in", "target", "link", "loop"}));
+    EXPECT_EQ(Run(), (Paths{"plain/in", "ro/in", "target", "link", "loop", ".cache/in"}));
     search.SetAttributes({ffDirectory});
     EXPECT_EQ(Run(), Paths{"plain"});
     search.SetExactAttribute(false);
