@@ -6,8 +6,10 @@
 #include "NameMask.h"
 #include "Paths.h"
 #include "TargetList.h"
+#include "TrashFolders.h"
 
 #include <fcntl.h>
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 #include <vector>
@@ -35,7 +37,8 @@ struct PendingFolder {
 // relative to its parent, so neither depth nor path length has a limit.
 class Walk {
 public:
-    Walk(const SearchCriteria& criteria, SearchSink& sink) : criteria_(criteria), sink_(sink) {}
+    Walk(const SearchCriteria& criteria, SearchSink& sink)
+        : criteria_(criteria), sink_(sink), homeTrash_(HomeTrashFolder()) {}
 
     void Tree(const SearchTarget& target) {
         mask_ = target.mask;
@@ -65,28 +68,32 @@ public:
 
 private:
     // Reports the matching entries of the folder at path_, open as folder unless it could not
-    // be opened, and queues its sub-folders. A folder that is one of its own ancestors
-    // through a bind mount is passed over without a word.
+    // be opened, and queues its sub-folders. A trash folder, or a folder that is one of its
+    // own ancestors through a bind mount, is passed over without a word.
     void Enter(FileDescriptor folder) {
         struct stat info {};
         if (folder && ::fstat(folder.get(), &info) != 0)
             folder.reset();
         const FileId id = FileId::Of(info);
-        if (folder && ancestors_.contains(id))
+        if (folder && (homeTrash_ == id || ancestors_.contains(id)))
             return;
         if (!sink_.NewFolder(path_) || sink_.StopRequested())
             return;
 
         PendingFolder pending(path_.size(), id);
-        if (folder && criteria_.subfolders)
+        bool mountTop = false;
+        if (folder && criteria_.subfolders) {
+            mountTop = IsMountTop(folder.get());
             pending.held.reset(::fcntl(folder.get(), F_DUPFD_CLOEXEC, 0));
+        }
         const std::string upperFolder =
             criteria_.exclusions.empty() ? std::string() : UpperCaseAscii(path_);
         DirectoryListing listing(folder.release());
         FileStatus status;
         while (listing.Next()) {
             const std::string_view name = listing.Name();
-            if (criteria_.subfolders && listing.IsDirectory())
+            if (criteria_.subfolders && listing.IsDirectory() &&
+                !(mountTop && IsMountTrashName(name)))
                 pending.subfolders.emplace_back(name);
             if (MatchesNameMask(name, mask_) && listing.Status(status) &&
                 criteria_.Accepts(path_, upperFolder, name, status)) {
@@ -106,6 +113,7 @@ private:
 
     const SearchCriteria& criteria_;
     SearchSink& sink_;
+    const std::optional<FileId> homeTrash_; // taken once per search
     std::string mask_;
     std::string path_; // the current folder, ending in the separator
     std::vector<PendingFolder> pending_;

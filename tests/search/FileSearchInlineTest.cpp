@@ -1,3 +1,4 @@
+#include "EnvironmentVariable.h"
 #include "FileSearch.h"
 #include "HeadlessHost.h"
 #include "SearchRecorder.h"
@@ -233,6 +234,20 @@ TEST_F(InlineSearch, TreesOfAnyDepthWithFewDescriptors) {
     EXPECT_EQ(recorder.count("new "), 1u + 50 + 2 * 36);
     search.SetContaining("needle");
     EXPECT_EQ(Run(), ends);
+}
+
+TEST_F(InlineSearch, TheHomeTrashIsNeverEntered) {
+    tree.file("data/Trash/files/trashed");
+    tree.file("data/kept");
+    tree.file(".local/share/Trash/files/trashed");
+    search.SetAttributes({ffArchive});
+    {
+        EnvironmentVariable data("XDG_DATA_HOME", tree.path("data").c_str());
+        EXPECT_EQ(Run(), (Paths{"data/kept", ".local/share/Trash/files/trashed"}));
+        EXPECT_EQ(recorder.count("new data/Trash"), 0u);
+    }
+    EnvironmentVariable data("XDG_DATA_HOME", nullptr), home("HOME", tree.root().c_str());
+    EXPECT_EQ(Run(), (Paths{"data/kept", "data/Trash/files/trashed"}));
 }
 
 TEST_F(InlineSearch, WalkOrderAndIgnoreFolder) {
