@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace twinsweep {
 namespace {
@@ -18,6 +19,7 @@ bool StatAt(int folder, const char* name, FileStatus& status) {
                 &st) != 0)
         return false;
     const mode_t mode = st.stx_mode;
+    status.hidden = name[0] == '.';
     if (S_ISREG(mode))
         status.kind = FileKind::Regular;
     else if (S_ISDIR(mode))
@@ -35,19 +37,27 @@ bool StatAt(int folder, const char* name, FileStatus& status) {
     return true;
 }
 
+bool IsSelfOrParent(const char* name) {
+    return name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0));
+}
+
 } // namespace
 
 uint32_t FileStatus::AttributeWord() const {
     uint32_t word = kind == FileKind::Directory ? faDirectory : faArchive;
     if (!ownerWritable)
         word |= faReadOnly;
+    if (hidden)
+        word |= faHidden;
     if (kind == FileKind::Special)
         word |= faSysFile;
     return word;
 }
 
-DirectoryListing::DirectoryListing(const std::string& folder)
-    : dir_(::opendir(folder.empty() ? "." : folder.c_str())) {}
+DirectoryListing::DirectoryListing(int folder) : dir_(folder < 0 ? nullptr : ::fdopendir(folder)) {
+    if (folder >= 0 && !dir_)
+        ::close(folder);
+}
 
 DirectoryListing::~DirectoryListing() {
     Close();
@@ -65,7 +75,7 @@ bool DirectoryListing::Next() {
         return false;
     do {
         entry_ = ::readdir(dir_);
-    } while (entry_ && entry_->d_name[0] == '.');
+    } while (entry_ && IsSelfOrParent(entry_->d_name));
     return entry_ != nullptr;
 }
 

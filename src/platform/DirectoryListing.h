@@ -5,31 +5,32 @@
 #include <cstdint>
 #include <ctime>
 #include <dirent.h>
-#include <string>
 
 namespace twinsweep {
 
 enum class FileKind { Regular, Directory, SymbolicLink, Special };
 
-// What lstat and statx tell about an entry. Times are UTC.
+// What lstat and statx tell about an entry, and whether its name hides it. Times are UTC.
 struct FileStatus {
     FileKind kind = FileKind::Regular;
     bool ownerWritable = true;
-    int64_t size = 0;   // 0 for folders and links
-    timespec created{}; // birth time where the file system keeps it, else status change
+    bool hidden = false; // the name begins with "."
+    int64_t size = 0;    // 0 for folders and links
+    timespec created{};  // birth time where the file system keeps it, else status change
     timespec accessed{};
     timespec written{};
 
     // Directory for a folder; archive for anything else; read-only when the owner may not
-    // write; system for devices, FIFOs and sockets. Hidden is never set.
+    // write; hidden for a name beginning with "."; system for devices, FIFOs and sockets.
     uint32_t AttributeWord() const;
 };
 
-// The entries of one folder in the order the file system gives them, leaving out every name
-// that begins with ".". A folder that cannot be opened lists nothing.
+// The entries of one folder in the order the file system gives them, leaving out "." and
+// "..".
 class DirectoryListing {
 public:
-    explicit DirectoryListing(const std::string& folder);
+    // Takes over a descriptor of the folder opened for reading; -1 lists nothing.
+    explicit DirectoryListing(int folder);
     ~DirectoryListing();
     DirectoryListing(const DirectoryListing&) = delete;
     DirectoryListing& operator=(const DirectoryListing&) = delete;

@@ -1,5 +1,8 @@
 #include "ContentPattern.h"
 
+#include "FileDescriptor.h"
+#include "LongPath.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <string.h>
@@ -18,21 +21,6 @@ void UpperCaseInPlace(char* data, size_t size) {
             data[k] = char(data[k] - 'a' + 'A');
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 ContentPattern::ContentPattern(std::string text, bool ignoreCase)
@@ -45,7 +33,7 @@ bool ContentPattern::FoundIn(const std::string& path) const {
     if (text_.empty())
         return true;
     // Non-blocking so that a FIFO put in place meanwhile cannot hang the open.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    FileDescriptor file(OpenPath(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat st {};
     if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;

@@ -21,7 +21,7 @@ struct TSearchRec {
     int32_t Time = 0;
     // Size in bytes; 0 for folders and symbolic links.
     int64_t Size = 0;
-    // Windows-style attribute word (faArchive, faReadOnly, faSysFile, faDirectory).
+    // Windows-style attribute word (faArchive, faReadOnly, faHidden, faSysFile, faDirectory).
     uint32_t Attr = 0;
     // Name without its folder.
     std::string Name;

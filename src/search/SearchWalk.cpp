@@ -1,52 +1,123 @@
 #include "SearchWalk.h"
 
+#include "FileDescriptor.h"
+#include "FileId.h"
+#include "LongPath.h"
 #include "NameMask.h"
 #include "Paths.h"
 #include "TargetList.h"
+#include "TrashFolders.h"
 
+#include <fcntl.h>
+#include <optional>
+#include <set>
+#include <sys/stat.h>
 #include <vector>
 
 namespace twinsweep {
 namespace {
 
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+// Only the deepest folders of the current path keep a descriptor to open their sub-folders
+// from; those above open them by their full path, so a deep tree holds at most this many.
+constexpr size_t kHeldFolders = 32;
+
+// A folder whose sub-folders are still to be visited.
+struct PendingFolder {
+    PendingFolder(size_t pathLength, FileId id) : pathLength(pathLength), id(id) {}
+
+    size_t pathLength; // its path's, separator included
+    FileId id;
+    std::vector<std::string> subfolders;
+    size_t next = 0;
+    FileDescriptor held;
+};
+
+// Visits a tree with a stack of pending folders rather than recursion, and opens each folder
+// relative to its parent, so neither depth nor path length has a limit.
 class Walk {
 public:
-    Walk(const SearchCriteria& criteria, SearchSink& sink) : criteria_(criteria), sink_(sink) {}
+    Walk(const SearchCriteria& criteria, SearchSink& sink)
+        : criteria_(criteria), sink_(sink), homeTrash_(HomeTrashFolder()) {}
 
-    void Visit(const std::string& folder, const std::string& mask) {
-        if (!sink_.NewFolder(folder) || sink_.StopRequested())
-            return;
-        const std::string upperFolder =
-            criteria_.exclusions.empty() ? std::string() : UpperCaseAscii(folder);
-        // One pass over the listing gives the candidates and the sub-folders; the listing is
-        // closed before descending so deep trees do not pile up open folders.
-        std::vector<std::string> subfolders;
-        {
-            DirectoryListing listing(folder);
-            FileStatus status;
-            while (listing.Next()) {
-                const std::string_view name = listing.Name();
-                if (criteria_.subfolders && listing.IsDirectory())
-                    subfolders.emplace_back(name);
-                if (MatchesNameMask(name, mask) && listing.Status(status) &&
-                    criteria_.Accepts(folder, upperFolder, name, status)) {
-                    TSearchRec entry = MakeSearchRec(std::string(name), status);
-                    sink_.Found(folder, entry);
-                }
-                if (sink_.StopRequested())
-                    return;
+    void Tree(const SearchTarget& target) {
+        mask_ = target.mask;
+        path_ = target.folder;
+        Enter(FileDescriptor(OpenPath(path_, kFolderFlags)));
+        while (!pending_.empty()) {
+            PendingFolder& parent = pending_.back();
+            if (parent.next == parent.subfolders.size()) {
+                ancestors_.erase(parent.id);
+                pending_.pop_back();
+                continue;
             }
-        }
-        for (const std::string& name : subfolders) {
             if (sink_.StopRequested())
-                return;
-            Visit(folder + name + PathDelim, mask);
+                break;
+            const std::string& name = parent.subfolders[parent.next++];
+            path_.resize(parent.pathLength);
+            path_ += name; // no separator yet: it would make O_NOFOLLOW follow a link
+            const int folder =
+                parent.held ? ::openat(parent.held.get(), name.c_str(), kFolderFlags | O_NOFOLLOW)
+                            : OpenPath(path_, kFolderFlags | O_NOFOLLOW);
+            path_ += PathDelim;
+            Enter(FileDescriptor(folder));
         }
+        pending_.clear();
+        ancestors_.clear();
     }
 
 private:
+    // Reports the matching entries of the folder at path_, open as folder unless it could not
+    // be opened, and queues its sub-folders. A trash folder, or a folder that is one of its
+    // own ancestors through a bind mount, is passed over without a word.
+    void Enter(FileDescriptor folder) {
+        struct stat info {};
+        if (folder && ::fstat(folder.get(), &info) != 0)
+            folder.reset();
+        const FileId id = FileId::Of(info);
+        if (folder && (homeTrash_ == id || ancestors_.contains(id)))
+            return;
+        if (!sink_.NewFolder(path_) || sink_.StopRequested())
+            return;
+
+        PendingFolder pending(path_.size(), id);
+        bool mountTop = false;
+        if (folder && criteria_.subfolders) {
+            mountTop = IsMountTop(folder.get());
+            pending.held.reset(::fcntl(folder.get(), F_DUPFD_CLOEXEC, 0));
+        }
+        const std::string upperFolder =
+            criteria_.exclusions.empty() ? std::string() : UpperCaseAscii(path_);
+        DirectoryListing listing(folder.release());
+        FileStatus status;
+        while (listing.Next()) {
+            const std::string_view name = listing.Name();
+            if (criteria_.subfolders && listing.IsDirectory() &&
+                !(mountTop && IsMountTrashName(name)))
+                pending.subfolders.emplace_back(name);
+            if (MatchesNameMask(name, mask_) && listing.Status(status) &&
+                criteria_.Accepts(path_, upperFolder, name, status)) {
+                TSearchRec entry = MakeSearchRec(std::string(name), status);
+                sink_.Found(path_, entry);
+            }
+            if (sink_.StopRequested())
+                return;
+        }
+        if (pending.subfolders.empty())
+            return;
+        ancestors_.insert(id);
+        pending_.push_back(std::move(pending));
+        if (pending_.size() > kHeldFolders)
+            pending_[pending_.size() - 1 - kHeldFolders].held.reset();
+    }
+
     const SearchCriteria& criteria_;
     SearchSink& sink_;
+    const std::optional<FileId> homeTrash_; // taken once per search
+    std::string mask_;
+    std::string path_; // the current folder, ending in the separator
+    std::vector<PendingFolder> pending_;
+    std::set<FileId> ancestors_; // the pending folders, to catch cycles
 };
 
 } // namespace
@@ -67,8 +138,7 @@ TSearchRec MakeSearchRec(std::string name, const FileStatus& status) {
 void WalkTargets(const SearchCriteria& criteria, SearchSink& sink) {
     Walk walk(criteria, sink);
     for (const std::string& target : criteria.targets) {
-        const SearchTarget split = SplitTarget(target);
-        walk.Visit(split.folder, split.mask);
+        walk.Tree(SplitTarget(target));
         if (sink.StopRequested())
             return;
     }

@@ -21,7 +21,9 @@ public:
 };
 
 // Visits every target in order. In each folder its own matching entries are reported
-// first, then its sub-folders are visited depth first in listing order.
+// first, then its sub-folders are visited depth first in listing order. Links are listed,
+// never followed; the desktop trash folders and a folder that is one of its own ancestors
+// (through a bind mount) are never entered. Trees of any depth and path length are walked.
 void WalkTargets(const SearchCriteria& criteria, SearchSink& sink);
 
 // The record reported for an entry.

@@ -10,7 +10,7 @@
 
 using namespace twinsweep;
 
-TEST(DirectoryListing, LinksAreNotFollowedAndTimesKeepTheirPrecision) {
+TEST(DirectoryListing, LinksAreNotFollowedDotNamesAreHiddenAndTimesKeepTheirPrecision) {
     TestFolder folder;
     const std::string file = folder.write("file", "12345");
     folder.write(".hidden", "");
@@ -19,19 +19,22 @@ TEST(DirectoryListing, LinksAreNotFollowedAndTimesKeepTheirPrecision) {
     ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
 
     std::map<std::string, FileStatus> entries;
-    DirectoryListing listing(folder.path());
+    DirectoryListing listing(::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     while (listing.Next()) {
         EXPECT_TRUE(listing.Status(entries[listing.Name()]));
         EXPECT_FALSE(listing.IsDirectory()) << listing.Name();
     }
-    ASSERT_EQ(entries.size(), 2u); // no dot names
+    ASSERT_EQ(entries.size(), 3u); // neither "." nor ".."
+    EXPECT_TRUE(entries.at(".hidden").hidden);
+    EXPECT_EQ(entries.at(".hidden").AttributeWord(), faArchive | faHidden);
     const FileStatus& loop = entries.at("loop");
     EXPECT_EQ(loop.kind, FileKind::SymbolicLink);
     EXPECT_EQ(loop.size, 0);
     const FileStatus& status = entries.at("file");
     EXPECT_EQ(status.size, 5);
+    EXPECT_FALSE(status.hidden);
     EXPECT_EQ(status.accessed.tv_nsec, 123456789);
     EXPECT_EQ(status.written.tv_sec, 1500000000);
     EXPECT_EQ(status.written.tv_nsec, 987654321);
-    EXPECT_FALSE(DirectoryListing(folder.path("absent/")).Next());
+    EXPECT_FALSE(DirectoryListing(-1).Next());
 }

@@ -1,3 +1,4 @@
+#include "EnvironmentVariable.h"
 #include "FileSearch.h"
 #include "HeadlessHost.h"
 #include "SearchRecorder.h"
@@ -97,20 +98,22 @@ TEST_F(InlineSearch, FoldersLinksAndSpecialFilesByTheirAttributes) {
     tree.link("loop", ".."); // a cycle if links were followed
     tree.fifo("pipe");
     tree.file(".hidden");
-    tree.file(".cache/in");
-    EXPECT_EQ(Run(),
-              (Paths{"plain/in", "ro", "ro/in", "locked", "target", "link", "loop", "pipe"}));
+    tree.file(".cache/in"); // in a hidden folder, not hidden itself
+    EXPECT_EQ(Run(), (Paths{"plain/in", "ro", "ro/in", "locked", "target", "link", "loop", "pipe",
+                            ".hidden", ".cache", ".cache/in"}));
     for (const TSearchRec& entry : recorder.entries) {
         const std::map<std::string, uint32_t> attr{{"ro", faDirectory | faReadOnly},
                                                    {"locked", faArchive | faReadOnly},
-                                                   {"pipe", faArchive | faSysFile}};
+                                                   {"pipe", faArchive | faSysFile},
+                                                   {".hidden", faArchive | faHidden},
+                                                   {".cache", faDirectory | faHidden}};
         EXPECT_EQ(entry.Attr, attr.count(entry.Name) ? attr.at(entry.Name) : faArchive)
             << entry.Name;
         EXPECT_EQ(entry.Size, entry.Name == "target" ? 4 : 0) << entry.Name;
     }
     search.SetExactAttribute(true);
     search.SetAttributes({ffArchive});
-    EXPECT_EQ(Run(), (Paths{"plain/in", "ro/in", "target", "link", "loop"}));
+    EXPECT_EQ(Run(), (Paths{"plain/in", "ro/in", "target", "link", "loop", ".cache/in"}));
     search.SetAttributes({ffDirectory});
     EXPECT_EQ(Run(), Paths{"plain"});
     search.SetExactAttribute(false);
@@ -212,6 +215,39 @@ TEST_F(InlineSearch, FilesAndFoldersThatCannotBeOpenedEndNothing) {
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"new .", "complete"}));
     EXPECT_FALSE(search.Aborted());
     EXPECT_EQ(Run(), (Paths{"a", "sub/b"}));
+}
+
+TEST_F(InlineSearch, TreesOfAnyDepthWithFewDescriptors) {
+    // The chains fork 50 levels down, past 5000 bytes: whichever is walked second starts from
+    // a folder far above the deepest ones.
+    std::string fork, below;
+    for (int level = 0; level < 50; ++level)
+        fork += std::string(99, 'f') + "/";
+    for (int level = 0; level < 35; ++level)
+        below += "d/";
+    below += "end";
+    tree.deepFile(fork + "a/" + below, "needle");
+    tree.deepFile(fork + "b/" + below, "needle");
+    const Paths ends{fork + "a/" + below, fork + "b/" + below};
+    OpenFileLimit limit(64); // far fewer than the levels
+    EXPECT_EQ(Run(), ends);  // reported with their full folders
+    EXPECT_EQ(recorder.count("new "), 1u + 50 + 2 * 36);
+    search.SetContaining("needle");
+    EXPECT_EQ(Run(), ends);
+}
+
+TEST_F(InlineSearch, TheHomeTrashIsNeverEntered) {
+    tree.file("data/Trash/files/trashed");
+    tree.file("data/kept");
+    tree.file(".local/share/Trash/files/trashed");
+    search.SetAttributes({ffArchive});
+    {
+        EnvironmentVariable data("XDG_DATA_HOME", tree.path("data").c_str());
+        EXPECT_EQ(Run(), (Paths{"data/kept", ".local/share/Trash/files/trashed"}));
+        EXPECT_EQ(recorder.count("new data/Trash"), 0u);
+    }
+    EnvironmentVariable data("XDG_DATA_HOME", nullptr), home("HOME", tree.root().c_str());
+    EXPECT_EQ(Run(), (Paths{"data/kept", "data/Trash/files/trashed"}));
 }
 
 TEST_F(InlineSearch, WalkOrderAndIgnoreFolder) {

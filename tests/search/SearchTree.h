@@ -34,6 +34,22 @@ public:
         std::ofstream(path(relative), std::ios::binary) << content;
         return path(relative);
     }
+    // Creates a file and its folders one level at a time, so its path may be of any length.
+    void deepFile(const std::string& relative, const std::string& content) const {
+        int folder = ::open(root_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        size_t start = 0;
+        for (size_t cut; (cut = relative.find('/', start)) != std::string::npos; start = cut + 1) {
+            const std::string name = relative.substr(start, cut - start);
+            ::mkdirat(folder, name.c_str(), 0755);
+            const int next = ::openat(folder, name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            ::close(folder);
+            folder = next;
+        }
+        const int file = ::openat(folder, relative.c_str() + start, O_WRONLY | O_CREAT, 0644);
+        [[maybe_unused]] const ssize_t written = ::write(file, content.data(), content.size());
+        ::close(file);
+        ::close(folder);
+    }
     void link(const std::string& relative, const std::string& target) const {
         ::symlink(target.c_str(), path(relative).c_str());
     }
