@@ -15,7 +15,7 @@ namespace {
 bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
 
 FileStamp StampOf(const struct stat& info) {
-    return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    return {FileId::Of(info), info.st_size, info.st_mtim, info.st_ctim};
 }
 
 } // namespace

@@ -6,18 +6,19 @@
 #include <string>
 #include <sys/types.h>
 
+#include "FileId.h"
+
 namespace twinsweep {
 
 // Which file an open descriptor or a path names, and the state of its content.
 struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
+    FileId id;
     int64_t size = 0;
     timespec modified{};
     timespec changed{};
 
     // The same file: same device and inode, whatever its content.
-    bool SameFile(const FileStamp& other) const { return device == other.device && inode == other.inode; }
+    bool SameFile(const FileStamp& other) const { return id == other.id; }
     // The same file with the same size and times, so with the content it had.
     bool operator==(const FileStamp& other) const;
 };
