@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "DateTime.h"
+#include "LanguageTexts.h"
 #include "PickerValues.h"
 #include "Shell.h"
 #include "ShellAccess.h"
@@ -127,6 +128,11 @@ void StartupTest::unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable() 
     app.form1.BT7Click();
     QCOMPARE(opened, std::string("nothing"));
     CurrentShellOpener() = ShellOpen;
+    // The trash question still has its words, in the first language.
+    app.form1.Lists.LBB1 = {"/reference"};
+    const QStringList asked =
+        AnswerMessageBoxesWith(QMessageBox::No, [&] { app.form1.BT4Click(); });
+    QCOMPARE(asked, QStringList{QString::fromStdString(DeleteConfirmation(1).question)});
 }
 
 void StartupTest::onlyTheFirstActivationArmsTheTimer() {
