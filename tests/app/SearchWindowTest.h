@@ -12,4 +12,5 @@ private slots:
     void searchFindingNothingEndsWithAnEmptyTable();
     void cancellingTheFolderChoiceChangesNothing();
     void typedFolderIsCreatedOnlyAfterConfirmation();
+    void chosenFolderKeepsTheBytesOfItsName();
 };
