@@ -1,52 +1,59 @@
 #include "FolderDialog.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <filesystem>
 
+#include "FolderTreeModel.h"
+#include "Paths.h"
 #include "ShellAccess.h"
+#include "Subfolders.h"
 
 namespace twinsweep {
 
 namespace {
 
+// $HOME as bytes; the root when it is not set.
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    return home != nullptr && *home != '\0' ? home : "/";
+}
+
 // The start folder itself when it exists, else the nearest existing folder above it.
-QString ExistingFolderAt(QString path) {
-    QDir dir(path.isEmpty() ? QDir::homePath() : path);
-    while (!dir.exists() && !dir.isRoot())
-        if (!dir.cdUp())
-            break;
-    return dir.exists() ? dir.absolutePath() : QDir::rootPath();
+std::string ExistingFolderAt(const std::string& start) {
+    std::string folder = ExpandFileName(start.empty() ? HomeFolder() : start);
+    while (folder != "/" && !IsFolder(folder)) {
+        while (folder.size() > 1 && folder.back() == PathDelim)
+            folder.pop_back();
+        folder = ExtractFilePath(folder);
+    }
+    return folder;
 }
 
 } // namespace
 
-FolderDialog::FolderDialog(QWidget* parent, const QString& start) : QDialog(parent) {
+FolderDialog::FolderDialog(QWidget* parent, const std::string& start) : QDialog(parent) {
     setObjectName("FolderDialog");
     setWindowTitle(tr("Choose a folder"));
     resize(560, 480);
     auto* layout = new QVBoxLayout(this);
 
-    model_ = new QFileSystemModel(this);
-    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    model_->setRootPath(QDir::rootPath());
+    Model = new FolderTreeModel(this);
     Folders = new QTreeView(this);
     Folders->setObjectName("Folders");
-    Folders->setModel(model_);
-    for (int column = 1; column < model_->columnCount(); ++column)
-        Folders->hideColumn(column);
+    Folders->setModel(Model);
     Folders->header()->hide();
     layout->addWidget(Folders, 1);
 
     PathEdit = new QLineEdit(this);
     PathEdit->setObjectName("PathEdit");
-    PathEdit->setText(start.isEmpty() ? ExistingFolderAt(start) : start);
+    ShowPath(start.empty() ? ExistingFolderAt(start) : start);
     PathEdit->selectAll();
     PathEdit->setFocus(); // typing a path is the quickest way
     layout->addWidget(PathEdit);
@@ -60,34 +67,50 @@ FolderDialog::FolderDialog(QWidget* parent, const QString& start) : QDialog(pare
     // Help context 1000: the user guide.
     connect(Buttons, &QDialogButtonBox::helpRequested, this, [] { OpenLanguageTarget(); });
 
-    const QModelIndex at = model_->index(ExistingFolderAt(start));
+    const QModelIndex at = Model->IndexOf(ExistingFolderAt(start));
     Folders->setCurrentIndex(at);
     Folders->scrollTo(at);
     connect(Folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { PathEdit->setText(model_->filePath(current)); });
+            [this](const QModelIndex& current) { ShowPath(Model->Path(current)); });
+}
+
+void FolderDialog::ShowPath(const std::string& path) {
+    shownPath_ = path;
+    PathEdit->setText(QString::fromStdString(path));
+}
+
+std::string FolderDialog::EditedPath() const {
+    const QString text = PathEdit->text();
+    return text == QString::fromStdString(shownPath_) ? shownPath_ : text.trimmed().toStdString();
 }
 
 void FolderDialog::accept() {
-    const QString path = PathEdit->text().trimmed();
-    if (path.isEmpty())
+    const std::string path = EditedPath();
+    if (path.empty())
         return;
-    if (!QDir(path).exists()) {
+    const std::string folder = ExpandFileName(path);
+    if (!IsFolder(folder)) {
         if (QMessageBox::question(this, windowTitle(), CreateFolderQuestion,
                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return; // back to the dialog
-        if (!QDir().mkpath(path)) {
-            QMessageBox::critical(this, windowTitle(), tr("Cannot create the folder \"%1\".").arg(path));
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            QMessageBox::critical(
+                this, windowTitle(),
+                tr("Cannot create the folder \"%1\".").arg(QString::fromStdString(folder)));
             return;
         }
     }
+    chosen_ = folder;
     QDialog::accept();
 }
 
 std::optional<std::string> FolderDialog::Choose(QWidget* parent, const std::string& start) {
-    FolderDialog dialog(parent, QString::fromStdString(start));
+    FolderDialog dialog(parent, start);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return QDir(dialog.PathEdit->text().trimmed()).absolutePath().toStdString();
+    return dialog.chosen_;
 }
 
 } // namespace twinsweep

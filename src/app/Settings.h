@@ -8,6 +8,9 @@ namespace twinsweep {
 
 inline constexpr const char* SettingsFileName = "conf.dat";
 inline constexpr int LanguageCount = 3;
+// How much of "conf.dat" is read: far more than its lines need, so a huge file cannot
+// hold up the start-up.
+inline constexpr size_t SettingsReadLimit = 16 * 1024;
 
 enum class WelcomeChoice { Show, Hide, Missing };
 

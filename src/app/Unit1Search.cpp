@@ -43,7 +43,10 @@ TDateTime ShownWriteTime(const TSearchRec& entry) {
 } // namespace
 
 void TForm1::B1Click() {
-    const auto folder = FolderDialog::Choose(this, Edit2->text().toStdString());
+    // While Edit2 shows SearchFolder, the choice starts from its bytes; else from the text.
+    const QString shown = Edit2->text();
+    const auto folder = FolderDialog::Choose(
+        this, shown == QString::fromStdString(SearchFolder) ? SearchFolder : shown.toStdString());
     if (!folder)
         return;
     SearchFolder = IncludeTrailingPathDelimiter(*folder);

@@ -44,7 +44,7 @@ bool TForm1::ReadSettings() {
     AppDir = programFolder_;
     const std::string path = AppDir + SettingsFileName;
     try {
-        LB1 = ReadTextLines(path);
+        LB1 = ReadTextLines(path, SettingsReadLimit);
     } catch (const Exception&) {
         try {
             WriteTextLines(path, LB1);

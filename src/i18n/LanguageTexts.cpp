@@ -36,7 +36,7 @@ const LanguageData* Find(int languageIndex) {
 DeleteConfirmationText DeleteConfirmation(int languageIndex) {
     const LanguageData* data = Find(languageIndex);
     if (data == nullptr)
-        return {};
+        data = &kLanguages[0];
     return {data->question, data->title};
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // Per-language texts that the code picks by the language number (LanguageIndex) instead
 // of looking them up in a window's string table. Language 0 (none chosen yet) and any
-// number outside 1..3 have no texts.
+// number outside 1..3 have no guide page.
 #include <string>
 
 namespace twinsweep {
 
-// The question asked before the selected duplicates go to the trash, and its title.
+// The question asked before the selected duplicates go to the trash, and its title; a
+// number without a language of its own gets the first language's.
 struct DeleteConfirmationText {
     std::string question;
     std::string title;

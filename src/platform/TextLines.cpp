@@ -1,5 +1,6 @@
 #include "TextLines.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -21,6 +22,58 @@ struct FileDescriptor {
     }
 };
 
+// Why a file of this mode is not read or written as text lines.
+std::string NotRegularReason(mode_t mode) {
+    return S_ISDIR(mode) ? std::strerror(EISDIR) : "Not a regular file";
+}
+
+// Opens `path` only when it is a regular file (or, with O_CREAT, a new one); returns -1
+// with the reason otherwise. A special file is refused before it is opened; O_NONBLOCK
+// and the check after opening cover a name that changed meanwhile, so a FIFO never blocks.
+int OpenRegularFile(const std::string& path, int flags, std::string& reason) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        reason = NotRegularReason(info.st_mode);
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = NotRegularReason(info.st_mode);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+EFOpenError OpenError(const std::string& path, const std::string& reason) {
+    return EFOpenError(FormatMessage("Cannot open file \"%s\". %s", {path, reason}));
+}
+
+EFCreateError CreateError(const std::string& path, const std::string& reason) {
+    return EFCreateError(FormatMessage("Cannot create file \"%s\". %s", {path, reason}));
+}
+
+// At most `limit` bytes from the current position.
+std::string ReadUpTo(int fd, size_t limit, const std::string& path) {
+    std::string text;
+    char buffer[65536];
+    while (text.size() < limit) {
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, limit - text.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw OpenError(path, std::strerror(errno));
+        if (n == 0)
+            break;
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    return text;
+}
+
 } // namespace
 
 TextLines SplitTextLines(const std::string& text) {
@@ -39,34 +92,31 @@ TextLines SplitTextLines(const std::string& text) {
     return lines;
 }
 
-TextLines ReadTextLines(const std::string& path) {
-    FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+TextLines ReadTextLines(const std::string& path, size_t maxBytes) {
+    std::string reason;
+    FileDescriptor file{OpenRegularFile(path, O_RDONLY, reason)};
     if (file.fd < 0)
-        throw EFOpenError(FormatMessage("Cannot open file \"%s\". %s", {path, std::strerror(errno)}));
-    // Only regular files are read: a FIFO or device would block or never end.
-    struct stat info {};
-    if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
-        throw EFOpenError(FormatMessage("Cannot open file \"%s\". %s",
-                                        {path, std::strerror(S_ISDIR(info.st_mode) ? EISDIR : EINVAL)}));
-    std::string text;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw EFOpenError(FormatMessage("Cannot open file \"%s\". %s", {path, std::strerror(errno)}));
-        if (n == 0)
-            break;
-        text.append(buffer, static_cast<size_t>(n));
+        throw OpenError(path, reason);
+    // One byte past the bound tells whether the file goes on.
+    std::string text = ReadUpTo(file.fd, maxBytes == WholeFile ? WholeFile : maxBytes + 1, path);
+    text.resize(std::min(text.find('\0'), text.size()));
+    if (text.size() > maxBytes) {
+        // The bound cuts the text: the line it cuts is left out.
+        text.resize(maxBytes);
+        const size_t lastBreak = text.find_last_of("\r\n");
+        text.resize(lastBreak == std::string::npos ? 0 : lastBreak + 1);
     }
     return SplitTextLines(text);
 }
 
 void WriteTextLines(const std::string& path, const TextLines& lines) {
-    FileDescriptor file{::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)};
+    std::string reason;
+    FileDescriptor file{OpenRegularFile(path, O_WRONLY | O_CREAT, reason)};
     if (file.fd < 0)
-        throw EFCreateError(FormatMessage("Cannot create file \"%s\". %s", {path, std::strerror(errno)}));
+        throw CreateError(path, reason);
+    // Emptied only now that it is known to be a regular file.
+    if (::ftruncate(file.fd, 0) != 0)
+        throw CreateError(path, std::strerror(errno));
     std::string text;
     for (const auto& line : lines)
         text += line + "\r\n";
@@ -76,7 +126,7 @@ void WriteTextLines(const std::string& path, const TextLines& lines) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw EFCreateError(FormatMessage("Cannot create file \"%s\". %s", {path, std::strerror(errno)}));
+            throw CreateError(path, std::strerror(errno));
         written += static_cast<size_t>(n);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Files of text lines, kept as raw bytes.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -7,15 +8,18 @@ namespace twinsweep {
 
 using TextLines = std::vector<std::string>;
 
-// Reads a whole file. A line ends at CR, LF or CR LF; a NUL ends the text; a final line
-// break adds no empty line. Raises EFOpenError ("Cannot open file "%s". %s").
-TextLines ReadTextLines(const std::string& path);
+inline constexpr size_t WholeFile = std::string::npos;
+
+// Reads a regular file, whole or up to `maxBytes`: then only the lines that end within
+// them count. A line ends at CR, LF or CR LF; a NUL ends the text; a final line break adds
+// no empty line. Never opens a special file. Raises EFOpenError ("Cannot open file "%s". %s").
+TextLines ReadTextLines(const std::string& path, size_t maxBytes = WholeFile);
 
 // Splits text by the reading rules of ReadTextLines.
 TextLines SplitTextLines(const std::string& text);
 
-// Writes every line followed by CR LF, creating or emptying the file.
-// Raises EFCreateError ("Cannot create file "%s". %s").
+// Writes every line followed by CR LF, creating or emptying a regular file; never opens a
+// special file. Raises EFCreateError ("Cannot create file "%s". %s").
 void WriteTextLines(const std::string& path, const TextLines& lines);
 
 } // namespace twinsweep

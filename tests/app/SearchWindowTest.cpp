@@ -8,9 +8,11 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 #include <filesystem>
 
 #include "FolderDialog.h"
+#include "FolderTreeModel.h"
 #include "PickerValues.h"
 #include "StandIns.h"
 #include "TestWindows.h"
@@ -252,4 +254,30 @@ void SearchWindowTest::typedFolderIsCreatedOnlyAfterConfirmation() {
     QVERIFY(std::filesystem::is_directory(wanted));
     QCOMPARE(app.form1.SearchFolder, wanted + "/");
     QCOMPARE(app.form1.Edit2->text().toStdString(), wanted + "/");
+}
+
+void SearchWindowTest::chosenFolderKeepsTheBytesOfItsName() {
+    TestWindows app;
+    TestFolder tree;
+    const std::string folder = tree.path("\xff"); // not UTF-8
+    std::filesystem::create_directory(folder);
+    WithModal<FolderDialog>(
+        [&](FolderDialog* dialog) {
+            dialog->Folders->setCurrentIndex(dialog->Model->IndexOf(folder));
+            dialog->Buttons->button(QDialogButtonBox::Ok)->click();
+        },
+        [&] { app.form1.B1->click(); });
+    QCOMPARE(app.form1.SearchFolder, folder + "/");
+    QCOMPARE(app.form1.Edit2->text(), QString::fromStdString(folder + "/"));
+    // The next choice starts from SearchFolder's bytes: accepted unchanged, they stay.
+    std::string openedAt;
+    WithModal<FolderDialog>(
+        [&](FolderDialog* dialog) {
+            openedAt = dialog->Model->Path(dialog->Folders->currentIndex());
+            AnswerMessageBoxesWith(QMessageBox::Yes, [&] { dialog->accept(); });
+        },
+        [&] { app.form1.B1->click(); });
+    QCOMPARE(openedAt, folder);
+    QCOMPARE(app.form1.SearchFolder, folder + "/");
+    QVERIFY(!std::filesystem::exists(tree.path("\ufffd")));
 }

@@ -13,4 +13,5 @@ private slots:
     void searchFindingNothingEndsWithAnEmptyTable();
     void cancellingTheFolderChoiceChangesNothing();
     void typedFolderIsCreatedOnlyAfterConfirmation();
+    void chosenFolderKeepsTheBytesOfItsName();
 };

@@ -4,8 +4,16 @@
 #include <QDateTimeEdit>
 #include <QTest>
 #include <QToolButton>
+#include <condition_variable>
+#include <fcntl.h>
+#include <fstream>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "DateTime.h"
+#include "LanguageTexts.h"
 #include "PickerValues.h"
 #include "Shell.h"
 #include "ShellAccess.h"
@@ -14,6 +22,58 @@
 #include "ThreadTimer.h"
 
 using namespace twinsweep;
+
+namespace {
+
+// Gives a FIFO a reader once `limit` has passed, so that a writer blocked in open() gets
+// through and the test fails instead of hanging.
+class FifoWatchdog {
+public:
+    FifoWatchdog(const std::string& fifo, std::chrono::seconds limit)
+        : thread_([this, fifo, limit] {
+              std::unique_lock lock(mutex_);
+              if (!stopped_.wait_for(lock, limit, [this] { return stop_; }))
+                  reader_ = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+          }) {}
+    ~FifoWatchdog() {
+        if (thread_.joinable())
+            Stop();
+    }
+
+    // Ends the watch; true when the reader had to step in.
+    bool Stop() {
+        {
+            std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        stopped_.notify_one();
+        thread_.join();
+        if (reader_ < 0)
+            return false;
+        ::close(reader_);
+        return true;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable stopped_;
+    bool stop_ = false;
+    int reader_ = -1;
+    std::thread thread_;
+};
+
+// Bytes this process has read through read() and its kin so far.
+int64_t BytesRead() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    int64_t value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:")
+            return value;
+    return -1;
+}
+
+} // namespace
 
 void StartupTest::missingSettingsFileIsCreatedAndTheDefaultsHold() {
     TestWindows app;
@@ -127,6 +187,36 @@ void StartupTest::unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable() 
     app.form1.BT7Click();
     QCOMPARE(opened, std::string("nothing"));
     CurrentShellOpener() = ShellOpen;
+    // The trash question still has its words, in the first language.
+    app.form1.Lists.LBB1 = {"/reference"};
+    const QStringList asked =
+        AnswerMessageBoxesWith(QMessageBox::No, [&] { app.form1.BT4Click(); });
+    QCOMPARE(asked, QStringList{QString::fromStdString(DeleteConfirmation(1).question)});
+}
+
+void StartupTest::settingsFifoIsRefusedWithoutWaiting() {
+    TestWindows app;
+    const std::string fifo = app.folder.path("conf.dat");
+    QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+    FifoWatchdog watchdog(fifo, std::chrono::seconds(10));
+    const QStringList shown = AnswerMessageBoxes([&] { app.form1.T2Timer(); });
+    // Without a reader nothing can have been written into it either.
+    QVERIFY2(!watchdog.Stop(), "the start-up waited for a reader of the FIFO");
+    QCOMPARE(shown, QStringList{QString::fromStdString("Cannot create file \"" + fifo +
+                                                      "\". Not a regular file.")});
+    QCOMPARE(LanguageIndex, 0);
+    QVERIFY(!app.form5->isVisible());
+}
+
+void StartupTest::hugeSettingsFileIsReadOnlyAsFarAsTheSettingsNeed() {
+    TestWindows app;
+    app.writeSettings("0\r\n2\r\n");
+    QCOMPARE(::truncate(app.folder.path("conf.dat").c_str(), int64_t{3} << 30), 0); // sparse
+    const int64_t before = BytesRead();
+    app.form1.T2Timer();
+    QVERIFY(BytesRead() - before < (1 << 20));
+    QCOMPARE(LanguageIndex, 2);
+    QVERIFY(!app.form5->isVisible());
 }
 
 void StartupTest::onlyTheFirstActivationArmsTheTimer() {

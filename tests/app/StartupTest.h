@@ -12,6 +12,8 @@ private slots:
     void uncheckingTheBoxRewritesLineOneAndKeepsTheRest();
     void failingWriteOfTheBoxIsSilent();
     void unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable();
+    void settingsFifoIsRefusedWithoutWaiting();
+    void hugeSettingsFileIsReadOnlyAsFarAsTheSettingsNeed();
     void onlyTheFirstActivationArmsTheTimer();
     void timerRunsTheSequenceOnceAfterTheWindowAppears();
     void everyWindowTakesTheLanguage();

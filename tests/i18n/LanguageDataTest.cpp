@@ -107,10 +107,11 @@ TEST(LanguageTextsTest, EachLanguageHasItsOwnConfirmationAndGuide) {
     EXPECT_EQ(LanguageTarget(3, "/opt/twinsweep/"), "/opt/twinsweep/guide/fr.html");
 }
 
-TEST(LanguageTextsTest, NoLanguageHasNoTexts) {
+TEST(LanguageTextsTest, NoLanguageAsksInTheFirstLanguageAndHasNoGuide) {
     for (int language : {0, 4, -1}) {
-        EXPECT_TRUE(DeleteConfirmation(language).question.empty());
-        EXPECT_TRUE(DeleteConfirmation(language).title.empty());
+        // The trash question is never asked without words.
+        EXPECT_EQ(DeleteConfirmation(language).question, DeleteConfirmation(1).question);
+        EXPECT_EQ(DeleteConfirmation(language).title, DeleteConfirmation(1).title);
         EXPECT_EQ(LanguageTargetName(language), "");
         EXPECT_EQ(LanguageTarget(language, "/opt/twinsweep/"), "");
     }

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "Errors.h"
 #include "TestFolder.h"
@@ -50,10 +51,43 @@ TEST(TextLines, ReportsTheRuntimeMessages) {
     }
 }
 
-TEST(TextLines, RefusesSpecialFilesInsteadOfBlocking) {
+// The message of the EFOpenError or EFCreateError that `action` raises.
+template <typename Error, typename Action> std::string ErrorMessage(Action action) {
+    try {
+        action();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(TextLines, RefusesSpecialFilesWithoutOpeningOrBlocking) {
     TestFolder folder;
     const std::string fifo = folder.path("pipe");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_THROW(ReadTextLines(fifo), EFOpenError);
-    EXPECT_THROW(ReadTextLines(folder.path("")), EFOpenError); // a folder
+    EXPECT_EQ(ErrorMessage<EFOpenError>([&] { ReadTextLines(fifo); }),
+              "Cannot open file \"" + fifo + "\". Not a regular file");
+    EXPECT_EQ(ErrorMessage<EFOpenError>([&] { ReadTextLines(folder.path()); }),
+              "Cannot open file \"" + folder.path() + "\". Is a directory");
+    // A reader is waiting, so opening the FIFO for writing would succeed at once.
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(ErrorMessage<EFCreateError>([&] { WriteTextLines(fifo, {"x"}); }),
+              "Cannot create file \"" + fifo + "\". Not a regular file");
+    char byte = 0;
+    EXPECT_EQ(::read(reader, &byte, 1), 0); // nothing written, no writer left
+    ::close(reader);
+    EXPECT_THROW(WriteTextLines(folder.path(), {}), EFCreateError);
+}
+
+TEST(TextLines, BoundedReadKeepsTheLinesThatEndWithinTheBound) {
+    TestFolder folder;
+    const std::string path = folder.write("lines", "one\r\ntwo\r\nthree");
+    EXPECT_EQ(ReadTextLines(path, 15), (TextLines{"one", "two", "three"})); // the whole file
+    EXPECT_EQ(ReadTextLines(path, 14), (TextLines{"one", "two"}));
+    EXPECT_EQ(ReadTextLines(path, 9), (TextLines{"one", "two"})); // its CR ends "two"
+    EXPECT_EQ(ReadTextLines(path, 3), TextLines{});
+    // A NUL within the bound ends the text there, as in a whole read.
+    const std::string ended = folder.write("nul", std::string("a\r\nb\0cc", 7));
+    EXPECT_EQ(ReadTextLines(ended, 5), (TextLines{"a", "b"}));
 }
