@@ -26,7 +26,6 @@ public:
                const ClassifyLimits& limits)
         : paths_(paths), keepGoing_(keepGoing), limits_(limits), stamps_(paths.size()) {
         result_.classOf.assign(paths.size(), Alone);
-        result_.file.resize(paths.size());
     }
 
     ContentClasses Run() {
@@ -48,6 +47,7 @@ public:
             pending_.pop_back();
             Classify(next);
         }
+        result_.file = std::move(stamps_);
         return std::move(result_);
     }
 
@@ -79,10 +79,8 @@ private:
         }
         if (unchanged.size() < 2)
             return;
-        for (size_t i : unchanged) {
+        for (size_t i : unchanged)
             result_.classOf[i] = nextClass_;
-            result_.file[i] = stamps_[i];
-        }
         ++nextClass_;
     }
 

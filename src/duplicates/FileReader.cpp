@@ -33,7 +33,7 @@ bool StampOfPath(const std::string& path, FileStamp& stamp) {
     return true;
 }
 
-FileReader::FileReader(const std::string& path) : path_(path) {
+FileReader::FileReader(const std::string& path) {
     const int fd = OpenPath(path, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return;
@@ -51,12 +51,11 @@ FileReader::FileReader(const std::string& path) : path_(path) {
 FileReader::~FileReader() { Close(); }
 
 FileReader::FileReader(FileReader&& other) noexcept
-    : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), stamp_(other.stamp_) {}
+    : fd_(std::exchange(other.fd_, -1)), stamp_(other.stamp_) {}
 
 FileReader& FileReader::operator=(FileReader&& other) noexcept {
     if (this != &other) {
         Close();
-        path_ = std::move(other.path_);
         fd_ = std::exchange(other.fd_, -1);
         stamp_ = other.stamp_;
     }
@@ -76,10 +75,10 @@ bool FileReader::ReadAt(int64_t offset, char* buffer, size_t length) {
     return true;
 }
 
-bool FileReader::Unchanged() const {
+bool FileReader::Unchanged(const std::string& path) const {
     struct stat info {};
     FileStamp now;
-    return fd_ >= 0 && ::fstat(fd_, &info) == 0 && StampOf(info) == stamp_ && StampOfPath(path_, now) &&
+    return fd_ >= 0 && ::fstat(fd_, &info) == 0 && StampOf(info) == stamp_ && StampOfPath(path, now) &&
            now == stamp_;
 }
 

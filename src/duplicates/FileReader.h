@@ -43,13 +43,12 @@ public:
     const FileStamp& Stamp() const { return stamp_; }
     // Fills `length` bytes from `offset`; false on a read error or when the file is shorter.
     bool ReadAt(int64_t offset, char* buffer, size_t length);
-    // True while the path still names the opened file and the file kept its size and
-    // times: what was read is then the content the path holds.
-    bool Unchanged() const;
+    // True while `path` (the one opened) still names the opened file and the file kept its
+    // size and times: what was read is then the content the path holds.
+    bool Unchanged(const std::string& path) const;
     void Close();
 
 private:
-    std::string path_;
     int fd_ = -1;
     FileStamp stamp_;
 };

@@ -28,7 +28,7 @@ Comparison CompareFiles(const std::string& pathA, const std::string& pathB) {
             return Comparison::Different;
     }
     // What was read must still be what the paths hold.
-    return a.Unchanged() && b.Unchanged() ? Comparison::Identical : Comparison::Different;
+    return a.Unchanged(pathA) && b.Unchanged(pathB) ? Comparison::Identical : Comparison::Different;
 }
 
 bool FilesIdentical(const std::string& pathA, const std::string& pathB) {
