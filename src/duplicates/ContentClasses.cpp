@@ -4,7 +4,11 @@
 #include <cstring>
 #include <map>
 #include <string_view>
+#include <fcntl.h>
 #include <unordered_map>
+
+#include "FileDescriptor.h"
+#include "LongPath.h"
 
 namespace twinsweep {
 
@@ -13,6 +17,37 @@ namespace {
 constexpr int Alone = -1;
 
 struct Cancelled {};
+
+// The files of a set mostly come folder after folder, as the search found them: from the
+// second file of a folder on, the folder stays open and a file in it is found by its name
+// alone rather than by walking its whole path again.
+class NearFolder {
+public:
+    // The open folder to look `path` up in, with the rest of the path in `name`; AT_FDCWD
+    // when the whole path is to be used.
+    int Of(const std::string& path, const char*& name) {
+        name = path.c_str();
+        const size_t cut = path.rfind('/');
+        if (cut == std::string::npos)
+            return AT_FDCWD;
+        const std::string_view folder(path.data(), cut + 1);
+        if (folder != path_) {
+            path_ = folder;
+            folder_.reset();
+            return AT_FDCWD;
+        }
+        if (!folder_)
+            folder_.reset(OpenPath(path_, O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!folder_)
+            return AT_FDCWD;
+        name = path.c_str() + cut + 1;
+        return folder_.get();
+    }
+
+private:
+    std::string path_;
+    FileDescriptor folder_;
+};
 
 // Files of one size that are equal up to `offset`.
 struct Candidates {
@@ -34,7 +69,9 @@ public:
         std::map<int64_t, std::vector<size_t>> bySize;
         for (size_t i = 0; i < paths_.size(); ++i) {
             Check();
-            if (StampOfPath(paths_[i], stamps_[i]))
+            const char* name = nullptr;
+            const int folder = near_.Of(paths_[i], name);
+            if (folder == AT_FDCWD ? StampOfPath(paths_[i], stamps_[i]) : StampAt(folder, name, stamps_[i]))
                 bySize[stamps_[i].size].push_back(i);
         }
         for (auto& [size, members] : bySize)
@@ -69,7 +106,8 @@ private:
     }
 
     // Files read to their end form a class, but only those that still hold what was read:
-    // a file that changed meanwhile is no duplicate of anything.
+    // a file that changed meanwhile is no duplicate of anything. Files no longer open are
+    // looked up again by their path.
     void NewClass(const std::vector<size_t>& members) {
         std::vector<size_t> unchanged;
         for (size_t i : members) {
@@ -77,6 +115,10 @@ private:
             if (StampOfPath(paths_[i], now) && now == stamps_[i])
                 unchanged.push_back(i);
         }
+        NewClassOf(unchanged);
+    }
+
+    void NewClassOf(const std::vector<size_t>& unchanged) {
         if (unchanged.size() < 2)
             return;
         for (size_t i : unchanged)
@@ -86,7 +128,9 @@ private:
 
     // Opens a file of the set; it stays closed when it is not the file first seen there.
     FileReader Open(size_t i) {
-        FileReader file(paths_[i]);
+        const char* name = nullptr;
+        const int folder = near_.Of(paths_[i], name);
+        FileReader file = folder == AT_FDCWD ? FileReader(paths_[i]) : FileReader(folder, name);
         if (file.IsOpen() && !(file.Stamp() == stamps_[i]))
             file.Close();
         return file;
@@ -166,11 +210,14 @@ private:
             }
             groups = std::move(next);
         }
+        // The files are still open: their descriptors tell whether they changed. A file
+        // replaced under its name changed too, since losing its name changes its status.
         for (const auto& group : groups) {
             std::vector<size_t> same;
             for (size_t k : group)
-                same.push_back(open[k]);
-            NewClass(same);
+                if (files[k].Unchanged())
+                    same.push_back(open[k]);
+            NewClassOf(same);
         }
     }
 
@@ -213,6 +260,7 @@ private:
     const std::function<bool()>& keepGoing_;
     ClassifyLimits limits_;
     std::vector<FileStamp> stamps_;
+    NearFolder near_;
     std::vector<Candidates> pending_;
     // The probe's two buffers, shared by every set.
     std::vector<char> block_, first_;

@@ -18,6 +18,15 @@ FileStamp StampOf(const struct stat& info) {
     return {FileId::Of(info), info.st_size, info.st_mtim, info.st_ctim};
 }
 
+bool RegularStamp(bool found, const struct stat& info, FileStamp& stamp) {
+    if (!found || !S_ISREG(info.st_mode))
+        return false;
+    stamp = StampOf(info);
+    return true;
+}
+
+constexpr int ReadFlags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+
 } // namespace
 
 bool FileStamp::operator==(const FileStamp& other) const {
@@ -27,14 +36,19 @@ bool FileStamp::operator==(const FileStamp& other) const {
 
 bool StampOfPath(const std::string& path, FileStamp& stamp) {
     struct stat info {};
-    if (!StatPath(path, info) || !S_ISREG(info.st_mode))
-        return false;
-    stamp = StampOf(info);
-    return true;
+    return RegularStamp(StatPath(path, info), info, stamp);
 }
 
-FileReader::FileReader(const std::string& path) {
-    const int fd = OpenPath(path, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+bool StampAt(int folder, const char* name, FileStamp& stamp) {
+    struct stat info {};
+    return RegularStamp(::fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) == 0, info, stamp);
+}
+
+FileReader::FileReader(const std::string& path) { Adopt(OpenPath(path, ReadFlags)); }
+
+FileReader::FileReader(int folder, const char* name) { Adopt(::openat(folder, name, ReadFlags)); }
+
+void FileReader::Adopt(int fd) {
     if (fd < 0)
         return;
     struct stat info {};
@@ -75,11 +89,14 @@ bool FileReader::ReadAt(int64_t offset, char* buffer, size_t length) {
     return true;
 }
 
-bool FileReader::Unchanged(const std::string& path) const {
+bool FileReader::Unchanged() const {
     struct stat info {};
+    return fd_ >= 0 && ::fstat(fd_, &info) == 0 && StampOf(info) == stamp_;
+}
+
+bool FileReader::Unchanged(const std::string& path) const {
     FileStamp now;
-    return fd_ >= 0 && ::fstat(fd_, &info) == 0 && StampOf(info) == stamp_ && StampOfPath(path, now) &&
-           now == stamp_;
+    return Unchanged() && StampOfPath(path, now) && now == stamp_;
 }
 
 void FileReader::Close() {

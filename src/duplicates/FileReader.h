@@ -26,11 +26,15 @@ struct FileStamp {
 // The stamp of what a path names now, without following a final link; nothing when the
 // path names no regular file.
 bool StampOfPath(const std::string& path, FileStamp& stamp);
+// The same for `name` inside the open folder `folder`.
+bool StampAt(int folder, const char* name, FileStamp& stamp);
 
 class FileReader {
 public:
     // Opens a regular file for reading; IsOpen() tells whether that worked.
     explicit FileReader(const std::string& path);
+    // Opens `name` inside the open folder `folder`.
+    FileReader(int folder, const char* name);
     ~FileReader();
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;
@@ -43,12 +47,16 @@ public:
     const FileStamp& Stamp() const { return stamp_; }
     // Fills `length` bytes from `offset`; false on a read error or when the file is shorter.
     bool ReadAt(int64_t offset, char* buffer, size_t length);
-    // True while `path` (the one opened) still names the opened file and the file kept its
-    // size and times: what was read is then the content the path holds.
+    // True while the opened file keeps the size and times it had when opened.
+    bool Unchanged() const;
+    // True while, besides, `path` (the one opened) still names the opened file: what was
+    // read is then the content the path holds.
     bool Unchanged(const std::string& path) const;
     void Close();
 
 private:
+    void Adopt(int fd);
+
     int fd_ = -1;
     FileStamp stamp_;
 };
