@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <random>
 #include <unistd.h>
 
 #include "DuplicateScan.h"
 #include "FilesIdentical.h"
+#include "FileDescriptor.h"
+#include "LongPath.h"
 #include "Paths.h"
 #include "TestFolder.h"
 
@@ -196,4 +199,26 @@ TEST(DuplicateScan, TheTableEndsAtItsRowCountNotAtABlankName) {
     EXPECT_EQ(lists.LBB1, TextLines{dir.path("b")});
     EXPECT_EQ(lists.LBB2, TextLines{dir.path("   ")});
     EXPECT_TRUE(table.IsEmpty());
+}
+
+TEST(DuplicateScan, FindsCopiesWhosePathsAreLongerThanAnyOneCall) {
+    TestFolder dir;
+    std::string deep = dir.path();
+    while (deep.size() <= 6000) {
+        const FileDescriptor parent(OpenPath(deep, O_PATH | O_DIRECTORY | O_CLOEXEC));
+        ASSERT_EQ(::mkdirat(parent.get(), std::string(200, 'd').c_str(), 0755), 0);
+        deep += std::string(200, 'd') + "/";
+    }
+    FileTable table;
+    table.Reset({"N", "F", "S", "D"});
+    for (const std::string& folder : {deep, deep, dir.path()}) {
+        const std::string name = "f" + std::to_string(table.FileCount());
+        const FileDescriptor file(OpenPath(folder + name, O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+        ASSERT_EQ(::write(file.get(), "same", 4), 4);
+        table.Append(folder, name, 4, "d");
+    }
+    ResultLists lists;
+    ASSERT_TRUE(RunDuplicateScan(table, lists, {}));
+    EXPECT_EQ(lists.LBB1, (TextLines{dir.path("f2"), deep + "f1"}));
+    EXPECT_EQ(lists.LBB2, (TextLines{deep + "f1", deep + "f0", deep + "f0"}));
 }
