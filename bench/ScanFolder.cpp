@@ -1,12 +1,12 @@
-// Finds the identical files below a folder as the main window does (threaded search of
-// every file, table sorted by size, duplicate scan) and prints the result lists:
+// Finds the identical files below a folder with the program's own pipeline (threaded
+// search of every file, table sorted by size, duplicate scan) and prints the result lists:
 //   scan-folder [--times] FOLDER
 // Output: the sizes of LBB1, LL1, LBB2 and LL2, then their entries in that order, one per
 // line, each line ending in CR LF. --times adds the time of each step on stderr.
 #include "BenchTree.h"
 #include "DuplicateScan.h"
 #include "HeadlessHost.h"
-#include "TableSearch.h"
+#include "FindDuplicates.h"
 
 #include <chrono>
 #include <cstdio>
@@ -56,11 +56,11 @@ int main(int argc, char** argv) {
         FileTable table;
         ResultLists lists;
         const auto start = Clock::now();
-        SearchIntoTable(argv[argc - 1], host, table);
+        SearchChoices everything;
+        everything.folder = argv[argc - 1];
+        SearchIntoTable(everything, host, table, TFormatSettings{});
         const auto searched = Clock::now();
         const int files = table.FileCount();
-        table.SortBySize();
-        const auto sorted = Clock::now();
         ScanEvents events;
         events.keepGoing = [&host] {
             host.processMessages();
@@ -75,9 +75,9 @@ int main(int argc, char** argv) {
         }
         if (times)
             std::fprintf(stderr,
-                         "files %d, search %.3f s, sort %.3f s, scan %.3f s, print %.3f s\n", files,
-                         Seconds(searched - start), Seconds(sorted - searched),
-                         Seconds(scanned - sorted), Seconds(Clock::now() - scanned));
+                         "files %d, search and sort %.3f s, scan %.3f s, print %.3f s\n", files,
+                         Seconds(searched - start), Seconds(scanned - searched),
+                         Seconds(Clock::now() - scanned));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());
         return 1;

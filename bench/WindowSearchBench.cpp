@@ -3,13 +3,14 @@
 // window: from BT1Click until the table is sorted, its columns fitted and the window
 // repainted, i.e. when the completion step closes the progress window; the duplicate
 // scan that follows is not measured (the process ends there).
-// headless: TFileSearch with a HeadlessHost into a FileTable, then SortBySize.
+// headless: the program's pipeline without a window: the search with a HeadlessHost into a
+// FileTable, sorted when the search completes.
 // Prints "seconds S search T files N": S the whole time, T the part until the search's
 // OnComplete. The tree (FILES files, default 100,000) is made under DATA_FOLDER once.
 #include "BenchTree.h"
 #include "Globals.h"
 #include "QtHost.h"
-#include "TableSearch.h"
+#include "FindDuplicates.h"
 #include "ProgramWindows.h"
 
 #include <QApplication>
@@ -94,11 +95,12 @@ int RunWindow(int argc, char** argv, const std::string& data, const BenchTree& t
 int RunHeadless(const BenchTree& tree) {
     HeadlessHost host;
     FileTable table;
+    SearchChoices everything;
+    everything.folder = tree.path;
     const auto start = Clock::now();
-    SearchIntoTable(tree.path, host, table);
-    const double search = Seconds(Clock::now() - start);
-    table.SortBySize();
-    Report(Seconds(Clock::now() - start), search, table.FileCount());
+    SearchIntoTable(everything, host, table, TFormatSettings{});
+    const double seconds = Seconds(Clock::now() - start);
+    Report(seconds, seconds, table.FileCount());
     return table.FileCount() == tree.files ? 0 : 1;
 }
 

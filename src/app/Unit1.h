@@ -9,6 +9,7 @@
 #include "FileSearch.h"
 #include "DateTimeText.h"
 #include "FileTable.h"
+#include "FindDuplicates.h"
 #include "ResultLists.h"
 #include "TextLines.h"
 
@@ -164,6 +165,10 @@ public:
     CounterDisplay* Ld4 = nullptr;
     GradientPanel* Shader1 = nullptr;
 
+    // The criteria controls and SearchFolder, and back.
+    SearchChoices ReadSearchChoices() const;
+    void WriteSearchChoices(const SearchChoices& choices);
+
     // The index of the chosen DateRangeChoice item, -1 when none.
     int DateRangeIndex() const;
     void SetDateRangeIndex(int index);
@@ -195,7 +200,6 @@ private:
     void Route(QAbstractButton* button, void (TForm1::*handler)());
     void ResetTableAndLists();
     void ShowFoundFiles();
-    void SetSearchCriteria();
     void FitTableColumns();
     bool ReadSettings(); // start-up steps 2 to 4; false when "conf.dat" can be neither read nor made
     void ActivateLanguage();

@@ -17,7 +17,6 @@
 #include "Paths.h"
 #include "PickerValues.h"
 #include "StandIns.h"
-#include "TargetList.h"
 #include "TextListModel.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -26,18 +25,19 @@ namespace twinsweep {
 
 namespace {
 
-// A bound from a date picker and a time picker, each counted only when its box is checked.
-TDateTime Bound(const QCheckBox* dateOn, const QDateTimeEdit* date, const QCheckBox* timeOn,
-                const QDateTimeEdit* time) {
-    const TDateTime day = dateOn->isChecked() ? DateTimeInt(ToDateTime(date->dateTime())) : 0;
-    const TDateTime timeOfDay = timeOn->isChecked() ? DateTimeFrac(ToDateTime(time->dateTime())) : 0;
-    return day + timeOfDay;
+DateTimeChoice ReadBound(const QCheckBox* dateOn, const QDateTimeEdit* date, const QCheckBox* timeOn,
+                         const QDateTimeEdit* time) {
+    return {dateOn->isChecked(), ToDateTime(date->dateTime()), timeOn->isChecked(), ToDateTime(time->dateTime())};
 }
 
-// The last-write time to show: the packed time when it has one, the real time otherwise.
-TDateTime ShownWriteTime(const TSearchRec& entry) {
-    return entry.Time != 0 ? FileDateToDateTime(entry.Time)
-                           : UnixToLocalDateTime(entry.FindData.LastWriteTime);
+void WriteBound(const DateTimeChoice& bound, QCheckBox* dateOn, QDateTimeEdit* date, QCheckBox* timeOn,
+                QDateTimeEdit* time) {
+    dateOn->setChecked(bound.dateOn);
+    date->setDateTime(ToQDateTime(bound.date));
+    date->setEnabled(bound.dateOn);
+    timeOn->setChecked(bound.timeOn);
+    time->setDateTime(ToQDateTime(bound.time));
+    time->setEnabled(bound.timeOn);
 }
 
 } // namespace
@@ -59,7 +59,7 @@ void TForm1::BT1Click() {
     if (SearchFolder.empty())
         return;
     ResetTableAndLists();
-    SetSearchCriteria();
+    ConfigureSearch(*FF1, ReadSearchChoices());
     form2_->W1->setEnabled(true);
     form2_->W1->setVisible(true);
     form2_->exec();
@@ -76,52 +76,43 @@ void TForm1::ResetTableAndLists() {
     Ld4->setIndicatorstring("0");
 }
 
-void TForm1::SetSearchCriteria() {
-    FF1->SetFilename(CK2->isChecked() ? "*." + Edit1->text().toStdString() : "*.*");
-    FF1->SetIncludeFiles({FolderTarget(SearchFolder, FF1->Filename())});
-    FF1->SetSubfolders(CK1->isChecked());
-    TFileAttributes attributes;
-    if (Archive->isChecked())
-        attributes.Include(ffArchive);
-    if (Readonly->isChecked())
-        attributes.Include(ffReadonly);
-    if (Hidden->isChecked())
-        attributes.Include(ffHidden);
-    if (System->isChecked())
-        attributes.Include(ffSystem);
-    FF1->SetAttributes(attributes);
-    FF1->SetSizeMin(int64_t{SizeMin->value()} * 1024);
-    FF1->SetSizeMax(int64_t{SizeMax->value()} * 1024);
+SearchChoices TForm1::ReadSearchChoices() const {
+    SearchChoices choices;
+    choices.folder = SearchFolder;
+    choices.subfolders = CK1->isChecked();
+    choices.extensionOnly = CK2->isChecked();
+    choices.extension = Edit1->text().toStdString();
+    choices.archive = Archive->isChecked();
+    choices.readonly = Readonly->isChecked();
+    choices.hidden = Hidden->isChecked();
+    choices.system = System->isChecked();
+    choices.sizeMinKB = SizeMin->value();
+    choices.sizeMaxKB = SizeMax->value();
+    choices.dateRange = static_cast<DateRange>(DateRangeIndex());
+    choices.before = ReadBound(BD, BeforeDate, BT, BeforeTime);
+    choices.after = ReadBound(AD, AfterDate, AT, AfterTime);
+    return choices;
+}
 
-    FF1->SetCreatedBefore(0);
-    FF1->SetCreatedAfter(0);
-    FF1->SetModifiedBefore(0);
-    FF1->SetModifiedAfter(0);
-    FF1->SetAccessedBefore(0);
-    FF1->SetAccessedAfter(0);
-    const TDateTime before = Bound(BD, BeforeDate, BT, BeforeTime);
-    const TDateTime after = Bound(AD, AfterDate, AT, AfterTime);
-    switch (DateRangeIndex()) {
-    case 0:
-        FF1->SetCreatedBefore(before);
-        FF1->SetCreatedAfter(after);
-        break;
-    case 1:
-        FF1->SetModifiedBefore(before);
-        FF1->SetModifiedAfter(after);
-        break;
-    case 2:
-        FF1->SetAccessedBefore(before);
-        FF1->SetAccessedAfter(after);
-        break;
-    default:
-        break;
-    }
+void TForm1::WriteSearchChoices(const SearchChoices& choices) {
+    SearchFolder = choices.folder;
+    Edit2->setText(QString::fromStdString(SearchFolder));
+    CK1->setChecked(choices.subfolders);
+    CK2->setChecked(choices.extensionOnly);
+    Edit1->setText(QString::fromStdString(choices.extension));
+    Archive->setChecked(choices.archive);
+    Readonly->setChecked(choices.readonly);
+    Hidden->setChecked(choices.hidden);
+    System->setChecked(choices.system);
+    SizeMin->setValue(static_cast<int>(choices.sizeMinKB));
+    SizeMax->setValue(static_cast<int>(choices.sizeMaxKB));
+    SetDateRangeIndex(static_cast<int>(choices.dateRange));
+    WriteBound(choices.before, BD, BeforeDate, BT, BeforeTime);
+    WriteBound(choices.after, AD, AfterDate, AT, AfterTime);
 }
 
 void TForm1::FF1Found(TFileSearch&, const std::string& Folder, TSearchRec& FileInfo) {
-    Table.Append(Folder, FileInfo.Name, FileInfo.Size,
-                 DateTimeToStr(ShownWriteTime(FileInfo), formats_));
+    AppendFoundFile(Table, Folder, FileInfo, formats_);
     // The view and Ld1 follow a moment later, once for many files.
     if (!tableRefresh_->isActive())
         tableRefresh_->start();
@@ -138,7 +129,7 @@ void TForm1::FF1Complete(TFileSearch&) {
     form2_->W1->setVisible(false);
     form2_->W1->setEnabled(false);
     BT1->setEnabled(true);
-    Table.SortBySize();
+    FinishTable(Table);
     tableModel_->TableReset();
     FitTableColumns();
     PageControl1->setCurrentWidget(TB2);

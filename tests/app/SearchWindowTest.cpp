@@ -85,6 +85,27 @@ void SearchWindowTest::folderIsSearchedAsItIsNamed() {
     }
 }
 
+void SearchWindowTest::choicesWrittenToTheControlsReadBackTheSame() {
+    TestWindows app;
+    SearchChoices choices;
+    choices.folder = "/data/caf\xff/";
+    choices.subfolders = false;
+    choices.extensionOnly = true;
+    choices.extension = "jpg";
+    choices.readonly = choices.hidden = false;
+    choices.sizeMinKB = 3;
+    choices.sizeMaxKB = 70;
+    choices.dateRange = DateRange::Accessed;
+    choices.before = {true, 46000, false, 0.5};
+    choices.after = {false, 45000, true, 0.75};
+    app.form1.WriteSearchChoices(choices);
+    QCOMPARE(app.form1.ReadSearchChoices(), choices);
+    QVERIFY(app.form1.BeforeDate->isEnabled() && !app.form1.BeforeTime->isEnabled());
+    choices.dateRange = DateRange::None;
+    app.form1.WriteSearchChoices(choices);
+    QCOMPARE(app.form1.DateRangeIndex(), -1);
+}
+
 void SearchWindowTest::searchShowsProgressAndEndsWithTheSortedTable() {
     TestWindows app;
     TestFolder tree;

@@ -6,6 +6,7 @@ class SearchWindowTest : public QObject {
 private slots:
     void searchShowsProgressAndEndsWithTheSortedTable();
     void folderIsSearchedAsItIsNamed();
+    void choicesWrittenToTheControlsReadBackTheSame();
     void criteriaControlsBecomeTheSearchCriteria();
     void dateBoundsFollowTheChosenDateAndTheirBoxes();
     void invalidExtensionEndsTheCommandWithTheErrorBox();

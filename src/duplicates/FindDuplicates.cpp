@@ -1,0 +1,74 @@
+#include "FindDuplicates.h"
+
+#include "TargetList.h"
+
+namespace twinsweep {
+
+namespace {
+
+// The last-write time to show: the packed time when it has one, the real time otherwise.
+TDateTime ShownWriteTime(const TSearchRec& entry) {
+    return entry.Time != 0 ? FileDateToDateTime(entry.Time) : UnixToLocalDateTime(entry.FindData.LastWriteTime);
+}
+
+} // namespace
+
+TDateTime DateTimeChoice::Bound() const {
+    return (dateOn ? DateTimeInt(date) : 0) + (timeOn ? DateTimeFrac(time) : 0);
+}
+
+void ConfigureSearch(TFileSearch& search, const SearchChoices& choices) {
+    search.SetFilename(choices.extensionOnly ? "*." + choices.extension : "*.*");
+    search.SetIncludeFiles({FolderTarget(choices.folder, search.Filename())});
+    search.SetSubfolders(choices.subfolders);
+    TFileAttributes attributes;
+    if (choices.archive)
+        attributes.Include(ffArchive);
+    if (choices.readonly)
+        attributes.Include(ffReadonly);
+    if (choices.hidden)
+        attributes.Include(ffHidden);
+    if (choices.system)
+        attributes.Include(ffSystem);
+    search.SetAttributes(attributes);
+    search.SetSizeMin(choices.sizeMinKB * 1024);
+    search.SetSizeMax(choices.sizeMaxKB * 1024);
+
+    const TDateTime before = choices.before.Bound();
+    const TDateTime after = choices.after.Bound();
+    const auto chosen = [&](DateRange range, TDateTime bound) { return choices.dateRange == range ? bound : 0; };
+    search.SetCreatedBefore(chosen(DateRange::Created, before));
+    search.SetCreatedAfter(chosen(DateRange::Created, after));
+    search.SetModifiedBefore(chosen(DateRange::Modified, before));
+    search.SetModifiedAfter(chosen(DateRange::Modified, after));
+    search.SetAccessedBefore(chosen(DateRange::Accessed, before));
+    search.SetAccessedAfter(chosen(DateRange::Accessed, after));
+}
+
+void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchRec& entry,
+                     const TFormatSettings& formats) {
+    table.Append(folder, entry.Name, entry.Size, DateTimeToStr(ShownWriteTime(entry), formats));
+}
+
+void FinishTable(FileTable& table) { table.SortBySize(); }
+
+void SearchIntoTable(const SearchChoices& choices, HeadlessHost& host, FileTable& table,
+                     const TFormatSettings& formats) {
+    TFileSearch search(host);
+    ConfigureSearch(search, choices);
+    search.SetThreaded(true);
+    table.Reset({});
+    bool complete = false;
+    search.OnFound = [&](TFileSearch&, const std::string& folder, TSearchRec& entry) {
+        AppendFoundFile(table, folder, entry, formats);
+    };
+    search.OnComplete = [&](TFileSearch&) {
+        FinishTable(table);
+        complete = true;
+    };
+    search.Execute();
+    while (!complete)
+        host.waitAndProcess(std::chrono::hours(1));
+}
+
+} // namespace twinsweep

@@ -1,0 +1,60 @@
+#pragma once
+// The road from the user's choices to the duplicate scan, shared by the main window, the
+// headless runner and the benchmarks: the choices become a search's criteria, each found
+// file a row of the table, and the finished table is sorted by size for the scan.
+#include <string>
+
+#include "DateTime.h"
+#include "DateTimeText.h"
+#include "FileSearch.h"
+#include "FileTable.h"
+#include "HeadlessHost.h"
+
+namespace twinsweep {
+
+// A bound made of a date and a time of day, each counted only when switched on.
+struct DateTimeChoice {
+    bool dateOn = false;
+    TDateTime date = 0;
+    bool timeOn = false;
+    TDateTime time = 0;
+
+    // 0 (no bound), a whole date, a time of day, or both.
+    TDateTime Bound() const;
+    bool operator==(const DateTimeChoice&) const = default;
+};
+
+enum class DateRange { None = -1, Created = 0, Modified = 1, Accessed = 2 };
+
+// What the user chose on the search page.
+struct SearchChoices {
+    std::string folder; // searched as it is named, ";", "*" and "?" included
+    bool subfolders = true;
+    bool extensionOnly = false;
+    std::string extension; // without the dot
+    bool archive = true, readonly = true, hidden = true, system = true;
+    int64_t sizeMinKB = 0, sizeMaxKB = 0; // 0 is no bound
+    DateRange dateRange = DateRange::Modified;
+    DateTimeChoice before, after;
+
+    bool operator==(const SearchChoices&) const = default;
+};
+
+// Sets every criterion of `search` from the choices; the other criteria keep their values.
+// Raises EFileSearchError for an extension holding a folder separator.
+void ConfigureSearch(TFileSearch& search, const SearchChoices& choices);
+
+// Appends a found file to the table, its date written with `formats`.
+void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchRec& entry,
+                     const TFormatSettings& formats);
+
+// Readies the table of a completed search for the scan.
+void FinishTable(FileTable& table);
+
+// A whole search without a window: a threaded search with `host`, every found file into
+// `table` (which is reset first, with empty captions), then FinishTable. Returns once the
+// search has completed.
+void SearchIntoTable(const SearchChoices& choices, HeadlessHost& host, FileTable& table,
+                     const TFormatSettings& formats);
+
+} // namespace twinsweep
