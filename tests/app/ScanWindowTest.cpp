@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "DuplicateScan.h"
-#include "Shell.h"
 #include "ShellAccess.h"
 #include "StandIns.h"
 #include "TestWindows.h"
@@ -182,7 +181,8 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
 void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     TestWindows app;
     std::vector<std::string> opened;
-    CurrentShellOpener() = [&](const std::string& target) { opened.push_back(target); };
+    const ScopedHook opener(CurrentShellOpener(),
+                            ShellOpener([&](const std::string& target) { opened.push_back(target); }));
     QStringList shown = AnswerMessageBoxes([&] { emit app.form1.LBB2->doubleClicked({}); });
     QCOMPARE(shown, QStringList{"List index out of bounds (-1)"}); // ")" sorts before "."
     TestFolder tree;
@@ -190,7 +190,6 @@ void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     SearchAndScan(app, tree.path());
     emit app.form1.LBB1->doubleClicked(app.form1.LBB1->currentIndex());
     QCOMPARE(opened, std::vector<std::string>{app.form1.Lists.LBB1[0]});
-    CurrentShellOpener() = ShellOpen;
 }
 
 void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {
@@ -201,17 +200,16 @@ void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {
     const bool subfolders = app.form1.CK1->isChecked();
     int moved = 0;
     // The user clicks around while the files are being moved.
-    CurrentTrashMover() = [&](const std::string&, std::string*) {
-        ++moved;
-        QTest::mouseClick(app.form1.CK1, Qt::LeftButton);
-        QTest::mouseClick(app.form1.BT4, Qt::LeftButton);
-        QTest::keyClick(app.form1.LBB2, Qt::Key_Delete);
-        return true;
-    };
+    const ScopedHook trash(CurrentTrashMover(), TrashMover([&](const std::string&, std::string*) {
+                               ++moved;
+                               QTest::mouseClick(app.form1.CK1, Qt::LeftButton);
+                               QTest::mouseClick(app.form1.BT4, Qt::LeftButton);
+                               QTest::keyClick(app.form1.LBB2, Qt::Key_Delete);
+                               return true;
+                           }));
     for (int row = 0; row < 3; ++row)
         app.form1.Lists.SetSelected(size_t(row), true);
     const QStringList asked = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4Click(); });
-    CurrentTrashMover() = [](const std::string& path, std::string* error) { return MoveToTrash(path, error); };
     QCOMPARE(asked.size(), 1);
     QCOMPARE(moved, 3);
     QCOMPARE(app.form1.CK1->isChecked(), subfolders);
@@ -241,13 +239,12 @@ void ScanWindowTest::duplicatesThatStayAreReportedInOneMessage() {
     TestFolder tree;
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
-    CurrentTrashMover() = [](const std::string&, std::string* error) {
-        *error = "no trash on this mount";
-        return false;
-    };
+    const ScopedHook trash(CurrentTrashMover(), TrashMover([](const std::string&, std::string* error) {
+                               *error = "no trash on this mount";
+                               return false;
+                           }));
     const auto before = app.form1.Lists.LBB2;
     const QStringList shown = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
-    CurrentTrashMover() = [](const std::string& path, std::string* error) { return MoveToTrash(path, error); };
     QCOMPARE(shown.size(), 2); // the question, then what stayed
     QCOMPARE(shown[1], Key(app, "IDS_21"));
     QCOMPARE(app.form1.Lists.LBB2, before);

@@ -15,7 +15,6 @@
 #include "DateTime.h"
 #include "LanguageTexts.h"
 #include "PickerValues.h"
-#include "Shell.h"
 #include "ShellAccess.h"
 #include "StandIns.h"
 #include "TestWindows.h"
@@ -183,10 +182,11 @@ void StartupTest::unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable() 
     QVERIFY(app.form1.BT1->isEnabled());
     // Without a language there is no guide page to open.
     std::string opened = "nothing";
-    CurrentShellOpener() = [&](const std::string& target) { opened = target; };
-    app.form1.BT7Click();
+    {
+        const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) { opened = target; }));
+        app.form1.BT7Click();
+    }
     QCOMPARE(opened, std::string("nothing"));
-    CurrentShellOpener() = ShellOpen;
     // The trash question still has its words, in the first language.
     app.form1.Lists.LBB1 = {"/reference"};
     const QStringList asked =

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "Globals.h"
 #include "QtHost.h"
@@ -34,6 +35,20 @@ struct TestWindows {
     TForm3* form3 = windows.form3;
     TForm4* form4 = windows.form4;
     TForm5* form5 = windows.form5;
+};
+
+// Puts `value` into a replaceable hook (the shell opener, the trash) for one scope, so a
+// failing test cannot leave its callback behind for the next.
+template <typename Hook> class ScopedHook {
+public:
+    ScopedHook(Hook& hook, Hook value) : hook_(hook), saved_(std::exchange(hook, std::move(value))) {}
+    ~ScopedHook() { hook_ = std::move(saved_); }
+    ScopedHook(const ScopedHook&) = delete;
+    ScopedHook& operator=(const ScopedHook&) = delete;
+
+private:
+    Hook& hook_;
+    Hook saved_;
 };
 
 // Answers every message box that opens while `action` runs with `button`, and returns

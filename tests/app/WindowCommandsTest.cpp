@@ -9,7 +9,6 @@
 
 #include "JpegImage.h"
 #include "ShellAccess.h"
-#include "Shell.h"
 #include "StandIns.h"
 #include "TestWindows.h"
 
@@ -18,7 +17,8 @@ using namespace twinsweep;
 void WindowCommandsTest::guideButtonAndAboutLinkOpenTheSamePagePerLanguage() {
     TestWindows app;
     std::vector<std::string> opened;
-    CurrentShellOpener() = [&](const std::string& target) { opened.push_back(target); };
+    const ScopedHook opener(CurrentShellOpener(),
+                            ShellOpener([&](const std::string& target) { opened.push_back(target); }));
     AppDir = "/opt/twinsweep/";
     for (int language = 1; language <= 3; ++language) {
         LanguageIndex = language;
@@ -38,7 +38,6 @@ void WindowCommandsTest::guideButtonAndAboutLinkOpenTheSamePagePerLanguage() {
     LanguageIndex = 3;
     app.form1.BT7Click();
     QVERIFY(opened.at(1) != second);
-    CurrentShellOpener() = ShellOpen;
 }
 
 void WindowCommandsTest::welcomeCommandBringsTheOpenWindowToTheFront() {
