@@ -11,6 +11,7 @@
 #include "ShellAccess.h"
 #include "StandIns.h"
 #include "TestWindows.h"
+#include "WidgetTranslator.h"
 
 using namespace twinsweep;
 
@@ -100,6 +101,26 @@ void WindowCommandsTest::everyElementIsThereByName() {
         QVERIFY2(app.form1.findChild<QObject*>(name) != nullptr, name);
     QVERIFY(app.form1.findChild<QObject*>("BT3") == nullptr);
     QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
+}
+
+void WindowCommandsTest::everyElementOfTheLanguageFilesIsInItsWindow() {
+    // A name the window does not have is skipped silently when translating: catch it here.
+    TestWindows app;
+    const std::pair<QWidget*, const TStringTable*> windows[] = {
+        {&app.form1, &app.form1.StringTable1}, {app.form2, &app.form2->StringTable1},
+        {app.form3, &app.form3->StringTable1}, {app.form4, &app.form4->StringTable1},
+        {app.form5, &app.form5->StringTable1}};
+    for (const auto& [window, table] : windows) {
+        const WidgetTranslator translator(window);
+        for (TranslationList list : {TranslationList::Captions, TranslationList::Hints, TranslationList::DisplayLabels,
+                                     TranslationList::Fonts, TranslationList::MultiLines,
+                                     TranslationList::OtherStrings, TranslationList::Collections})
+            for (const TranslationEntry& entry : table->List(list)) {
+                const std::string where = translator.WindowName() + ": " + entry.element;
+                QVERIFY2(entry.element == translator.WindowName() || translator.HasElement(entry.element),
+                         where.c_str());
+            }
+    }
 }
 
 void WindowCommandsTest::picturesDecodeAndBadFilesGiveNothing() {

@@ -9,5 +9,6 @@ private slots:
     void aboutWindowIsModalAndClosesWithItsButton();
     void pickersFollowTheirCheckBoxes();
     void everyElementIsThereByName();
+    void everyElementOfTheLanguageFilesIsInItsWindow();
     void picturesDecodeAndBadFilesGiveNothing();
 };
