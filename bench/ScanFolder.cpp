@@ -5,6 +5,7 @@
 // line, each line ending in CR LF. --times adds the time of each step on stderr.
 #include "BenchTree.h"
 #include "DuplicateScan.h"
+#include "PacedWork.h"
 #include "HeadlessHost.h"
 #include "FindDuplicates.h"
 
@@ -61,12 +62,7 @@ int main(int argc, char** argv) {
         SearchIntoTable(everything, host, table, TFormatSettings{});
         const auto searched = Clock::now();
         const int files = table.FileCount();
-        ScanEvents events;
-        events.keepGoing = [&host] {
-            host.processMessages();
-            return true;
-        };
-        RunDuplicateScan(table, lists, events);
+        RunDuplicateScan(table, lists, PacedWork(host));
         const auto scanned = Clock::now();
         Print(lists);
         if (std::fflush(stdout) != 0) {

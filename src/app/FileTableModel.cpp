@@ -1,5 +1,9 @@
 #include "FileTableModel.h"
 
+#include <QHeaderView>
+#include <QTableView>
+#include <unordered_map>
+
 namespace twinsweep {
 
 FileTableModel::FileTableModel(FileTable& table, QObject* parent)
@@ -56,5 +60,25 @@ void FileTableModel::RowsChangedAtBottom() {
     // Row 1 changes in place when the first file arrives or the last one goes.
     emit dataChanged(index(0, 0), index(0, FileTable::ColumnCount - 1));
 }
+
+void FitTableColumns(QTableView* view, const FileTable& table) {
+    const QFontMetrics cells(view->font());
+    const QFontMetrics header(view->horizontalHeader()->font());
+    const int gridLine = view->showGrid() ? 1 : 0;
+    // Folders, names and dates repeat a lot; each text is measured once.
+    std::unordered_map<std::string, int> widths;
+    for (int column = 0; column < FileTable::ColumnCount; ++column) {
+        int widest = header.horizontalAdvance(QString::fromStdString(table.Cell(column, 0)));
+        for (int row = 1; row < table.RowCount(); ++row) {
+            const std::string& text = table.Cell(column, row);
+            auto [width, added] = widths.try_emplace(text, 0);
+            if (added)
+                width->second = cells.horizontalAdvance(QString::fromStdString(text));
+            widest = std::max(widest, width->second);
+        }
+        view->setColumnWidth(column, widest + 2 * gridLine + 4 + 10);
+    }
+}
+
 
 } // namespace twinsweep

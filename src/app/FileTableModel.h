@@ -5,6 +5,8 @@
 
 #include "FileTable.h"
 
+class QTableView;
+
 namespace twinsweep {
 
 class FileTableModel : public QAbstractTableModel {
@@ -28,5 +30,8 @@ private:
     FileTable& table_;
     int shownRows_;
 };
+
+// Each column of the view as wide as its widest text, the header's included.
+void FitTableColumns(QTableView* view, const FileTable& table);
 
 } // namespace twinsweep

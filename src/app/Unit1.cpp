@@ -2,20 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QDateTimeEdit>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -23,10 +16,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "CriteriaPage.h"
 #include "ErrorBox.h"
 #include "FileTableModel.h"
 #include "LocaleFormats.h"
-#include "TextListModel.h"
+#include "NamedWidgets.h"
+#include "ResultListsView.h"
 #include "Unit3.h"
 #include "StandIns.h"
 #include "ThreadTimer.h"
@@ -35,30 +30,12 @@ namespace twinsweep {
 
 namespace {
 
-template <typename T> T* Named(T* object, const char* name) {
-    object->setObjectName(name);
-    return object;
-}
-
-QLabel* NamedLabel(const char* name, QWidget* parent) { return Named(new QLabel(parent), name); }
-
 QLabel* Heading(const char* name, QWidget* parent) {
     QLabel* label = NamedLabel(name, parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
     return label;
-}
-
-QDateTimeEdit* Picker(const char* name, bool date, QWidget* parent) {
-    auto* picker = Named(new QDateTimeEdit(parent), name);
-    // The time zone that long time formats carry means nothing for these bounds.
-    QString format = date ? QLocale().dateFormat(QLocale::ShortFormat)
-                          : QLocale().timeFormat(QLocale::LongFormat).remove('t').trimmed();
-    picker->setDisplayFormat(format);
-    picker->setCalendarPopup(date);
-    picker->setEnabled(false);
-    return picker;
 }
 
 } // namespace
@@ -76,13 +53,12 @@ TForm1::TForm1(Host& host, std::string programFolder)
     layout->setSpacing(0);
     layout->addWidget(BuildToolbar());
     PageControl1 = Named(new QTabWidget(central), "PageControl1");
-    TB1 = BuildCriteriaPage();
+    TB1 = new CriteriaPage;
     TB2 = BuildResultsPage();
     PageControl1->addTab(TB1, "Search");
     PageControl1->addTab(TB2, "Results");
     layout->addWidget(PageControl1, 1);
     setCentralWidget(central);
-
 
     T2 = std::make_unique<TThreadTimer>(host_);
     T2->SetEnabled(false);
@@ -103,10 +79,7 @@ TForm1::TForm1(Host& host, std::string programFolder)
     tableRefresh_->setInterval(50);
     connect(tableRefresh_, &QTimer::timeout, this, [this] { ShowFoundFiles(); });
     SG1->setModel(tableModel_);
-    referencesModel_ = new TextListModel(Lists.LBB1, this);
-    LBB1->setModel(referencesModel_);
-    duplicatesModel_ = new TextListModel(Lists.LBB2, this);
-    LBB2->setModel(duplicatesModel_);
+    results_ = new ResultListsView(Lists, LBB1, Ld3, LBB2, Ld4);
 
     ConnectCommands();
     FormCreate();
@@ -177,98 +150,6 @@ QWidget* TForm1::BuildToolbar() {
     return Shader1;
 }
 
-QWidget* TForm1::BuildCriteriaPage() {
-    auto* page = Named(new QWidget, "TB1");
-    auto* outer = new QVBoxLayout(page);
-    auto* panel = Named(new QWidget(page), "Panel1");
-    auto* grid = new QGridLayout(panel);
-    outer->addWidget(panel);
-    outer->addStretch(1);
-
-    // Folder and name.
-    grid->addWidget(NamedLabel("Label1", panel), 0, 0);
-    auto* folderRow = new QHBoxLayout;
-    Edit2 = Named(new QLineEdit(panel), "Edit2");
-    B1 = Named(new QToolButton(panel), "B1");
-    B1->setIcon(QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon));
-    folderRow->addWidget(Edit2, 1);
-    folderRow->addWidget(B1);
-    grid->addLayout(folderRow, 0, 1, 1, 3);
-
-    CK2 = Named(new QCheckBox(panel), "CK2");
-    Edit1 = Named(new QLineEdit(panel), "Edit1");
-    Edit1->setMaximumWidth(160);
-    grid->addWidget(CK2, 1, 0);
-    grid->addWidget(Edit1, 1, 1, Qt::AlignLeft);
-    CK1 = Named(new QCheckBox(panel), "CK1");
-    CK1->setChecked(true);
-    grid->addWidget(CK1, 2, 0, 1, 2);
-
-    // Attributes and size.
-    Attributes = Named(new QGroupBox(panel), "Attributes");
-    auto* attributes = new QVBoxLayout(Attributes);
-    for (auto [box, name] : {std::pair{&Archive, "Archive"}, {&Readonly, "Readonly"},
-                             {&Hidden, "Hidden"}, {&System, "System"}}) {
-        *box = Named(new QCheckBox(Attributes), name);
-        (*box)->setChecked(true);
-        attributes->addWidget(*box);
-    }
-    grid->addWidget(Attributes, 3, 0, 2, 1);
-
-    FileSize = Named(new QGroupBox(panel), "FileSize");
-    auto* size = new QGridLayout(FileSize);
-    SizeMin = Named(new QSpinBox(FileSize), "SizeMin");
-    SizeMax = Named(new QSpinBox(FileSize), "SizeMax");
-    for (auto* spin : {SizeMin, SizeMax})
-        spin->setRange(0, 2097151); // kilobytes that still fit a signed 32-bit byte count
-    size->addWidget(NamedLabel("Label8", FileSize), 0, 0);
-    size->addWidget(SizeMin, 0, 1);
-    size->addWidget(NamedLabel("Label9", FileSize), 0, 2);
-    size->addWidget(NamedLabel("Label10", FileSize), 1, 0);
-    size->addWidget(SizeMax, 1, 1);
-    size->addWidget(NamedLabel("Label11", FileSize), 1, 2);
-    grid->addWidget(FileSize, 3, 1, 1, 2);
-
-    // Date bounds.
-    DateRangeChoice = Named(new QGroupBox(panel), "DateRangeChoice");
-    auto* range = new QHBoxLayout(DateRangeChoice);
-    static const char* itemNames[] = {"DateRangeCreated", "DateRangeModified", "DateRangeAccessed"};
-    for (int i = 0; i < 3; ++i) {
-        DateRangeItems[i] = Named(new QRadioButton(DateRangeChoice), itemNames[i]);
-        range->addWidget(DateRangeItems[i]);
-    }
-    DateRangeItems[1]->setChecked(true);
-    grid->addWidget(DateRangeChoice, 4, 1, 1, 2);
-
-    auto* bounds = Named(new QWidget(panel), "Panel3");
-    auto* boundsGrid = new QGridLayout(bounds);
-    boundsGrid->setContentsMargins(0, 0, 0, 0);
-    AD = Named(new QCheckBox(bounds), "AD");
-    AfterDate = Picker("AfterDate", true, bounds);
-    AT = Named(new QCheckBox(bounds), "AT");
-    AfterTime = Picker("AfterTime", false, bounds);
-    BD = Named(new QCheckBox(bounds), "BD");
-    BeforeDate = Picker("BeforeDate", true, bounds);
-    BT = Named(new QCheckBox(bounds), "BT");
-    BeforeTime = Picker("BeforeTime", false, bounds);
-    boundsGrid->addWidget(AD, 0, 0);
-    boundsGrid->addWidget(AfterDate, 0, 1);
-    boundsGrid->addWidget(AT, 0, 2);
-    boundsGrid->addWidget(AfterTime, 0, 3);
-    boundsGrid->addWidget(BD, 1, 0);
-    boundsGrid->addWidget(BeforeDate, 1, 1);
-    boundsGrid->addWidget(BT, 1, 2);
-    boundsGrid->addWidget(BeforeTime, 1, 3);
-    boundsGrid->setColumnStretch(4, 1);
-    grid->addWidget(bounds, 5, 1, 1, 3);
-
-    auto* tip = NamedLabel("Label2", panel);
-    tip->setWordWrap(true);
-    grid->addWidget(tip, 6, 0, 1, 4);
-    grid->setColumnStretch(3, 1);
-    return page;
-}
-
 QWidget* TForm1::BuildResultsPage() {
     auto* page = Named(new QWidget, "TB2");
     auto* layout = new QVBoxLayout(page);
@@ -315,22 +196,6 @@ QWidget* TForm1::BuildResultsPage() {
     Splitter2->setStretchFactor(0, 3);
     Splitter2->setStretchFactor(1, 2);
     return page;
-}
-
-int TForm1::DateRangeIndex() const {
-    for (int i = 0; i < 3; ++i)
-        if (DateRangeItems[i]->isChecked())
-            return i;
-    return -1;
-}
-
-void TForm1::SetDateRangeIndex(int index) {
-    for (auto* item : DateRangeItems)
-        item->setAutoExclusive(false);
-    for (int i = 0; i < 3; ++i)
-        DateRangeItems[i]->setChecked(i == index);
-    for (auto* item : DateRangeItems)
-        item->setAutoExclusive(true);
 }
 
 bool TForm1::event(QEvent* event) {

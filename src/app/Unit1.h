@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "CommandRoute.h"
 #include "WidgetTranslator.h"
 #include "WindowStringTables.h"
 #include "FileSearch.h"
@@ -15,25 +16,19 @@
 
 class QAbstractButton;
 class QAction;
-class QCheckBox;
-class QDateTimeEdit;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QListView;
 class QMenu;
-class QRadioButton;
-class QSpinBox;
 class QSplitter;
 class QTabWidget;
 class QTimer;
 class QTableView;
-class QToolButton;
 
 namespace twinsweep {
 
 class CommandButton;
 class CounterDisplay;
+class CriteriaPage;
+class ResultListsView;
 class FileTableModel;
 class GradientPanel;
 class Host;
@@ -41,7 +36,6 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
-class TextListModel;
 class TThreadTimer;
 
 class TForm1 : public QMainWindow {
@@ -127,34 +121,10 @@ public:
     CommandButton* BT8 = nullptr;
     CommandButton* BT9 = nullptr;
     CommandButton* BT10 = nullptr;
-    QToolButton* B1 = nullptr;
 
     QTabWidget* PageControl1 = nullptr;
-    QWidget* TB1 = nullptr;
-    QWidget* TB2 = nullptr;
-
-    QLineEdit* Edit2 = nullptr;
-    QCheckBox* CK2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QCheckBox* CK1 = nullptr;
-    QGroupBox* Attributes = nullptr;
-    QCheckBox* Archive = nullptr;
-    QCheckBox* Readonly = nullptr;
-    QCheckBox* Hidden = nullptr;
-    QCheckBox* System = nullptr;
-    QGroupBox* FileSize = nullptr;
-    QSpinBox* SizeMin = nullptr;
-    QSpinBox* SizeMax = nullptr;
-    QGroupBox* DateRangeChoice = nullptr;
-    QRadioButton* DateRangeItems[3] = {};
-    QCheckBox* BD = nullptr;
-    QDateTimeEdit* BeforeDate = nullptr;
-    QCheckBox* BT = nullptr;
-    QDateTimeEdit* BeforeTime = nullptr;
-    QCheckBox* AD = nullptr;
-    QDateTimeEdit* AfterDate = nullptr;
-    QCheckBox* AT = nullptr;
-    QDateTimeEdit* AfterTime = nullptr;
+    CriteriaPage* TB1 = nullptr; // the criteria
+    QWidget* TB2 = nullptr;      // the table and the result lists
 
     QTableView* SG1 = nullptr;
     QListView* LBB1 = nullptr;
@@ -165,13 +135,9 @@ public:
     CounterDisplay* Ld4 = nullptr;
     GradientPanel* Shader1 = nullptr;
 
-    // The criteria controls and SearchFolder, and back.
+    // The criteria page and SearchFolder, and back.
     SearchChoices ReadSearchChoices() const;
     void WriteSearchChoices(const SearchChoices& choices);
-
-    // The index of the chosen DateRangeChoice item, -1 when none.
-    int DateRangeIndex() const;
-    void SetDateRangeIndex(int index);
 
 protected:
     bool event(QEvent* event) override;
@@ -181,39 +147,30 @@ protected:
 private:
     void BuildMenus();
     QWidget* BuildToolbar();
-    QWidget* BuildCriteriaPage();
     QWidget* BuildResultsPage();
     void ConnectCommands();
-    void ConnectResultLists();
     bool RunScan();
     void ScanCompleted();
-    // Show the lists' state in LBB1 and LBB2.
-    void ShowLists();
-    void ShowCurrentReference();
-    void ShowDuplicateSelection();
-    // Tells the user which chosen duplicates stayed, and why.
-    void ReportKeptDuplicates(const std::vector<KeptDuplicate>& kept);
-    // The handler, run through the error box wrapper.
-    std::function<void()> Guarded(void (TForm1::*handler)());
-    // Connects a handler so that it runs through the error box wrapper.
-    void Route(QAction* action, void (TForm1::*handler)());
-    void Route(QAbstractButton* button, void (TForm1::*handler)());
+    // Connects a control to a handler on the command route.
+    void Route(QAction* action, void (TForm1::*handler)()) {
+        route_.Connect(action, [this, handler] { (this->*handler)(); });
+    }
+    void Route(QAbstractButton* button, void (TForm1::*handler)()) {
+        route_.Connect(button, [this, handler] { (this->*handler)(); });
+    }
     void ResetTableAndLists();
     void ShowFoundFiles();
-    void FitTableColumns();
     bool ReadSettings(); // start-up steps 2 to 4; false when "conf.dat" can be neither read nor made
     void ActivateLanguage();
-    void SetDefaultDates();
     void DecideWelcomeWindow();
 
     Host& host_;
     std::string programFolder_;
     TFormatSettings formats_;
+    CommandRoute route_{this};
     FileTableModel* tableModel_ = nullptr;
     QTimer* tableRefresh_ = nullptr;
-    TextListModel* referencesModel_ = nullptr;
-    TextListModel* duplicatesModel_ = nullptr;
-    bool showingLists_ = false; // the views are being set from Lists, not by the user
+    ResultListsView* results_ = nullptr;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;

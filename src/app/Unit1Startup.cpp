@@ -1,11 +1,10 @@
 // The main window's start-up: the first activation arms T2, whose tick runs the sequence once.
 #include <QCheckBox>
-#include <QDateTimeEdit>
 
+#include "CriteriaPage.h"
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "Globals.h"
-#include "PickerValues.h"
 #include "Settings.h"
 #include "SystemFolders.h"
 #include "ThreadTimer.h"
@@ -35,7 +34,7 @@ void TForm1::T2Timer() {
         return;
     LanguageIndex = LanguageFromSettings(LB1);
     ActivateLanguage();
-    SetDefaultDates();
+    TB1->SetBoundsToNow();
     DecideWelcomeWindow();
 }
 
@@ -66,13 +65,6 @@ void TForm1::ActivateLanguage() {
     } catch (...) {
         // A failed activation skips the windows after it, silently.
     }
-}
-
-void TForm1::SetDefaultDates() {
-    for (QDateTimeEdit* picker : {BeforeDate, AfterDate})
-        picker->setDateTime(ToQDateTime(ReplaceDate(ToDateTime(picker->dateTime()), Now())));
-    for (QDateTimeEdit* picker : {BeforeTime, AfterTime})
-        picker->setDateTime(ToQDateTime(ReplaceTime(ToDateTime(picker->dateTime()), Now())));
 }
 
 void TForm1::DecideWelcomeWindow() {

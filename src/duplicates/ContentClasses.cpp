@@ -57,9 +57,9 @@ struct Candidates {
 
 class Classifier {
 public:
-    Classifier(const std::vector<std::string>& paths, const std::function<bool()>& keepGoing,
+    Classifier(const std::vector<std::string>& paths, const LongWork& work,
                const ClassifyLimits& limits)
-        : paths_(paths), keepGoing_(keepGoing), limits_(limits), stamps_(paths.size()) {
+        : paths_(paths), work_(work), limits_(limits), stamps_(paths.size()) {
         result_.classOf.assign(paths.size(), Alone);
     }
 
@@ -90,7 +90,7 @@ public:
 
 private:
     void Check() {
-        if (keepGoing_ && !keepGoing_())
+        if (!work_.KeepGoing())
             throw Cancelled{};
     }
 
@@ -257,7 +257,7 @@ private:
     }
 
     const std::vector<std::string>& paths_;
-    const std::function<bool()>& keepGoing_;
+    const LongWork& work_;
     ClassifyLimits limits_;
     std::vector<FileStamp> stamps_;
     NearFolder near_;
@@ -271,10 +271,10 @@ private:
 } // namespace
 
 std::optional<ContentClasses> ClassifyByContent(const std::vector<std::string>& paths,
-                                                const std::function<bool()>& keepGoing,
+                                                const LongWork& work,
                                                 const ClassifyLimits& limits) {
     try {
-        return Classifier(paths, keepGoing, limits).Run();
+        return Classifier(paths, work, limits).Run();
     } catch (const Cancelled&) {
         return std::nullopt;
     }

@@ -1,12 +1,12 @@
 #pragma once
 // Sorting files into classes of identical content, reading each file as few times as
 // possible. Files are compared byte for byte; a hash only ever proves that two blocks differ.
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "FileReader.h"
+#include "LongWork.h"
 
 namespace twinsweep {
 
@@ -25,11 +25,11 @@ struct ContentClasses {
     std::vector<FileStamp> file;
 };
 
-// keepGoing runs between reads; when it returns false the classification stops and the
+// The work's keepGoing runs between reads; when it returns false the classification stops and the
 // result is empty. Memory stays within a bound set by the limits, whatever the number and
 // size of the files.
 std::optional<ContentClasses> ClassifyByContent(const std::vector<std::string>& paths,
-                                                const std::function<bool()>& keepGoing,
+                                                const LongWork& work,
                                                 const ClassifyLimits& limits = {});
 
 } // namespace twinsweep

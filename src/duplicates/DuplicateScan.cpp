@@ -19,8 +19,8 @@ struct Stopped {};
 
 class Scan {
 public:
-    Scan(FileTable& table, ResultLists& lists, const ScanEvents& events)
-        : table_(table), lists_(lists), events_(events) {
+    Scan(FileTable& table, ResultLists& lists, const LongWork& work)
+        : table_(table), lists_(lists), work_(work) {
         if (!lists_.LBB1.empty()) {
             lastReference_ = lists_.LBB1.back();
             const std::string group = std::to_string(lists_.LBB1.size() - 1);
@@ -37,26 +37,17 @@ public:
             KeepGoing();
             ScanBottomRow();
             table_.RemoveLastRow();
-            Notify(events_.rowRemoved);
         }
         Progress();
     }
 
 private:
     void KeepGoing() {
-        if (events_.keepGoing && !events_.keepGoing())
+        if (!work_.KeepGoing())
             throw Stopped{};
     }
 
-    void Progress() {
-        if (events_.progress)
-            events_.progress(table_.FileCount());
-    }
-
-    static void Notify(const std::function<void()>& event) {
-        if (event)
-            event();
-    }
+    void Progress() { work_.Progress(table_.FileCount()); }
 
     void ScanBottomRow() {
         const int bottom = table_.RowCount() - 1;
@@ -100,7 +91,7 @@ private:
         std::vector<std::string> paths;
         for (int row = top; row <= bottom; ++row)
             paths.push_back(table_.FilePath(row));
-        auto classes = ClassifyByContent(paths, events_.keepGoing);
+        auto classes = ClassifyByContent(paths, work_);
         if (!classes)
             throw Stopped{};
         classes_ = std::move(*classes);
@@ -122,7 +113,6 @@ private:
             lastReference_ = reference;
             alreadyRecorded_.clear();
             lists_.LBB1.push_back(reference);
-            Notify(events_.groupAdded);
         } else if (alreadyRecorded_.count(duplicate)) {
             return; // listed twice in the table, or recorded by an earlier, interrupted scan
         }
@@ -130,12 +120,11 @@ private:
         lists_.LBB2.push_back(duplicate);
         lists_.LL1.push_back(std::to_string(lists_.LBB1.size() - 1));
         Progress();
-        Notify(events_.memberAdded);
     }
 
     FileTable& table_;
     ResultLists& lists_;
-    const ScanEvents& events_;
+    const LongWork& work_;
     std::string lastReference_;
     std::set<std::string> alreadyRecorded_;
     int runTop_ = 0, runBottom_ = -1;
@@ -145,9 +134,9 @@ private:
 
 } // namespace
 
-bool RunDuplicateScan(FileTable& table, ResultLists& lists, const ScanEvents& events) {
+bool RunDuplicateScan(FileTable& table, ResultLists& lists, const LongWork& work) {
     try {
-        Scan(table, lists, events).Run();
+        Scan(table, lists, work).Run();
         return true;
     } catch (const Stopped&) {
         return false;

@@ -7,31 +7,17 @@
 // comparing the bottom row with each row of its size above it; but a run of equal sizes is
 // sorted into classes of identical content once, when it reaches the bottom, so every file
 // is read about once however many files share its size.
-#include <functional>
-
 #include "FileTable.h"
+#include "LongWork.h"
 #include "ResultLists.h"
 
 namespace twinsweep {
-
-struct ScanEvents {
-    // Runs between steps (pending window messages); false stops the scan: the user cancelled.
-    std::function<bool()> keepGoing;
-    // The number of files left in the table changed or was passed (the progress text).
-    std::function<void(int filesLeft)> progress;
-    // A reference was appended to LBB1.
-    std::function<void()> groupAdded;
-    // A duplicate was appended to LBB2 and LL1.
-    std::function<void()> memberAdded;
-    // The table's last row was removed.
-    std::function<void()> rowRemoved;
-};
 
 // Scans until the table is empty (true) or keepGoing says stop (false); then the rows not
 // processed, the bottom row under way included, stay in the table. Lists that already hold
 // results are kept: new groups are numbered after them, and a match already recorded for
 // the last reference is not recorded again, so a resumed scan ends with the lists of an
-// uninterrupted one.
-bool RunDuplicateScan(FileTable& table, ResultLists& lists, const ScanEvents& events);
+// uninterrupted one. Progress is the number of files left in the table.
+bool RunDuplicateScan(FileTable& table, ResultLists& lists, const LongWork& work);
 
 } // namespace twinsweep

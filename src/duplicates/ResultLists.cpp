@@ -12,11 +12,6 @@ namespace twinsweep {
 
 namespace {
 
-void Process(const ProcessMessages& processMessages) {
-    if (processMessages)
-        processMessages();
-}
-
 void CheckIndex(const TextLines& list, int index) {
     if (index < 0 || static_cast<size_t>(index) >= list.size())
         throw EListError(FormatMessage("List index out of bounds (%d)", {std::to_string(index)}));
@@ -45,15 +40,15 @@ void ResultLists::ClearResults() {
     selected2.clear();
 }
 
-void SelectGroup(ResultLists& lists, const ProcessMessages& processMessages) {
+void SelectGroup(ResultLists& lists, const LongWork& work) {
     if (lists.LBB1.empty())
         return;
     for (size_t i = 0; i < lists.LBB2.size(); ++i) {
-        Process(processMessages);
+        work.KeepGoing();
         lists.SetSelected(i, false);
     }
     for (size_t i = 0; i < lists.LL1.size() && i < lists.LBB2.size(); ++i) {
-        Process(processMessages);
+        work.KeepGoing();
         const auto group = TryStrToInt(lists.LL1[i]);
         if (group && *group == lists.current1 && lists.current1 >= 0)
             lists.SetSelected(i, true);
@@ -132,7 +127,7 @@ void RemoveDuplicate(ResultLists& lists, size_t i) {
 } // namespace
 
 std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const TrashFile& trash,
-                                                    const ProcessMessages& processMessages) {
+                                                    const LongWork& work) {
     std::vector<KeptDuplicate> kept;
     if (lists.LBB1.empty())
         return kept;
@@ -145,9 +140,10 @@ std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const Tr
         return snapshot;
     }();
     std::set<std::string> trashed; // a file listed in several groups goes once
+    bool going = true;
     for (size_t i = chosen.size(); i-- > 0;) {
-        Process(processMessages);
-        if (!chosen[i])
+        going = going && work.KeepGoing();
+        if (!going || !chosen[i])
             continue;
         const std::string path = lists.LBB2[i];
         if (!trashed.count(path)) {
@@ -161,15 +157,17 @@ std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const Tr
     }
     std::reverse(kept.begin(), kept.end());
     lists.current2 = -1;
-    SelectGroup(lists, processMessages);
+    // Once stopped, keepGoing is no longer asked.
+    const LongWork& rest = going ? work : LongWork{};
+    SelectGroup(lists, rest);
     if (lists.AnySelected())
         return kept;
     if (g >= 0 && static_cast<size_t>(g) < lists.LBB1.size())
         RemoveGroup(lists, g);
     while (!lists.LBB1.empty()) {
-        Process(processMessages);
+        rest.KeepGoing();
         lists.current1 = 0;
-        SelectGroup(lists, processMessages);
+        SelectGroup(lists, rest);
         if (lists.AnySelected())
             return kept;
         RemoveGroup(lists, 0);

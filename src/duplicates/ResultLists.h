@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "LongWork.h"
 #include "TextLines.h"
 
 namespace twinsweep {
@@ -28,12 +29,10 @@ struct ResultLists {
     void ClearResults();
 };
 
-// Runs between entries of a long operation (pending window messages).
-using ProcessMessages = std::function<void()>;
-
 // The group selection: exactly the members of LBB1's current group become selected in
-// LBB2. An LL1 entry that is not a number belongs to no group.
-void SelectGroup(ResultLists& lists, const ProcessMessages& processMessages);
+// LBB2. An LL1 entry that is not a number belongs to no group. The work's keepGoing runs
+// between entries; the selection is always made whole, whatever it answers.
+void SelectGroup(ResultLists& lists, const LongWork& work = {});
 
 // The group follow-up: the group of LBB2's current entry becomes LBB1's current entry;
 // nothing happens when there is none or its LL1 entry is not a group.
@@ -71,8 +70,10 @@ using TrashFile = std::function<bool(const std::string& path, std::string& error
 // Right before each move the duplicate is compared with its group's reference; unless the
 // reference still exists, is another file and has the same bytes, the duplicate stays, as
 // does one the trash refused. Those are returned, in list order, with their reason.
+// The work's keepGoing runs between entries; once it answers false no further file is
+// moved (those stay listed, and are not reported), but the lists are still left whole.
 std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const TrashFile& trash,
-                                                    const ProcessMessages& processMessages);
+                                                    const LongWork& work = {});
 
 // Removes group g from LBB1 and renumbers the later groups in LL1.
 void RemoveGroup(ResultLists& lists, int g);

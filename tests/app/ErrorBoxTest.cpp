@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "CommandRoute.h"
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "TestWindows.h"
@@ -26,4 +27,20 @@ void ErrorBoxTest::guardedHandlersShowTheirErrorAndTheProgramGoesOn() {
     });
     QCOMPARE(shown, QStringList{"'x' is not a valid integer value."});
     QVERIFY(after);
+}
+
+void ErrorBoxTest::theRouteRunsOneCommandAtATime() {
+    CommandRoute route(nullptr);
+    QStringList ran;
+    const QStringList shown = AnswerMessageBoxes([&] {
+        route.Run([&] {
+            ran << "outer";
+            route.Run([&] { ran << "inner"; }); // as if clicked while the outer one runs
+            throw EConvertError("failed");
+        });
+        route.Run([&] { ran << "next"; });
+    });
+    QCOMPARE(ran, (QStringList{"outer", "next"}));
+    QCOMPARE(shown, QStringList{"failed."});
+    QVERIFY(!route.Busy());
 }

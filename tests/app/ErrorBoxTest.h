@@ -6,4 +6,5 @@ class ErrorBoxTest : public QObject {
 private slots:
     void appendsAFullStopOnlyAfterCharactersSortingAfterIt();
     void guardedHandlersShowTheirErrorAndTheProgramGoesOn();
+    void theRouteRunsOneCommandAtATime();
 };

@@ -197,12 +197,12 @@ void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {
     TestFolder tree;
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
-    const bool subfolders = app.form1.CK1->isChecked();
+    const bool subfolders = app.form1.TB1->CK1->isChecked();
     int moved = 0;
     // The user clicks around while the files are being moved.
     const ScopedHook trash(CurrentTrashMover(), TrashMover([&](const std::string&, std::string*) {
                                ++moved;
-                               QTest::mouseClick(app.form1.CK1, Qt::LeftButton);
+                               QTest::mouseClick(app.form1.TB1->CK1, Qt::LeftButton);
                                QTest::mouseClick(app.form1.BT4, Qt::LeftButton);
                                QTest::keyClick(app.form1.LBB2, Qt::Key_Delete);
                                return true;
@@ -212,9 +212,9 @@ void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {
     const QStringList asked = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4Click(); });
     QCOMPARE(asked.size(), 1);
     QCOMPARE(moved, 3);
-    QCOMPARE(app.form1.CK1->isChecked(), subfolders);
-    QTest::mouseClick(app.form1.CK1, Qt::LeftButton); // and afterwards input works again
-    QCOMPARE(app.form1.CK1->isChecked(), !subfolders);
+    QCOMPARE(app.form1.TB1->CK1->isChecked(), subfolders);
+    QTest::mouseClick(app.form1.TB1->CK1, Qt::LeftButton); // and afterwards input works again
+    QCOMPARE(app.form1.TB1->CK1->isChecked(), !subfolders);
 }
 
 void ScanWindowTest::escapeAndTheCloseButtonCancelTheScan() {

@@ -100,10 +100,10 @@ void SearchWindowTest::choicesWrittenToTheControlsReadBackTheSame() {
     choices.after = {false, 45000, true, 0.75};
     app.form1.WriteSearchChoices(choices);
     QCOMPARE(app.form1.ReadSearchChoices(), choices);
-    QVERIFY(app.form1.BeforeDate->isEnabled() && !app.form1.BeforeTime->isEnabled());
+    QVERIFY(app.form1.TB1->BeforeDate->isEnabled() && !app.form1.TB1->BeforeTime->isEnabled());
     choices.dateRange = DateRange::None;
     app.form1.WriteSearchChoices(choices);
-    QCOMPARE(app.form1.DateRangeIndex(), -1);
+    QCOMPARE(app.form1.TB1->DateRangeIndex(), -1);
 }
 
 void SearchWindowTest::searchShowsProgressAndEndsWithTheSortedTable() {
@@ -138,12 +138,12 @@ void SearchWindowTest::criteriaControlsBecomeTheSearchCriteria() {
     tree.write("README", std::string(1024, 'r'));
     tree.write("sub/other.txt", std::string(1024, 'o'));
 
-    app.form1.CK2->setChecked(true);
-    app.form1.Edit1->setText("txt");
-    app.form1.CK1->setChecked(false);
-    app.form1.SizeMin->setValue(1);
-    app.form1.SizeMax->setValue(1);
-    app.form1.Hidden->setChecked(false);
+    app.form1.TB1->CK2->setChecked(true);
+    app.form1.TB1->Edit1->setText("txt");
+    app.form1.TB1->CK1->setChecked(false);
+    app.form1.TB1->SizeMin->setValue(1);
+    app.form1.TB1->SizeMax->setValue(1);
+    app.form1.TB1->Hidden->setChecked(false);
     FileTable scanned;
     StartSearchIn(app, tree.path(), &scanned);
     QCOMPARE(app.form1.FF1->Filename(), std::string("*.txt"));
@@ -153,14 +153,14 @@ void SearchWindowTest::criteriaControlsBecomeTheSearchCriteria() {
     QCOMPARE(app.form1.FF1->Attributes(), (TFileAttributes{ffArchive, ffReadonly, ffSystem}));
     QCOMPARE(Column(scanned, 0), std::vector<std::string>{"notes.txt"});
 
-    app.form1.Edit1->clear(); // "*." finds the names without a dot
-    app.form1.SizeMin->setValue(0);
-    app.form1.SizeMax->setValue(0);
+    app.form1.TB1->Edit1->clear(); // "*." finds the names without a dot
+    app.form1.TB1->SizeMin->setValue(0);
+    app.form1.TB1->SizeMax->setValue(0);
     StartSearchIn(app, tree.path(), &scanned);
     QCOMPARE(Column(scanned, 0), std::vector<std::string>{"README"});
 
-    app.form1.CK2->setChecked(false);
-    app.form1.CK1->setChecked(true);
+    app.form1.TB1->CK2->setChecked(false);
+    app.form1.TB1->CK1->setChecked(true);
     StartSearchIn(app, tree.path(), &scanned);
     QCOMPARE(app.form1.FF1->Filename(), std::string("*.*"));
     QCOMPARE(scanned.FileCount(), 4);
@@ -171,26 +171,26 @@ void SearchWindowTest::dateBoundsFollowTheChosenDateAndTheirBoxes() {
     TestFolder tree;
     TForm1& f = app.form1;
     const TDateTime day = EncodeDate(2020, 5, 6);
-    f.BeforeDate->setDateTime(ToQDateTime(day + EncodeTime(15, 0, 0, 0)));
-    f.AfterTime->setDateTime(ToQDateTime(EncodeDate(2001, 1, 1) + EncodeTime(8, 0, 0, 0)));
+    f.TB1->BeforeDate->setDateTime(ToQDateTime(day + EncodeTime(15, 0, 0, 0)));
+    f.TB1->AfterTime->setDateTime(ToQDateTime(EncodeDate(2001, 1, 1) + EncodeTime(8, 0, 0, 0)));
 
-    f.SetDateRangeIndex(1);
-    f.BD->setChecked(true);
-    f.AT->setChecked(true);
+    f.TB1->SetDateRangeIndex(1);
+    f.TB1->BD->setChecked(true);
+    f.TB1->AT->setChecked(true);
     StartSearchIn(app, tree.path());
     QCOMPARE(f.FF1->ModifiedBefore(), day); // a whole day: any time on it
     // A time of day on any day (the fraction of a day-and-time value, so not bit-exact).
     QVERIFY(std::abs(f.FF1->ModifiedAfter() - EncodeTime(8, 0, 0, 0)) < 1e-9);
     QCOMPARE(f.FF1->CreatedBefore(), 0.0);
 
-    f.BT->setChecked(true);
-    f.BeforeTime->setDateTime(ToQDateTime(EncodeDate(2001, 1, 1) + EncodeTime(18, 0, 0, 0)));
-    f.SetDateRangeIndex(2);
+    f.TB1->BT->setChecked(true);
+    f.TB1->BeforeTime->setDateTime(ToQDateTime(EncodeDate(2001, 1, 1) + EncodeTime(18, 0, 0, 0)));
+    f.TB1->SetDateRangeIndex(2);
     StartSearchIn(app, tree.path());
     QVERIFY(std::abs(f.FF1->AccessedBefore() - (day + EncodeTime(18, 0, 0, 0))) < 1e-9);
     QCOMPARE(f.FF1->ModifiedBefore(), 0.0);
 
-    f.SetDateRangeIndex(-1); // no date chosen: the boxes have no effect
+    f.TB1->SetDateRangeIndex(-1); // no date chosen: the boxes have no effect
     StartSearchIn(app, tree.path());
     for (TDateTime bound : {f.FF1->CreatedBefore(), f.FF1->CreatedAfter(), f.FF1->ModifiedBefore(),
                             f.FF1->ModifiedAfter(), f.FF1->AccessedBefore(), f.FF1->AccessedAfter()})
@@ -202,8 +202,8 @@ void SearchWindowTest::invalidExtensionEndsTheCommandWithTheErrorBox() {
     TestFolder tree;
     tree.write("a.txt", "a");
     app.form1.Lists.LBB1 = {"/old/reference"};
-    app.form1.CK2->setChecked(true);
-    app.form1.Edit1->setText("a/b");
+    app.form1.TB1->CK2->setChecked(true);
+    app.form1.TB1->Edit1->setText("a/b");
     app.form1.SearchFolder = tree.path();
     const QStringList shown = AnswerMessageBoxes([&] { app.form1.BT1->click(); });
     QCOMPARE(shown, QStringList{"*.a/b\n\rInvalid filename specified."});
@@ -269,12 +269,12 @@ void SearchWindowTest::typedFolderIsCreatedOnlyAfterConfirmation() {
             stayedOpen = dialog->isVisible() && !std::filesystem::exists(wanted);
             questions += AnswerMessageBoxesWith(QMessageBox::Yes, [&] { dialog->accept(); });
         },
-        [&] { app.form1.B1->click(); });
+        [&] { app.form1.TB1->B1->click(); });
     QCOMPARE(questions, (QStringList{CreateFolderQuestion, CreateFolderQuestion}));
     QVERIFY(stayedOpen);
     QVERIFY(std::filesystem::is_directory(wanted));
     QCOMPARE(app.form1.SearchFolder, wanted + "/");
-    QCOMPARE(app.form1.Edit2->text().toStdString(), wanted + "/");
+    QCOMPARE(app.form1.TB1->Edit2->text().toStdString(), wanted + "/");
 }
 
 void SearchWindowTest::chosenFolderKeepsTheBytesOfItsName() {
@@ -287,9 +287,9 @@ void SearchWindowTest::chosenFolderKeepsTheBytesOfItsName() {
             dialog->Folders->setCurrentIndex(dialog->Model->IndexOf(folder));
             dialog->Buttons->button(QDialogButtonBox::Ok)->click();
         },
-        [&] { app.form1.B1->click(); });
+        [&] { app.form1.TB1->B1->click(); });
     QCOMPARE(app.form1.SearchFolder, folder + "/");
-    QCOMPARE(app.form1.Edit2->text(), QString::fromStdString(folder + "/"));
+    QCOMPARE(app.form1.TB1->Edit2->text(), QString::fromStdString(folder + "/"));
     // The next choice starts from SearchFolder's bytes: accepted unchanged, they stay.
     std::string openedAt;
     WithModal<FolderDialog>(
@@ -297,7 +297,7 @@ void SearchWindowTest::chosenFolderKeepsTheBytesOfItsName() {
             openedAt = dialog->Model->Path(dialog->Folders->currentIndex());
             AnswerMessageBoxesWith(QMessageBox::Yes, [&] { dialog->accept(); });
         },
-        [&] { app.form1.B1->click(); });
+        [&] { app.form1.TB1->B1->click(); });
     QCOMPARE(openedAt, folder);
     QCOMPARE(app.form1.SearchFolder, folder + "/");
     QVERIFY(!std::filesystem::exists(tree.path("\ufffd")));

@@ -266,20 +266,20 @@ void StartupTest::everyWindowTakesTheLanguage() {
 void StartupTest::pickersGetTodayAndKeepTheirOtherPart() {
     TestWindows app;
     const TDateTime earlier = EncodeDate(2001, 2, 3) + EncodeTime(4, 5, 6, 0);
-    for (QDateTimeEdit* picker : {app.form1.BeforeDate, app.form1.AfterDate, app.form1.BeforeTime,
-                                  app.form1.AfterTime})
+    for (QDateTimeEdit* picker : {app.form1.TB1->BeforeDate, app.form1.TB1->AfterDate, app.form1.TB1->BeforeTime,
+                                  app.form1.TB1->AfterTime})
         picker->setDateTime(ToQDateTime(earlier));
     app.form1.T2Timer();
     const TDateTime now = Now();
-    for (QDateTimeEdit* picker : {app.form1.BeforeDate, app.form1.AfterDate}) {
+    for (QDateTimeEdit* picker : {app.form1.TB1->BeforeDate, app.form1.TB1->AfterDate}) {
         const TDateTime value = ToDateTime(picker->dateTime());
         QCOMPARE(DateTimeInt(value), DateTimeInt(now));
         QCOMPARE(DecodeTime(value), (TimeParts{4, 5, 6, 0}));
     }
-    for (QDateTimeEdit* picker : {app.form1.BeforeTime, app.form1.AfterTime}) {
+    for (QDateTimeEdit* picker : {app.form1.TB1->BeforeTime, app.form1.TB1->AfterTime}) {
         const TDateTime value = ToDateTime(picker->dateTime());
         QCOMPARE(DecodeDate(value), (DateParts{2001, 2, 3}));
         QVERIFY(std::abs(DateTimeFrac(value) - DateTimeFrac(now)) < 60.0 / 86400);
     }
-    QVERIFY(!app.form1.BD->isChecked() && !app.form1.AD->isChecked());
+    QVERIFY(!app.form1.TB1->BD->isChecked() && !app.form1.TB1->AD->isChecked());
 }

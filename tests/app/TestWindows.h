@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "CriteriaPage.h"
 #include "Globals.h"
 #include "QtHost.h"
 #include "TestFolder.h"

@@ -72,10 +72,10 @@ void WindowCommandsTest::aboutWindowIsModalAndClosesWithItsButton() {
 
 void WindowCommandsTest::pickersFollowTheirCheckBoxes() {
     TestWindows app;
-    const std::pair<QCheckBox*, QDateTimeEdit*> pairs[] = {{app.form1.BD, app.form1.BeforeDate},
-                                                          {app.form1.BT, app.form1.BeforeTime},
-                                                          {app.form1.AD, app.form1.AfterDate},
-                                                          {app.form1.AT, app.form1.AfterTime}};
+    const std::pair<QCheckBox*, QDateTimeEdit*> pairs[] = {{app.form1.TB1->BD, app.form1.TB1->BeforeDate},
+                                                          {app.form1.TB1->BT, app.form1.TB1->BeforeTime},
+                                                          {app.form1.TB1->AD, app.form1.TB1->AfterDate},
+                                                          {app.form1.TB1->AT, app.form1.TB1->AfterTime}};
     for (auto [box, picker] : pairs) {
         QVERIFY(!picker->isEnabled());
         box->click();

@@ -77,7 +77,7 @@ TEST(ContentClasses, SplitsWhereBytesDifferUnderEveryReadingStrategy) {
                                                : dir.write(name, contents[random() % variants]));
         }
         for (const ClassifyLimits& limit : limits) {
-            const auto classes = ClassifyByContent(paths, nullptr, limit);
+            const auto classes = ClassifyByContent(paths, {}, limit);
             ASSERT_TRUE(classes);
             ExpectClassesMatchPairwise(paths, classes->classOf);
         }
@@ -88,8 +88,8 @@ TEST(ContentClasses, StopsWhenToldTo) {
     TestFolder dir;
     const std::vector<std::string> paths{dir.write("a", "x"), dir.write("b", "x")};
     int calls = 0;
-    EXPECT_FALSE(ClassifyByContent(paths, [&] { return ++calls < 2; }));
-    EXPECT_TRUE(ClassifyByContent(paths, [] { return true; }));
+    EXPECT_FALSE(ClassifyByContent(paths, {[&] { return ++calls < 2; }}));
+    EXPECT_TRUE(ClassifyByContent(paths, {[] { return true; }}));
 }
 
 TEST(ContentClasses, ChangedFilesAreNoDuplicatesOfAnything) {
@@ -122,7 +122,7 @@ TEST(ContentClasses, ChangedFilesAreNoDuplicatesOfAnything) {
                 dir.write(ExtractName(victim), std::string(content.size(), 'w'));
             return true;
         };
-        const auto classes = ClassifyByContent(paths, changeFile, limits[round % 2]);
+        const auto classes = ClassifyByContent(paths, {changeFile}, limits[round % 2]);
         ASSERT_TRUE(classes);
         for (size_t i = 0; i < paths.size(); ++i)
             if (paths[i] == victim && changed)
@@ -142,7 +142,7 @@ TEST(ContentClasses, MemoryStaysBoundedWhateverTheFileSize) {
     const ClassifyLimits limits{2, 4096, 4096, 256 << 10};
     const size_t before = liveBytes;
     peakBytes = liveBytes;
-    const auto classes = ClassifyByContent(paths, nullptr, limits);
+    const auto classes = ClassifyByContent(paths, {}, limits);
     ASSERT_TRUE(classes);
     EXPECT_EQ(classes->classOf, (std::vector<int>{0, 0, 0}));
     EXPECT_LT(peakBytes - before, size_t{1} << 20);
@@ -153,7 +153,7 @@ TEST(ContentClasses, HardLinksAreReportedAsOneFile) {
     const auto a = dir.write("a", "same"), b = dir.write("b", "same");
     const auto link = dir.path("a-link");
     ASSERT_EQ(::link(a.c_str(), link.c_str()), 0);
-    const auto classes = ClassifyByContent({a, link, b}, nullptr);
+    const auto classes = ClassifyByContent({a, link, b}, {});
     ASSERT_TRUE(classes);
     EXPECT_TRUE(classes->file[0].SameFile(classes->file[1]));
     EXPECT_FALSE(classes->file[0].SameFile(classes->file[2]));

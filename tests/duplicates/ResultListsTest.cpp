@@ -34,11 +34,11 @@ TEST(ResultLists, GroupSelectionSelectsExactlyTheMembers) {
     lists.current1 = 1;
     lists.SetSelected(0, true);
     int messages = 0;
-    SelectGroup(lists, [&] { ++messages; });
+    SelectGroup(lists, {[&] { return ++messages > 3; }}); // whole although told to stop
     EXPECT_EQ(Selected(lists), (std::vector<size_t>{1, 3}));
     EXPECT_EQ(messages, 10); // before each entry, twice over
     lists.current1 = -1;
-    SelectGroup(lists, nullptr);
+    SelectGroup(lists);
     EXPECT_TRUE(Selected(lists).empty());
 }
 
@@ -46,7 +46,7 @@ TEST(ResultLists, EntriesThatAreNotNumbersBelongToNoGroup) {
     ResultLists lists = ThreeGroups();
     lists.LL1[1] = "one";
     lists.current1 = 1;
-    SelectGroup(lists, nullptr);
+    SelectGroup(lists);
     EXPECT_EQ(Selected(lists), std::vector<size_t>{3});
     lists.current2 = 1;
     FollowUp(lists); // ignored
@@ -125,7 +125,7 @@ TEST_F(DeleteDuplicates, DeletingSomeMembersKeepsTheGroup) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 0;
     lists.SetSelected(0, true); // a
-    EXPECT_TRUE(DeleteSelectedDuplicates(lists, Recording(), nullptr).empty());
+    EXPECT_TRUE(DeleteSelectedDuplicates(lists, Recording()).empty());
     EXPECT_EQ(trashed, Ps({"a"}));
     EXPECT_EQ(lists.LBB2, Ps({"c", "b", "d", "e"}));
     EXPECT_EQ(lists.LL1, (TextLines{"1", "0", "1", "2"}));
@@ -136,8 +136,8 @@ TEST_F(DeleteDuplicates, DeletingSomeMembersKeepsTheGroup) {
 TEST_F(DeleteDuplicates, DeletingAllMembersRemovesTheGroupAndRenumbers) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 1;
-    SelectGroup(lists, nullptr);
-    DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    SelectGroup(lists);
+    DeleteSelectedDuplicates(lists, Recording());
     EXPECT_EQ(lists.LBB1, Ps({"R0", "R2"}));
     EXPECT_EQ(lists.LBB2, Ps({"a", "b", "e"}));
     EXPECT_EQ(lists.LL1, (TextLines{"0", "0", "1"}));
@@ -154,8 +154,8 @@ TEST_F(DeleteDuplicates, DeletingTheOnlyGroupEmptiesTheLists) {
     lists.LBB2 = Ps({"x", "y"});
     lists.LL1 = {"0", "0"};
     lists.current1 = 0;
-    SelectGroup(lists, nullptr);
-    DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    SelectGroup(lists);
+    DeleteSelectedDuplicates(lists, Recording());
     EXPECT_TRUE(lists.LBB1.empty());
     EXPECT_TRUE(lists.LBB2.empty() && lists.LL1.empty());
     EXPECT_EQ(lists.current1, -1);
@@ -168,8 +168,8 @@ TEST_F(DeleteDuplicates, EmptyGroupsAtTheFrontAreRemovedUntilOneHasMembers) {
     lists.LBB2 = Ps({"c", "e"});
     lists.LL1 = {"1", "2"};
     lists.current1 = 2;
-    SelectGroup(lists, nullptr);
-    DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    SelectGroup(lists);
+    DeleteSelectedDuplicates(lists, Recording());
     EXPECT_EQ(lists.LBB1, Ps({"R1"}));
     EXPECT_EQ(lists.LL1, TextLines{"0"});
     EXPECT_EQ(lists.current1, 0);
@@ -179,7 +179,7 @@ TEST_F(DeleteDuplicates, EmptyGroupsAtTheFrontAreRemovedUntilOneHasMembers) {
 TEST_F(DeleteDuplicates, NothingSelectedDeletesNothingAndSelectsTheGroupAgain) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 2;
-    DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    DeleteSelectedDuplicates(lists, Recording());
     EXPECT_TRUE(trashed.empty());
     EXPECT_EQ(lists.LBB2.size(), 5u);
     EXPECT_EQ(Selected(lists), std::vector<size_t>{4});
@@ -190,11 +190,26 @@ TEST_F(DeleteDuplicates, TheSelectionIsTakenWhenTheDeleteStarts) {
     lists.current1 = 0;
     lists.SetSelected(0, true);
     // Input handled between entries changes the selection; the files stay those chosen.
-    DeleteSelectedDuplicates(lists, Recording(), [&] {
+    DeleteSelectedDuplicates(lists, Recording(), {[&] {
         if (lists.LBB2.size() == 5)
             lists.SetSelected(4, true);
-    });
+        return true;
+    }});
     EXPECT_EQ(trashed, Ps({"a"}));
+}
+
+TEST_F(DeleteDuplicates, AStoppedDeleteMovesNoFurtherFileAndLeavesTheListsWhole) {
+    ResultLists lists = ThreeGroups();
+    lists.current1 = 0;
+    lists.SetSelected(0, true); // a
+    lists.SetSelected(2, true); // b, moved first: the list is walked from its end
+    int asked = 0;
+    const auto kept = DeleteSelectedDuplicates(lists, Recording(), {[&] { return ++asked < 4; }});
+    EXPECT_TRUE(kept.empty());
+    EXPECT_EQ(trashed, Ps({"b"}));
+    EXPECT_EQ(lists.LBB2, Ps({"a", "c", "d", "e"}));
+    EXPECT_EQ(lists.LL1, (TextLines{"0", "1", "1", "2"}));
+    EXPECT_EQ(Selected(lists), std::vector<size_t>{0}); // group 0 still has a
 }
 
 TEST_F(DeleteDuplicates, OnlyProvenCopiesGoAndTheRestIsReported) {
@@ -208,7 +223,7 @@ TEST_F(DeleteDuplicates, OnlyProvenCopiesGoAndTheRestIsReported) {
     for (size_t i = 0; i < lists.LBB2.size(); ++i)
         lists.SetSelected(i, true);
     lists.current1 = 0;
-    const auto kept = DeleteSelectedDuplicates(lists, Recording(), nullptr);
+    const auto kept = DeleteSelectedDuplicates(lists, Recording());
     EXPECT_EQ(trashed, Ps({"a"}));
     ASSERT_EQ(kept.size(), 5u);
     EXPECT_EQ(kept[0].path, P("c"));
@@ -236,7 +251,7 @@ TEST_F(DeleteDuplicates, TheLastCopyNeverGoesAndRefusalsAreReported) {
         trashed.push_back(path);
         return ::rename(path.c_str(), (path + ".trashed").c_str()) == 0;
     };
-    const auto kept = DeleteSelectedDuplicates(lists, moving, nullptr);
+    const auto kept = DeleteSelectedDuplicates(lists, moving);
     EXPECT_EQ(trashed, Ps({"A"})); // then B's reference A is gone: B stays
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0].path, P("B"));
@@ -248,7 +263,7 @@ TEST_F(DeleteDuplicates, TheLastCopyNeverGoesAndRefusalsAreReported) {
         error = "Trashing on system internal mounts is not supported";
         return false;
     };
-    const auto refused = DeleteSelectedDuplicates(lists, refusing, nullptr);
+    const auto refused = DeleteSelectedDuplicates(lists, refusing);
     ASSERT_EQ(refused.size(), 1u);
     EXPECT_EQ(refused[0].reason, KeepReason::TrashFailed);
     EXPECT_EQ(refused[0].detail, "Trashing on system internal mounts is not supported");

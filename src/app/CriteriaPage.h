@@ -1,0 +1,63 @@
+#pragma once
+// The main window's first page: the folder, the name filter and the search criteria. The
+// page turns its controls into a SearchChoices and back; the commands on it (the folder
+// button, the date and time check boxes) are the main window's.
+#include <QWidget>
+
+#include "FindDuplicates.h"
+
+class QCheckBox;
+class QDateTimeEdit;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+class QToolButton;
+
+namespace twinsweep {
+
+class CriteriaPage : public QWidget {
+public:
+    CriteriaPage();
+
+    // The controls, with `folder` as the folder searched (the shown text may differ).
+    SearchChoices Read(const std::string& folder) const;
+    void Write(const SearchChoices& choices);
+    // Each date or time picker is enabled while its check box is checked.
+    void EnablePickers();
+    // Today's date in the date pickers, the time now in the time pickers.
+    void SetBoundsToNow();
+
+    // The index of the chosen DateRangeChoice item, -1 when none.
+    int DateRangeIndex() const;
+    void SetDateRangeIndex(int index);
+
+    QLineEdit* Edit2 = nullptr; // the folder
+    QToolButton* B1 = nullptr;  // chooses the folder
+    QCheckBox* CK2 = nullptr;   // only files with the extension in Edit1
+    QLineEdit* Edit1 = nullptr;
+    QCheckBox* CK1 = nullptr;   // sub-folders
+    QGroupBox* Attributes = nullptr;
+    QCheckBox* Archive = nullptr;
+    QCheckBox* Readonly = nullptr;
+    QCheckBox* Hidden = nullptr;
+    QCheckBox* System = nullptr;
+    QGroupBox* FileSize = nullptr;
+    QSpinBox* SizeMin = nullptr; // kilobytes
+    QSpinBox* SizeMax = nullptr;
+    QGroupBox* DateRangeChoice = nullptr;
+    QRadioButton* DateRangeItems[3] = {};
+    QCheckBox* BD = nullptr;
+    QDateTimeEdit* BeforeDate = nullptr;
+    QCheckBox* BT = nullptr;
+    QDateTimeEdit* BeforeTime = nullptr;
+    QCheckBox* AD = nullptr;
+    QDateTimeEdit* AfterDate = nullptr;
+    QCheckBox* AT = nullptr;
+    QDateTimeEdit* AfterTime = nullptr;
+
+private:
+    QWidget* BuildBounds(QWidget* parent);
+};
+
+} // namespace twinsweep

@@ -1,0 +1,148 @@
+#include "ResultListsView.h"
+
+#include <QKeyEvent>
+#include <QListView>
+#include <QMenu>
+#include <QScopedValueRollback>
+
+#include "CommandRoute.h"
+#include "StandIns.h"
+#include "TextListModel.h"
+
+namespace twinsweep {
+
+namespace {
+
+// Hands every key press in a view to a command; Delete goes no further, whatever the
+// modifiers.
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QObject* parent, std::function<void(int)> onKey) : QObject(parent), onKey_(std::move(onKey)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            onKey_(key);
+            if (key == Qt::Key_Delete)
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(int)> onKey_;
+};
+
+} // namespace
+
+ResultListsView::ResultListsView(ResultLists& lists, QListView* references, CounterDisplay* referenceCount,
+                                 QListView* duplicates, CounterDisplay* duplicateCount)
+    : QObject(references), lists_(lists), references_(references), referenceCount_(referenceCount),
+      duplicates_(duplicates), duplicateCount_(duplicateCount),
+      referencesModel_(new TextListModel(lists.LBB1, this)), duplicatesModel_(new TextListModel(lists.LBB2, this)) {
+    references_->setModel(referencesModel_);
+    duplicates_->setModel(duplicatesModel_);
+}
+
+void ResultListsView::Connect(CommandRoute& route, QMenu* menu, Acts acts) {
+    // The user's changes only: those made while showing the lists are the lists' own.
+    auto onRoute = [this, &route](std::function<void()> act) {
+        return [this, &route, act = std::move(act)] {
+            if (!showing_)
+                route.Run(act);
+        };
+    };
+    connect(references_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, onRoute, chosen = acts.referenceChosen](const QModelIndex& current) {
+                onRoute([this, row = current.isValid() ? current.row() : -1, chosen] {
+                    lists_.current1 = row;
+                    chosen();
+                })();
+            });
+    connect(duplicates_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, onRoute, chosen = acts.duplicateChosen](const QModelIndex& current) {
+                onRoute([this, row = current.isValid() ? current.row() : -1, chosen] {
+                    lists_.current2 = row;
+                    chosen();
+                })();
+            });
+    connect(duplicates_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, onRoute](const QItemSelection& selected, const QItemSelection& deselected) {
+                onRoute([this, selected, deselected] {
+                    for (const QModelIndex& index : deselected.indexes())
+                        lists_.SetSelected(static_cast<size_t>(index.row()), false);
+                    for (const QModelIndex& index : selected.indexes())
+                        lists_.SetSelected(static_cast<size_t>(index.row()), true);
+                })();
+            });
+    connect(references_, &QListView::doubleClicked, this, onRoute(acts.referenceOpened));
+    connect(duplicates_, &QListView::doubleClicked, this, onRoute(acts.duplicateOpened));
+    duplicates_->installEventFilter(new KeyFilter(
+        this, [onRoute, pressed = acts.duplicateKey](int key) { onRoute([=] { pressed(key); })(); }));
+    for (QListView* view : {references_, duplicates_})
+        connect(view, &QWidget::customContextMenuRequested, this,
+                [view, menu](const QPoint& at) { menu->popup(view->viewport()->mapToGlobal(at)); });
+}
+
+// The views are set with their signals on, so that they repaint what changed; the user's
+// acts are not taken meanwhile.
+void ResultListsView::Refresh() {
+    const QScopedValueRollback showing(showing_, true);
+    referencesModel_->LinesReset();
+    duplicatesModel_->LinesReset();
+    ShowCurrentReference();
+    ShowDuplicateSelection();
+    ShowCounts();
+}
+
+void ResultListsView::ShowAppended() {
+    referencesModel_->LinesAppended();
+    duplicatesModel_->LinesAppended();
+    ShowCounts();
+}
+
+void ResultListsView::ShowCurrentReference() {
+    const QScopedValueRollback showing(showing_, true);
+    if (lists_.current1 < 0) {
+        references_->selectionModel()->clear();
+        return;
+    }
+    const QModelIndex current = referencesModel_->index(lists_.current1);
+    references_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+    references_->scrollTo(current);
+}
+
+void ResultListsView::ShowDuplicateSelection() {
+    const QScopedValueRollback showing(showing_, true);
+    QItemSelection selection;
+    const int count = static_cast<int>(lists_.LBB2.size());
+    for (int first = 0; first < count;) {
+        if (!lists_.IsSelected(static_cast<size_t>(first))) {
+            ++first;
+            continue;
+        }
+        int last = first;
+        while (last + 1 < count && lists_.IsSelected(static_cast<size_t>(last + 1)))
+            ++last;
+        selection.select(duplicatesModel_->index(first), duplicatesModel_->index(last));
+        first = last + 1;
+    }
+    duplicates_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty())
+        duplicates_->scrollTo(selection.first().topLeft());
+}
+
+void ResultListsView::ShowCurrentTexts() {
+    const QModelIndex reference = referencesModel_->index(lists_.current1);
+    const QModelIndex duplicate = duplicatesModel_->index(lists_.current2);
+    emit referencesModel_->dataChanged(reference, reference);
+    emit duplicatesModel_->dataChanged(duplicate, duplicate);
+}
+
+void ResultListsView::ShowCounts() {
+    referenceCount_->setIndicatorstring(QString::number(lists_.LBB1.size()));
+    duplicateCount_->setIndicatorstring(QString::number(lists_.LBB2.size()));
+}
+
+} // namespace twinsweep

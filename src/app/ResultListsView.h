@@ -1,0 +1,59 @@
+#pragma once
+// Shows the result lists in the window: the references (LBB1) and the duplicates (LBB2)
+// in their list views, with their counters (Ld3, Ld4). The lists are the truth; the views
+// follow them on Refresh() and the Show calls. What the user does in the views reaches
+// the lists only through the acts given to Connect, run on the window's command route.
+#include <QObject>
+#include <functional>
+
+#include "ResultLists.h"
+
+class QListView;
+class QMenu;
+
+namespace twinsweep {
+
+class CommandRoute;
+class CounterDisplay;
+class TextListModel;
+
+class ResultListsView : public QObject {
+public:
+    ResultListsView(ResultLists& lists, QListView* references, CounterDisplay* referenceCount,
+                    QListView* duplicates, CounterDisplay* duplicateCount);
+
+    // The window's commands for the user's acts; the views' current entries and the
+    // duplicates' selection are written into the lists on the route, before the act runs.
+    struct Acts {
+        std::function<void()> referenceChosen;  // LBB1's current entry changed
+        std::function<void()> duplicateChosen;  // LBB2's current entry changed
+        std::function<void()> referenceOpened;  // double click in LBB1
+        std::function<void()> duplicateOpened;  // double click in LBB2
+        std::function<void(int key)> duplicateKey; // a key pressed in LBB2
+    };
+    // `menu` pops up on a right click in either view.
+    void Connect(CommandRoute& route, QMenu* menu, Acts acts);
+
+    // Everything again: the entries, the current ones, the selection, the counters.
+    void Refresh();
+    // Entries appended at the ends of the lists (a running scan), and the counters.
+    void ShowAppended();
+    void ShowCurrentReference();
+    void ShowDuplicateSelection();
+    // The texts of both current entries changed.
+    void ShowCurrentTexts();
+
+private:
+    void ShowCounts();
+
+    ResultLists& lists_;
+    QListView* references_;
+    CounterDisplay* referenceCount_;
+    QListView* duplicates_;
+    CounterDisplay* duplicateCount_;
+    TextListModel* referencesModel_;
+    TextListModel* duplicatesModel_;
+    bool showing_ = false; // the views are being set from the lists, not by the user
+};
+
+} // namespace twinsweep
