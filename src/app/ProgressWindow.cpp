@@ -7,7 +7,7 @@
 
 #include "ErrorBox.h"
 #include "Globals.h"
-#include "StandIns.h"
+#include "WaitingBand.h"
 
 namespace twinsweep {
 

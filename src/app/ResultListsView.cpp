@@ -6,7 +6,7 @@
 #include <QScopedValueRollback>
 
 #include "CommandRoute.h"
-#include "StandIns.h"
+#include "CounterDisplay.h"
 #include "TextListModel.h"
 
 namespace twinsweep {

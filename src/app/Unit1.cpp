@@ -23,7 +23,9 @@
 #include "NamedWidgets.h"
 #include "ResultListsView.h"
 #include "Unit3.h"
-#include "StandIns.h"
+#include "CommandButton.h"
+#include "CounterDisplay.h"
+#include "GradientPanel.h"
 #include "ThreadTimer.h"
 
 namespace twinsweep {

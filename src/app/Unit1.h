@@ -1,5 +1,12 @@
 #pragma once
 // The main window: search criteria, the file table, the result lists and every command.
+//
+// A search across the windows: BT1Click reads the criteria page into a SearchChoices,
+// configures FF1 from it and shows TForm2 modally; TForm2's showing starts FF1, whose
+// FF1Found appends each file to Table and whose FF1Complete finishes (sorts) the table
+// and calls BT2Click. That shows TForm3 modally; its activation calls RunScan, which
+// empties Table into Lists while TForm3's cancel stays the only input taken. Lists are
+// then shown through ResultListsView, and every later act on them comes through route_.
 #include <QMainWindow>
 #include <memory>
 #include <string>
@@ -88,15 +95,17 @@ public:
     bool ActivatedOnce = false;
     std::string SearchFolder;
     std::string TempDir;
-    TextLines LB1; // the lines of "conf.dat"
-    TextLines LB0;
-    TextLines LB00;
+    TextLines LB1;  // the lines of "conf.dat"
+    TextLines LB0;  // the lines of a project file being read or written
+    TextLines LB00; // the table's dump while a project is saved
 
     TStringTable StringTable1 = LoadWindowStringTable("TForm1");
     std::unique_ptr<TThreadTimer> T2;
     std::unique_ptr<TFileSearch> FF1;
     FileTable Table;  // shown in SG1
-    ResultLists Lists; // shown in LBB1 and LBB2
+    // LBB1 and LBB2, shown in the views of those names; LL1 and LL2 stay hidden (LL2 is
+    // filled by nothing: it only travels with project files).
+    ResultLists Lists;
 
     // Elements, named as the string table and the other windows know them.
     QMenu* Arquivo1 = nullptr;
@@ -106,9 +115,9 @@ public:
     QAction* Ouvrirunprojet1 = nullptr;
     QAction* Enregistrerleprojet1 = nullptr;
     QAction* Fechar1 = nullptr;
-    QAction* Planilha2 = nullptr;
-    QAction* Pacientes1 = nullptr;
-    QAction* Odontograma2 = nullptr;
+    QAction* Planilha2 = nullptr;    // Help > Welcome (shows TForm5)
+    QAction* Pacientes1 = nullptr;   // Help > About (shows TForm4)
+    QAction* Odontograma2 = nullptr; // Help > User guide (opens the guide)
     QMenu* PopupMenu1 = nullptr;
     QAction* Trocar1 = nullptr;
 

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "BusyWork.h"
+#include "CounterDisplay.h"
 #include "DuplicateScan.h"
 #include "FileTableModel.h"
 #include "Globals.h"
@@ -10,7 +11,6 @@
 #include "LanguageTexts.h"
 #include "ResultListsView.h"
 #include "ShellAccess.h"
-#include "StandIns.h"
 #include "Unit1.h"
 #include "Unit3.h"
 

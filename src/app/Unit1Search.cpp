@@ -4,14 +4,16 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "CommandButton.h"
+#include "CounterDisplay.h"
 #include "CriteriaPage.h"
 #include "FileTableModel.h"
 #include "FolderDialog.h"
 #include "Paths.h"
 #include "ResultListsView.h"
-#include "StandIns.h"
 #include "Unit1.h"
 #include "Unit2.h"
+#include "WaitingBand.h"
 
 namespace twinsweep {
 

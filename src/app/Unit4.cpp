@@ -6,7 +6,7 @@
 
 #include "ErrorBox.h"
 #include "ShellAccess.h"
-#include "StandIns.h"
+#include "LinkLabel.h"
 
 namespace twinsweep {
 

@@ -10,7 +10,6 @@
 
 #include "DuplicateScan.h"
 #include "ShellAccess.h"
-#include "StandIns.h"
 #include "TestWindows.h"
 
 using namespace twinsweep;

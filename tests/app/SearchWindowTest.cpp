@@ -14,7 +14,6 @@
 #include "FolderDialog.h"
 #include "FolderTreeModel.h"
 #include "PickerValues.h"
-#include "StandIns.h"
 #include "TestWindows.h"
 
 using namespace twinsweep;

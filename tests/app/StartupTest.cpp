@@ -16,7 +16,6 @@
 #include "LanguageTexts.h"
 #include "PickerValues.h"
 #include "ShellAccess.h"
-#include "StandIns.h"
 #include "TestWindows.h"
 #include "ThreadTimer.h"
 

@@ -2,6 +2,8 @@
 // The five windows of the program, created in their order over a test program folder.
 #include <QApplication>
 #include <QAbstractButton>
+#include <QLabel>
+#include <QToolButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -9,7 +11,11 @@
 #include <string>
 #include <utility>
 
+#include "CommandButton.h"
+#include "CounterDisplay.h"
 #include "CriteriaPage.h"
+#include "LinkLabel.h"
+#include "WaitingBand.h"
 #include "Globals.h"
 #include "QtHost.h"
 #include "TestFolder.h"

@@ -9,7 +9,6 @@
 
 #include "JpegImage.h"
 #include "ShellAccess.h"
-#include "StandIns.h"
 #include "TestWindows.h"
 #include "WidgetTranslator.h"
 

@@ -1,34 +1,16 @@
-// The search and scan progress windows.
+// The duplicate scan progress window.
+#include "Unit3.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QScopedValueRollback>
 #include <QTimer>
 
 #include "ErrorBox.h"
-#include "FileSearch.h"
 #include "Globals.h"
-#include "StandIns.h"
-#include "Unit2.h"
-#include "Unit3.h"
+#include "WaitingBand.h"
 
 namespace twinsweep {
-
-TForm2::TForm2(QWidget* parent, TFileSearch& search)
-    : ProgressWindow(parent, "TForm2", ""), search_(search) {
-    StringTable1.Translate(); // the built-in texts are the table's first language
-}
-
-void TForm2::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    RunGuarded(this, [this] { FormShow(); });
-}
-
-void TForm2::FormShow() { search_.Execute(); }
-
-void TForm2::FormClose() {
-    CancelRequested = true;
-    search_.Abort();
-}
 
 TForm3::TForm3(QWidget* parent) : ProgressWindow(parent, "TForm3", "Panel1") {
     La2 = AddLabel("La2");
