@@ -7,9 +7,7 @@ namespace twinsweep::bench {
 
 using Clock = std::chrono::steady_clock;
 
-inline double Seconds(Clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
+inline double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 // Creates a folder unless it exists; exits on any other failure.
 void MakeFolder(const std::string& path);

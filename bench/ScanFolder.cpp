@@ -3,18 +3,18 @@
 //   scan-folder [--times] FOLDER
 // Output: the sizes of LBB1, LL1, LBB2 and LL2, then their entries in that order, one per
 // line, each line ending in CR LF. --times adds the time of each step on stderr.
-#include "BenchTree.h"
-#include "DuplicateScan.h"
-#include "PacedWork.h"
-#include "HeadlessHost.h"
-#include "FindDuplicates.h"
-
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <string>
 #include <sys/stat.h>
+
+#include "BenchTree.h"
+#include "DuplicateScan.h"
+#include "FindDuplicates.h"
+#include "HeadlessHost.h"
+#include "PacedWork.h"
 
 using namespace twinsweep;
 using namespace twinsweep::bench;
@@ -70,9 +70,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (times)
-            std::fprintf(stderr,
-                         "files %d, search and sort %.3f s, scan %.3f s, print %.3f s\n", files,
-                         Seconds(searched - start), Seconds(scanned - searched),
+            std::fprintf(stderr, "files %d, search and sort %.3f s, scan %.3f s, print %.3f s\n",
+                         files, Seconds(searched - start), Seconds(scanned - searched),
                          Seconds(Clock::now() - scanned));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());

@@ -1,10 +1,6 @@
 // Times a threaded search of a large tree against `find` on the same tree.
 //   search_bench DATA_FOLDER [RUNS]
 // The tree (2,000 folders of 50 files) is made under DATA_FOLDER/tree once and kept.
-#include "BenchTree.h"
-#include "FileSearch.h"
-#include "HeadlessHost.h"
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,6 +12,10 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
+
+#include "BenchTree.h"
+#include "FileSearch.h"
+#include "HeadlessHost.h"
 
 using namespace twinsweep;
 using namespace twinsweep::bench;

@@ -7,12 +7,6 @@
 // FileTable, sorted when the search completes.
 // Prints "seconds S search T files N": S the whole time, T the part until the search's
 // OnComplete. The tree (FILES files, default 100,000) is made under DATA_FOLDER once.
-#include "BenchTree.h"
-#include "Globals.h"
-#include "QtHost.h"
-#include "FindDuplicates.h"
-#include "ProgramWindows.h"
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -23,6 +17,12 @@
 #include <functional>
 #include <string>
 #include <utility>
+
+#include "BenchTree.h"
+#include "FindDuplicates.h"
+#include "Globals.h"
+#include "ProgramWindows.h"
+#include "QtHost.h"
 
 using namespace twinsweep;
 using namespace twinsweep::bench;

@@ -32,13 +32,14 @@ QDateTimeEdit* Picker(const char* name, bool date, QWidget* parent) {
     return picker;
 }
 
-DateTimeChoice ReadBound(const QCheckBox* dateOn, const QDateTimeEdit* date, const QCheckBox* timeOn,
-                         const QDateTimeEdit* time) {
-    return {dateOn->isChecked(), ToDateTime(date->dateTime()), timeOn->isChecked(), ToDateTime(time->dateTime())};
+DateTimeChoice ReadBound(const QCheckBox* dateOn, const QDateTimeEdit* date,
+                         const QCheckBox* timeOn, const QDateTimeEdit* time) {
+    return {dateOn->isChecked(), ToDateTime(date->dateTime()), timeOn->isChecked(),
+            ToDateTime(time->dateTime())};
 }
 
-void WriteBound(const DateTimeChoice& bound, QCheckBox* dateOn, QDateTimeEdit* date, QCheckBox* timeOn,
-                QDateTimeEdit* time) {
+void WriteBound(const DateTimeChoice& bound, QCheckBox* dateOn, QDateTimeEdit* date,
+                QCheckBox* timeOn, QDateTimeEdit* time) {
     dateOn->setChecked(bound.dateOn);
     date->setDateTime(ToQDateTime(bound.date));
     timeOn->setChecked(bound.timeOn);
@@ -77,8 +78,10 @@ CriteriaPage::CriteriaPage() {
     // Attributes and size.
     Attributes = Named(new QGroupBox(panel), "Attributes");
     auto* attributes = new QVBoxLayout(Attributes);
-    for (auto [box, name] : {std::pair{&Archive, "Archive"}, {&Readonly, "Readonly"},
-                             {&Hidden, "Hidden"}, {&System, "System"}}) {
+    for (auto [box, name] : {std::pair{&Archive, "Archive"},
+                             {&Readonly, "Readonly"},
+                             {&Hidden, "Hidden"},
+                             {&System, "System"}}) {
         *box = Named(new QCheckBox(Attributes), name);
         (*box)->setChecked(true);
         attributes->addWidget(*box);

@@ -36,7 +36,7 @@ public:
     QToolButton* B1 = nullptr;  // chooses the folder
     QCheckBox* CK2 = nullptr;   // only files with the extension in Edit1
     QLineEdit* Edit1 = nullptr;
-    QCheckBox* CK1 = nullptr;   // sub-folders
+    QCheckBox* CK1 = nullptr; // sub-folders
     QGroupBox* Attributes = nullptr;
     QCheckBox* Archive = nullptr;
     QCheckBox* Readonly = nullptr;

@@ -9,7 +9,9 @@ namespace twinsweep {
 FileTableModel::FileTableModel(FileTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table), shownRows_(table.RowCount() - 1) {}
 
-int FileTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownRows_; }
+int FileTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownRows_;
+}
 
 int FileTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : FileTable::ColumnCount;
@@ -79,6 +81,5 @@ void FitTableColumns(QTableView* view, const FileTable& table) {
         view->setColumnWidth(column, widest + 2 * gridLine + 4 + 10);
     }
 }
-
 
 } // namespace twinsweep

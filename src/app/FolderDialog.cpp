@@ -58,9 +58,8 @@ FolderDialog::FolderDialog(QWidget* parent, const std::string& start) : QDialog(
     PathEdit->setFocus(); // typing a path is the quickest way
     layout->addWidget(PathEdit);
 
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                                       QDialogButtonBox::Help,
-                                   this);
+    Buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     layout->addWidget(Buttons);
     connect(Buttons, &QDialogButtonBox::accepted, this, &FolderDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &FolderDialog::reject);

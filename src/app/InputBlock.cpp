@@ -37,7 +37,9 @@ bool IsUserInput(const QEvent* event) {
 
 } // namespace
 
-InputBlock::InputBlock(QWidget* open) : open_(open) { QCoreApplication::instance()->installEventFilter(this); }
+InputBlock::InputBlock(QWidget* open) : open_(open) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 InputBlock::~InputBlock() { QCoreApplication::instance()->removeEventFilter(this); }
 

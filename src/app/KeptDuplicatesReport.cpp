@@ -30,16 +30,19 @@ const char* ReasonKey(KeepReason reason) {
 
 } // namespace
 
-void ReportKeptDuplicates(QWidget* parent, const TStringTable& texts, const std::vector<KeptDuplicate>& kept) {
+void ReportKeptDuplicates(QWidget* parent, const TStringTable& texts,
+                          const std::vector<KeptDuplicate>& kept) {
     if (kept.empty())
         return;
     QStringList lines;
     for (const KeptDuplicate& file : kept)
-        lines << QString::fromStdString(file.path + ": " +
-                                        FormatMessage(texts.GetKeyText(ReasonKey(file.reason)), {file.detail}));
+        lines << QString::fromStdString(
+            file.path + ": " +
+            FormatMessage(texts.GetKeyText(ReasonKey(file.reason)), {file.detail}));
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(texts.GetKeyText("IDS_20")),
                     QString::fromStdString(texts.GetKeyText("IDS_21")), QMessageBox::Ok, parent);
-    box.setInformativeText(lines.mid(0, ShownKeptFiles).join('\n') + (lines.size() > ShownKeptFiles ? "\n…" : ""));
+    box.setInformativeText(lines.mid(0, ShownKeptFiles).join('\n') +
+                           (lines.size() > ShownKeptFiles ? "\n…" : ""));
     if (lines.size() > ShownKeptFiles)
         box.setDetailedText(lines.join('\n'));
     box.exec();

@@ -10,6 +10,7 @@ class QWidget;
 namespace twinsweep {
 
 // Nothing is shown when `kept` is empty. The texts are the main window's "IDS_20" to "IDS_26".
-void ReportKeptDuplicates(QWidget* parent, const TStringTable& texts, const std::vector<KeptDuplicate>& kept);
+void ReportKeptDuplicates(QWidget* parent, const TStringTable& texts,
+                          const std::vector<KeptDuplicate>& kept);
 
 } // namespace twinsweep

@@ -17,18 +17,35 @@ std::string Translate(const QString& qtFormat, char& separator, char defaultSepa
         while (i + n < in.size() && in[i + n] == c)
             ++n;
         switch (c) {
-        case 'd': out += n <= 2 ? std::string(n, 'd') : ""; break;
-        case 'M': out += n <= 2 ? std::string(n, 'm') : "mm"; break;
-        case 'y': out += n <= 2 ? "yy" : "yyyy"; break;
-        case 'h': case 'H': out += std::string(std::min<size_t>(n, 2), 'h'); break;
-        case 'm': out += std::string(std::min<size_t>(n, 2), 'n'); break;
-        case 's': out += std::string(std::min<size_t>(n, 2), 's'); break;
-        case 'z': out += n >= 3 ? "zzz" : "z"; break;
-        case 'A': case 'a':
+        case 'd':
+            out += n <= 2 ? std::string(n, 'd') : "";
+            break;
+        case 'M':
+            out += n <= 2 ? std::string(n, 'm') : "mm";
+            break;
+        case 'y':
+            out += n <= 2 ? "yy" : "yyyy";
+            break;
+        case 'h':
+        case 'H':
+            out += std::string(std::min<size_t>(n, 2), 'h');
+            break;
+        case 'm':
+            out += std::string(std::min<size_t>(n, 2), 'n');
+            break;
+        case 's':
+            out += std::string(std::min<size_t>(n, 2), 's');
+            break;
+        case 'z':
+            out += n >= 3 ? "zzz" : "z";
+            break;
+        case 'A':
+        case 'a':
             out += c == 'A' ? "AM/PM" : "am/pm";
             n = i + 1 < in.size() && (in[i + 1] == 'P' || in[i + 1] == 'p') ? 2 : 1;
             break;
-        case 't': break;
+        case 't':
+            break;
         case '\'': {
             const size_t close = in.find('\'', i + 1);
             const size_t end = close == std::string::npos ? in.size() : close;
@@ -55,8 +72,10 @@ std::string Translate(const QString& qtFormat, char& separator, char defaultSepa
 
 TFormatSettings FormatSettingsFor(const QLocale& locale) {
     TFormatSettings settings;
-    settings.ShortDateFormat = Translate(locale.dateFormat(QLocale::ShortFormat), settings.DateSeparator, '/');
-    settings.LongTimeFormat = Translate(locale.timeFormat(QLocale::LongFormat), settings.TimeSeparator, ':');
+    settings.ShortDateFormat =
+        Translate(locale.dateFormat(QLocale::ShortFormat), settings.DateSeparator, '/');
+    settings.LongTimeFormat =
+        Translate(locale.timeFormat(QLocale::LongFormat), settings.TimeSeparator, ':');
     return settings;
 }
 

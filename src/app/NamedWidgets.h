@@ -9,6 +9,8 @@ template <typename T> T* Named(T* object, const char* name) {
     return object;
 }
 
-inline QLabel* NamedLabel(const char* name, QWidget* parent) { return Named(new QLabel(parent), name); }
+inline QLabel* NamedLabel(const char* name, QWidget* parent) {
+    return Named(new QLabel(parent), name);
+}
 
 } // namespace twinsweep

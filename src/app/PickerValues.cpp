@@ -13,7 +13,8 @@ TDateTime ToDateTime(const QDateTime& value) {
 QDateTime ToQDateTime(TDateTime value) {
     const DateParts d = DecodeDate(value);
     const TimeParts t = DecodeTime(value);
-    return QDateTime(QDate(d.year, d.month, d.day), QTime(t.hour, t.minute, t.second, t.millisecond));
+    return QDateTime(QDate(d.year, d.month, d.day),
+                     QTime(t.hour, t.minute, t.second, t.millisecond));
 }
 
 } // namespace twinsweep

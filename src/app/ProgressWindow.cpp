@@ -36,7 +36,8 @@ ProgressWindow::ProgressWindow(QWidget* parent, const char* name, const char* pa
     T1->setObjectName("T1");
     T1->setInterval(200);
 
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
     connect(T1, &QTimer::timeout, this, [this] { RunGuarded(this, [this] { T1Timer(); }); });
     translator_ = BindStringTable(this, StringTable1);
 }

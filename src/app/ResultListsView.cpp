@@ -17,7 +17,8 @@ namespace {
 // modifiers.
 class KeyFilter : public QObject {
 public:
-    KeyFilter(QObject* parent, std::function<void(int)> onKey) : QObject(parent), onKey_(std::move(onKey)) {}
+    KeyFilter(QObject* parent, std::function<void(int)> onKey)
+        : QObject(parent), onKey_(std::move(onKey)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -36,11 +37,13 @@ private:
 
 } // namespace
 
-ResultListsView::ResultListsView(ResultLists& lists, QListView* references, CounterDisplay* referenceCount,
-                                 QListView* duplicates, CounterDisplay* duplicateCount)
+ResultListsView::ResultListsView(ResultLists& lists, QListView* references,
+                                 CounterDisplay* referenceCount, QListView* duplicates,
+                                 CounterDisplay* duplicateCount)
     : QObject(references), lists_(lists), references_(references), referenceCount_(referenceCount),
       duplicates_(duplicates), duplicateCount_(duplicateCount),
-      referencesModel_(new TextListModel(lists.LBB1, this)), duplicatesModel_(new TextListModel(lists.LBB2, this)) {
+      referencesModel_(new TextListModel(lists.LBB1, this)),
+      duplicatesModel_(new TextListModel(lists.LBB2, this)) {
     references_->setModel(referencesModel_);
     duplicates_->setModel(duplicatesModel_);
 }
@@ -78,8 +81,10 @@ void ResultListsView::Connect(CommandRoute& route, QMenu* menu, Acts acts) {
             });
     connect(references_, &QListView::doubleClicked, this, onRoute(acts.referenceOpened));
     connect(duplicates_, &QListView::doubleClicked, this, onRoute(acts.duplicateOpened));
-    duplicates_->installEventFilter(new KeyFilter(
-        this, [onRoute, pressed = acts.duplicateKey](int key) { onRoute([=] { pressed(key); })(); }));
+    duplicates_->installEventFilter(
+        new KeyFilter(this, [onRoute, pressed = acts.duplicateKey](int key) {
+            onRoute([=] { pressed(key); })();
+        }));
     for (QListView* view : {references_, duplicates_})
         connect(view, &QWidget::customContextMenuRequested, this,
                 [view, menu](const QPoint& at) { menu->popup(view->viewport()->mapToGlobal(at)); });

@@ -12,7 +12,9 @@ ShellOpener& CurrentShellOpener() {
 }
 
 TrashMover& CurrentTrashMover() {
-    static TrashMover mover = [](const std::string& path, std::string* error) { return MoveToTrash(path, error); };
+    static TrashMover mover = [](const std::string& path, std::string* error) {
+        return MoveToTrash(path, error);
+    };
     return mover;
 }
 

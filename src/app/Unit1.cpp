@@ -16,17 +16,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "CommandButton.h"
+#include "CounterDisplay.h"
 #include "CriteriaPage.h"
 #include "ErrorBox.h"
 #include "FileTableModel.h"
+#include "GradientPanel.h"
 #include "LocaleFormats.h"
 #include "NamedWidgets.h"
 #include "ResultListsView.h"
-#include "Unit3.h"
-#include "CommandButton.h"
-#include "CounterDisplay.h"
-#include "GradientPanel.h"
 #include "ThreadTimer.h"
+#include "Unit3.h"
 
 namespace twinsweep {
 
@@ -74,7 +74,9 @@ TForm1::TForm1(Host& host, std::string programFolder)
     FF1->OnFound = [this](TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
         FF1Found(sender, folder, entry);
     };
-    FF1->OnComplete = [this](TFileSearch& sender) { RunGuarded(this, [&] { FF1Complete(sender); }); };
+    FF1->OnComplete = [this](TFileSearch& sender) {
+        RunGuarded(this, [&] { FF1Complete(sender); });
+    };
     tableModel_ = new FileTableModel(Table, this);
     tableRefresh_ = new QTimer(this);
     tableRefresh_->setSingleShot(true);
@@ -146,9 +148,10 @@ QWidget* TForm1::BuildToolbar() {
     add(BT6, "BT6", QStyle::SP_MessageBoxInformation);
     add(BT8, "BT8", QStyle::SP_DialogCloseButton);
     for (auto* button : Shader1->findChildren<CommandButton*>())
-        button->setStyleSheet("QToolButton { color: white; border: none; border-radius: 4px; }"
-                              "QToolButton:hover, QToolButton:focus { background: rgba(255, 255, 255, 45); }"
-                              "QToolButton:pressed { background: rgba(0, 0, 0, 60); }");
+        button->setStyleSheet(
+            "QToolButton { color: white; border: none; border-radius: 4px; }"
+            "QToolButton:hover, QToolButton:focus { background: rgba(255, 255, 255, 45); }"
+            "QToolButton:pressed { background: rgba(0, 0, 0, 60); }");
     return Shader1;
 }
 

@@ -12,14 +12,14 @@
 #include <string>
 
 #include "CommandRoute.h"
-#include "WidgetTranslator.h"
-#include "WindowStringTables.h"
-#include "FileSearch.h"
 #include "DateTimeText.h"
+#include "FileSearch.h"
 #include "FileTable.h"
 #include "FindDuplicates.h"
 #include "ResultLists.h"
 #include "TextLines.h"
+#include "WidgetTranslator.h"
+#include "WindowStringTables.h"
 
 class QAbstractButton;
 class QAction;
@@ -102,7 +102,7 @@ public:
     TStringTable StringTable1 = LoadWindowStringTable("TForm1");
     std::unique_ptr<TThreadTimer> T2;
     std::unique_ptr<TFileSearch> FF1;
-    FileTable Table;  // shown in SG1
+    FileTable Table; // shown in SG1
     // LBB1 and LBB2, shown in the views of those names; LL1 and LL2 stay hidden (LL2 is
     // filled by nothing: it only travels with project files).
     ResultLists Lists;
@@ -169,7 +169,8 @@ private:
     }
     void ResetTableAndLists();
     void ShowFoundFiles();
-    bool ReadSettings(); // start-up steps 2 to 4; false when "conf.dat" can be neither read nor made
+    // Start-up steps 2 to 4; false when "conf.dat" can be neither read nor made.
+    bool ReadSettings();
     void ActivateLanguage();
     void DecideWelcomeWindow();
 

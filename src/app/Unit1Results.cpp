@@ -94,7 +94,9 @@ void TForm1::BT4Click() {
                               QString::fromStdString(confirmation.question),
                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
         return;
-    const auto trash = [this](const std::string& path, std::string& error) { return DeleteFileWithUndo(path, &error); };
+    const auto trash = [this](const std::string& path, std::string& error) {
+        return DeleteFileWithUndo(path, &error);
+    };
     const auto kept = DeleteSelectedDuplicates(Lists, trash, BusyWork(host_).Work());
     results_->Refresh();
     ReportKeptDuplicates(this, StringTable1, kept);

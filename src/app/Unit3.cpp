@@ -52,7 +52,8 @@ void TForm3::reject() {
 }
 
 void TForm3::ShowFilesLeft(int filesLeft) {
-    La2->setText(QString::fromStdString(StringTable1.GetKeyText("IDS_0")) + QString::number(filesLeft));
+    La2->setText(QString::fromStdString(StringTable1.GetKeyText("IDS_0")) +
+                 QString::number(filesLeft));
 }
 
 void TForm3::FormClose() {

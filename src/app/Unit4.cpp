@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "ErrorBox.h"
-#include "ShellAccess.h"
 #include "LinkLabel.h"
+#include "ShellAccess.h"
 
 namespace twinsweep {
 

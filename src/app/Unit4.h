@@ -27,7 +27,6 @@ public:
     LinkLabel* Label2 = nullptr; // opens the user guide
     QToolButton* SpeedButton1 = nullptr;
 
-
 private:
     std::unique_ptr<WidgetTranslator> translator_ = BindStringTable(this, StringTable1);
 };

@@ -84,7 +84,8 @@ TForm5::TForm5(QWidget* parent, TextLines& settingsLines)
 
     connect(SpeedButton1, &QToolButton::clicked, this,
             [this] { RunGuarded(this, [this] { SpeedButton1Click(); }); });
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { RunGuarded(this, [this] { CheckBox1Click(); }); });
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [this] { RunGuarded(this, [this] { CheckBox1Click(); }); });
     StringTable1.Translate(); // the built-in texts are the table's first language
 }
 

@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "TextLines.h"
 #include "WidgetTranslator.h"
 #include "WindowStringTables.h"
-#include "TextLines.h"
 
 class QCheckBox;
 class QLabel;
@@ -13,7 +13,6 @@ class QScrollArea;
 class QToolButton;
 
 namespace twinsweep {
-
 
 class TForm5 : public QWidget {
 public:

@@ -213,9 +213,7 @@ void SetCollectionItem(QObject* object, const std::string& collection, int index
 
 } // namespace
 
-std::string WidgetTranslator::WindowName() const {
-    return window_->objectName().toStdString();
-}
+std::string WidgetTranslator::WindowName() const { return window_->objectName().toStdString(); }
 
 QObject* WidgetTranslator::Find(const std::string& name) const {
     if (name.empty())
@@ -226,9 +224,7 @@ QObject* WidgetTranslator::Find(const std::string& name) const {
     return window_->findChild<QObject*>(qname);
 }
 
-bool WidgetTranslator::HasElement(const std::string& name) const {
-    return Find(name) != nullptr;
-}
+bool WidgetTranslator::HasElement(const std::string& name) const { return Find(name) != nullptr; }
 
 void WidgetTranslator::Apply(TranslationList list, const TranslationEntry& entry,
                              const std::string& value, const std::string& /*charSet*/) {

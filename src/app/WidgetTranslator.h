@@ -21,10 +21,10 @@
 //
 // A property the element does not have, an unknown collection and an item number out of
 // range leave the element unchanged.
-#include "StringTable.h"
-
 #include <memory>
 #include <string>
+
+#include "StringTable.h"
 
 class QObject;
 class QWidget;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <string_view>
-#include <fcntl.h>
 #include <unordered_map>
 
 #include "FileDescriptor.h"
@@ -71,7 +71,8 @@ public:
             Check();
             const char* name = nullptr;
             const int folder = near_.Of(paths_[i], name);
-            if (folder == AT_FDCWD ? StampOfPath(paths_[i], stamps_[i]) : StampAt(folder, name, stamps_[i]))
+            if (folder == AT_FDCWD ? StampOfPath(paths_[i], stamps_[i])
+                                   : StampAt(folder, name, stamps_[i]))
                 bySize[stamps_[i].size].push_back(i);
         }
         for (auto& [size, members] : bySize)
@@ -147,7 +148,7 @@ private:
         const int64_t size = stamps_[members[0]].size;
         const size_t length = static_cast<size_t>(std::min<int64_t>(
             size - offset, std::clamp<int64_t>(offset, static_cast<int64_t>(limits_.firstProbe),
-                                                  static_cast<int64_t>(limits_.largestProbe))));
+                                               static_cast<int64_t>(limits_.largestProbe))));
         block_.resize(length);
         std::unordered_map<size_t, std::vector<size_t>> byHash;
         for (size_t i : members) {
@@ -175,7 +176,8 @@ private:
                 Check();
                 if (!ReadBlock(bucket[k], offset, block_))
                     continue;
-                (std::memcmp(block_.data(), first_.data(), length) == 0 ? same : different).push_back(bucket[k]);
+                (std::memcmp(block_.data(), first_.data(), length) == 0 ? same : different)
+                    .push_back(bucket[k]);
             }
             pending_.push_back({std::move(different), offset});
             pending_.push_back({std::move(same), offset + static_cast<int64_t>(length)});
@@ -199,10 +201,13 @@ private:
         std::vector<std::vector<size_t>> groups(1);
         for (size_t k = 0; k < files.size(); ++k)
             groups[0].push_back(k);
-        const size_t bufferSize = static_cast<size_t>(std::min<int64_t>(limits_.blockSize, size - offset));
+        const size_t bufferSize =
+            static_cast<size_t>(std::min<int64_t>(limits_.blockSize, size - offset));
         std::vector<std::vector<char>> blocks(files.size(), std::vector<char>(bufferSize));
-        for (; offset < size && !groups.empty(); offset += static_cast<int64_t>(limits_.blockSize)) {
-            const size_t length = static_cast<size_t>(std::min<int64_t>(limits_.blockSize, size - offset));
+        for (; offset < size && !groups.empty();
+             offset += static_cast<int64_t>(limits_.blockSize)) {
+            const size_t length =
+                static_cast<size_t>(std::min<int64_t>(limits_.blockSize, size - offset));
             std::vector<std::vector<size_t>> next;
             for (const auto& group : groups) {
                 Check();
@@ -234,7 +239,8 @@ private:
                 files[k].Close(); // unreadable now: different from everything
                 continue;
             }
-            auto& candidates = byHash[fewFiles ? 0 : std::hash<std::string_view>{}({blocks[k].data(), length})];
+            auto& candidates =
+                byHash[fewFiles ? 0 : std::hash<std::string_view>{}({blocks[k].data(), length})];
             auto same = std::find_if(candidates.begin(), candidates.end(), [&](const auto& g) {
                 return std::memcmp(blocks[g[0]].data(), blocks[k].data(), length) == 0;
             });

@@ -11,10 +11,10 @@
 namespace twinsweep {
 
 struct ClassifyLimits {
-    size_t maxOpenFiles = 128;       // files kept open at once when read side by side
-    size_t blockSize = 128 * 1024;   // bytes read from each of them per round
-    size_t firstProbe = 64 * 1024;   // first block read from files of a larger set
-    size_t largestProbe = 4 << 20;   // the probe doubles up to this size
+    size_t maxOpenFiles = 128;     // files kept open at once when read side by side
+    size_t blockSize = 128 * 1024; // bytes read from each of them per round
+    size_t firstProbe = 64 * 1024; // first block read from files of a larger set
+    size_t largestProbe = 4 << 20; // the probe doubles up to this size
 };
 
 struct ContentClasses {

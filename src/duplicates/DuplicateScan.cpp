@@ -106,7 +106,9 @@ private:
         runBottom_ = bottom;
     }
 
-    const FileStamp& FileOfRow(int row) const { return classes_.file[static_cast<size_t>(row - runTop_)]; }
+    const FileStamp& FileOfRow(int row) const {
+        return classes_.file[static_cast<size_t>(row - runTop_)];
+    }
 
     void Record(const std::string& reference, const std::string& duplicate) {
         if (reference != lastReference_) {

@@ -12,7 +12,9 @@ namespace twinsweep {
 
 namespace {
 
-bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+bool SameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
 
 FileStamp StampOf(const struct stat& info) {
     return {FileId::Of(info), info.st_size, info.st_mtim, info.st_ctim};
@@ -79,7 +81,8 @@ FileReader& FileReader::operator=(FileReader&& other) noexcept {
 bool FileReader::ReadAt(int64_t offset, char* buffer, size_t length) {
     size_t done = 0;
     while (done < length) {
-        const ssize_t n = ::pread(fd_, buffer + done, length - done, static_cast<off_t>(offset + done));
+        const ssize_t n =
+            ::pread(fd_, buffer + done, length - done, static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

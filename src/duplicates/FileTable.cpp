@@ -18,7 +18,8 @@ void FileTable::Reset(const Row& captions) {
 void FileTable::Append(std::string folder, std::string name, int64_t size, std::string date) {
     if (!IsEmpty())
         rows_.emplace_back();
-    rows_.back() = Row{std::move(name), IncludeTrailingPathDelimiter(folder), SizeText(size), std::move(date)};
+    rows_.back() =
+        Row{std::move(name), IncludeTrailingPathDelimiter(folder), SizeText(size), std::move(date)};
 }
 
 const FileTable::Row& FileTable::RowAt(int row) const {

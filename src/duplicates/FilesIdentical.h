@@ -5,11 +5,11 @@
 namespace twinsweep {
 
 enum class Comparison {
-    Identical,   // two files, same length, same bytes, neither changed while read
-    Different,   // another length or other bytes, or one changed while it was read
-    SameFile,    // both paths name one file (hard links, bind mounts, one path twice)
-    FirstGone,   // the first path names no readable regular file
-    SecondGone,  // the second path names no readable regular file
+    Identical,  // two files, same length, same bytes, neither changed while read
+    Different,  // another length or other bytes, or one changed while it was read
+    SameFile,   // both paths name one file (hard links, bind mounts, one path twice)
+    FirstGone,  // the first path names no readable regular file
+    SecondGone, // the second path names no readable regular file
 };
 
 // Both files are read side by side in bounded blocks and the reading stops at the first

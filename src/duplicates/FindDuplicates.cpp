@@ -8,7 +8,8 @@ namespace {
 
 // The last-write time to show: the packed time when it has one, the real time otherwise.
 TDateTime ShownWriteTime(const TSearchRec& entry) {
-    return entry.Time != 0 ? FileDateToDateTime(entry.Time) : UnixToLocalDateTime(entry.FindData.LastWriteTime);
+    return entry.Time != 0 ? FileDateToDateTime(entry.Time)
+                           : UnixToLocalDateTime(entry.FindData.LastWriteTime);
 }
 
 } // namespace
@@ -36,7 +37,9 @@ void ConfigureSearch(TFileSearch& search, const SearchChoices& choices) {
 
     const TDateTime before = choices.before.Bound();
     const TDateTime after = choices.after.Bound();
-    const auto chosen = [&](DateRange range, TDateTime bound) { return choices.dateRange == range ? bound : 0; };
+    const auto chosen = [&](DateRange range, TDateTime bound) {
+        return choices.dateRange == range ? bound : 0;
+    };
     search.SetCreatedBefore(chosen(DateRange::Created, before));
     search.SetCreatedAfter(chosen(DateRange::Created, after));
     search.SetModifiedBefore(chosen(DateRange::Modified, before));

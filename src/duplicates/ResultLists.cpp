@@ -71,7 +71,8 @@ const std::string& CurrentEntry(const TextLines& list, int current) {
 void SwapReferenceAndDuplicate(ResultLists& lists) {
     CheckIndex(lists.LBB1, lists.current1);
     CheckIndex(lists.LBB2, lists.current2);
-    std::swap(lists.LBB1[static_cast<size_t>(lists.current1)], lists.LBB2[static_cast<size_t>(lists.current2)]);
+    std::swap(lists.LBB1[static_cast<size_t>(lists.current1)],
+              lists.LBB2[static_cast<size_t>(lists.current2)]);
 }
 
 void RemoveGroup(ResultLists& lists, int g) {

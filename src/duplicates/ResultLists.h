@@ -17,9 +17,9 @@ struct ResultLists {
     TextLines LBB1;
     TextLines LBB2;
     TextLines LL1;
-    TextLines LL2; // filled by nothing; project files save and load it
-    int current1 = -1; // LBB1's current entry, -1 for none
-    int current2 = -1; // LBB2's current entry, -1 for none
+    TextLines LL2;               // filled by nothing; project files save and load it
+    int current1 = -1;           // LBB1's current entry, -1 for none
+    int current2 = -1;           // LBB2's current entry, -1 for none
     std::vector<bool> selected2; // LBB2's selection; entries past its end are not selected
 
     bool IsSelected(size_t i) const { return i < selected2.size() && selected2[i]; }

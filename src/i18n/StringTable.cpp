@@ -1,8 +1,8 @@
 #include "StringTable.h"
 
-#include "Errors.h"
-
 #include <cctype>
+
+#include "Errors.h"
 
 namespace twinsweep {
 

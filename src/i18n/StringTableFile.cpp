@@ -1,10 +1,10 @@
 #include "StringTableFile.h"
 
-#include "Errors.h"
-
 #include <map>
 #include <optional>
 #include <vector>
+
+#include "Errors.h"
 
 namespace twinsweep {
 
@@ -32,13 +32,9 @@ constexpr SectionName kSections[] = {
     {"Collections", Section::List, TranslationList::Collections},
 };
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front()))

@@ -31,10 +31,10 @@
 //
 // Values are always in double quotes, so leading and trailing blanks are kept. Escapes:
 // \" \\ \n \t and \uXXXX. A language left out of an entry has no translation.
-#include "StringTable.h"
-
 #include <string>
 #include <string_view>
+
+#include "StringTable.h"
 
 namespace twinsweep {
 

@@ -1,11 +1,11 @@
 #include "WindowStringTables.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "EmbeddedLangFiles.h"
 #include "Errors.h"
 #include "StringTableFile.h"
-
-#include <algorithm>
-#include <string_view>
 
 namespace twinsweep {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The string tables of the program's windows, built into the executable from
 // resources/lang/<window>.lang.
-#include "StringTable.h"
-
 #include <string>
 #include <vector>
+
+#include "StringTable.h"
 
 namespace twinsweep {
 

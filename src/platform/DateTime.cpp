@@ -70,7 +70,8 @@ DateParts DecodeDate(TDateTime value) {
     const int64_t z = days + DaysFromYearOneToEpoch + 305;
     const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const int64_t dayOfEra = z - era * 146097;
-    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const int64_t mp = (5 * dayOfYear + 2) / 153;
     const int day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
@@ -115,8 +116,9 @@ TDateTime FileDateToDateTime(int32_t fileDate) {
     const uint32_t date = bits >> 16, time = bits & 0xFFFF;
     const auto day = TryEncodeDate(static_cast<int>(date >> 9) + 1980,
                                    static_cast<int>(date >> 5 & 15), static_cast<int>(date & 31));
-    const auto timeOfDay = TryEncodeTime(static_cast<int>(time >> 11), static_cast<int>(time >> 5 & 63),
-                                         static_cast<int>(time & 31) * 2, 0);
+    const auto timeOfDay =
+        TryEncodeTime(static_cast<int>(time >> 11), static_cast<int>(time >> 5 & 63),
+                      static_cast<int>(time & 31) * 2, 0);
     if (!day || !timeOfDay)
         throw EConvertError("Invalid argument to date encode");
     return *day + *timeOfDay;

@@ -16,7 +16,8 @@ std::string Padded(int value, size_t width) {
 
 bool StartsWithNoCase(const std::string& text, size_t at, const char* word) {
     for (size_t i = 0; word[i]; ++i)
-        if (at + i >= text.size() || std::tolower(static_cast<unsigned char>(text[at + i])) != word[i])
+        if (at + i >= text.size() ||
+            std::tolower(static_cast<unsigned char>(text[at + i])) != word[i])
             return false;
     return true;
 }
@@ -58,9 +59,15 @@ std::string Format(TDateTime value, const std::string& format, const TFormatSett
         }
         const size_t n = RunLength(format, i);
         switch (lower) {
-        case 'd': out += Padded(d.day, n >= 2 ? 2 : 1); break;
-        case 'm': out += Padded(d.month, n >= 2 ? 2 : 1); break;
-        case 'y': out += n >= 3 ? Padded(d.year, 4) : Padded(d.year % 100, 2); break;
+        case 'd':
+            out += Padded(d.day, n >= 2 ? 2 : 1);
+            break;
+        case 'm':
+            out += Padded(d.month, n >= 2 ? 2 : 1);
+            break;
+        case 'y':
+            out += n >= 3 ? Padded(d.year, 4) : Padded(d.year % 100, 2);
+            break;
         case 'h': {
             int hour = t.hour;
             if (twelveHour)
@@ -68,12 +75,24 @@ std::string Format(TDateTime value, const std::string& format, const TFormatSett
             out += Padded(hour, n >= 2 ? 2 : 1);
             break;
         }
-        case 'n': out += Padded(t.minute, n >= 2 ? 2 : 1); break;
-        case 's': out += Padded(t.second, n >= 2 ? 2 : 1); break;
-        case 'z': out += Padded(t.millisecond, n >= 3 ? 3 : 1); break;
-        case '/': out += std::string(n, settings.DateSeparator); break;
-        case ':': out += std::string(n, settings.TimeSeparator); break;
-        default: out += format.substr(i, n); break;
+        case 'n':
+            out += Padded(t.minute, n >= 2 ? 2 : 1);
+            break;
+        case 's':
+            out += Padded(t.second, n >= 2 ? 2 : 1);
+            break;
+        case 'z':
+            out += Padded(t.millisecond, n >= 3 ? 3 : 1);
+            break;
+        case '/':
+            out += std::string(n, settings.DateSeparator);
+            break;
+        case ':':
+            out += std::string(n, settings.TimeSeparator);
+            break;
+        default:
+            out += format.substr(i, n);
+            break;
         }
         i += n;
     }

@@ -7,9 +7,7 @@
 namespace twinsweep {
 namespace {
 
-timespec ToTimespec(const statx_timestamp& t) {
-    return {time_t(t.tv_sec), long(t.tv_nsec)};
-}
+timespec ToTimespec(const statx_timestamp& t) { return {time_t(t.tv_sec), long(t.tv_nsec)}; }
 
 bool StatAt(int folder, const char* name, FileStatus& status) {
     struct statx st {};
@@ -59,9 +57,7 @@ DirectoryListing::DirectoryListing(int folder) : dir_(folder < 0 ? nullptr : ::f
         ::close(folder);
 }
 
-DirectoryListing::~DirectoryListing() {
-    Close();
-}
+DirectoryListing::~DirectoryListing() { Close(); }
 
 void DirectoryListing::Close() {
     if (dir_)

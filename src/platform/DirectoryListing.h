@@ -1,10 +1,10 @@
 #pragma once
 // Reading a folder's entries and their status, without following symbolic links.
-#include "AttributeWord.h"
-
 #include <cstdint>
 #include <ctime>
 #include <dirent.h>
+
+#include "AttributeWord.h"
 
 namespace twinsweep {
 

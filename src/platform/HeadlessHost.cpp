@@ -53,7 +53,8 @@ bool HeadlessHost::waitAndProcess(std::chrono::milliseconds timeout) {
     return true;
 }
 
-bool HeadlessHost::processUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+bool HeadlessHost::processUntil(const std::function<bool()>& done,
+                                std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     processMessages();
     while (!done()) {

@@ -1,19 +1,17 @@
 #include "LongPath.h"
 
-#include "FileDescriptor.h"
-#include "Paths.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
 
+#include "FileDescriptor.h"
+#include "Paths.h"
+
 namespace twinsweep {
 namespace {
 
-bool FitsOneCall(const std::string& path) {
-    return path.size() < PATH_MAX;
-}
+bool FitsOneCall(const std::string& path) { return path.size() < PATH_MAX; }
 
 // Opens the folders that lead to the tail of a long path, cutting at separators so that
 // every piece fits one call. Returns the folder the tail is relative to and sets tail to

@@ -3,9 +3,7 @@
 namespace twinsweep {
 namespace {
 
-char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-}
+char Upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
 // Plain wildcard match; on a mismatch after a "*", that "*" takes one more character.
 bool Glob(std::string_view name, std::string_view mask) {

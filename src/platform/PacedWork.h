@@ -11,7 +11,8 @@
 
 namespace twinsweep {
 
-LongWork PacedWork(Host& host, std::function<void()> show = {}, std::function<bool()> cancelled = {},
+LongWork PacedWork(Host& host, std::function<void()> show = {},
+                   std::function<bool()> cancelled = {},
                    std::chrono::milliseconds interval = std::chrono::milliseconds(25));
 
 } // namespace twinsweep

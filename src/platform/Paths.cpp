@@ -36,8 +36,9 @@ std::string CurrentFolder() {
 } // namespace
 
 std::string ExpandFileName(const std::string& path) {
-    const std::string absolute =
-        !path.empty() && path[0] == PathDelim ? path : IncludeTrailingPathDelimiter(CurrentFolder()) + path;
+    const std::string absolute = !path.empty() && path[0] == PathDelim
+                                     ? path
+                                     : IncludeTrailingPathDelimiter(CurrentFolder()) + path;
     std::vector<std::string> segments;
     size_t start = 0;
     while (start <= absolute.size()) {

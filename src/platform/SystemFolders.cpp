@@ -48,7 +48,8 @@ std::string CreateUniqueTempFile(const std::string& folder, const std::string& p
         }
         error = errno;
     }
-    throw EFCreateError(FormatMessage("Cannot create file \"%s\". %s", {base, std::strerror(error)}));
+    throw EFCreateError(
+        FormatMessage("Cannot create file \"%s\". %s", {base, std::strerror(error)}));
 }
 
 } // namespace twinsweep

@@ -7,9 +7,7 @@
 
 namespace twinsweep {
 
-pid_t CurrentThreadId() {
-    return ::gettid();
-}
+pid_t CurrentThreadId() { return ::gettid(); }
 
 void SetThreadPriority(pid_t thread, TThreadPriority priority) {
     // Steps away from the process's own nice value; tpNormal is the process's.

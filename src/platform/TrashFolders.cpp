@@ -1,12 +1,12 @@
 #include "TrashFolders.h"
 
-#include "FileDescriptor.h"
-#include "LongPath.h"
-
 #include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
+
+#include "FileDescriptor.h"
+#include "LongPath.h"
 
 namespace twinsweep {
 namespace {

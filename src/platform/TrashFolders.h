@@ -1,9 +1,9 @@
 #pragma once
 // Recognising the desktop trash folders, which a search never enters.
-#include "FileId.h"
-
 #include <optional>
 #include <string_view>
+
+#include "FileId.h"
 
 namespace twinsweep {
 

@@ -1,14 +1,14 @@
 #include "ContentPattern.h"
 
-#include "FileDescriptor.h"
-#include "LongPath.h"
-
 #include <cerrno>
 #include <fcntl.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+#include "FileDescriptor.h"
+#include "LongPath.h"
 
 namespace twinsweep {
 namespace {

@@ -1,13 +1,13 @@
 #include "FileSearch.h"
 
+#include <chrono>
+#include <thread>
+
 #include "Paths.h"
 #include "SearchCriteria.h"
 #include "SearchThread.h"
 #include "SearchWalk.h"
 #include "TargetList.h"
-
-#include <chrono>
-#include <thread>
 
 namespace twinsweep {
 namespace {

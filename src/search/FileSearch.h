@@ -2,6 +2,12 @@
 // TFileSearch: the file search component. It holds the criteria, and each Execute walks the
 // target folders, inline or in a worker thread, reporting through three events that always
 // run on the UI thread.
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "DateTime.h"
 #include "FileAttributes.h"
 #include "FileSearchError.h"
@@ -9,12 +15,6 @@
 #include "SearchRec.h"
 #include "TextLines.h"
 #include "ThreadPriority.h"
-
-#include <atomic>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace twinsweep {
 

@@ -1,15 +1,15 @@
 #pragma once
 // The criteria a search copies when it starts, and the test of each candidate entry.
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "ContentPattern.h"
 #include "DateTime.h"
 #include "DirectoryListing.h"
 #include "ExclusionMask.h"
 #include "FileAttributes.h"
 #include "TextLines.h"
-
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace twinsweep {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The record a search hands to its OnFound handler for every reported entry.
-#include "AttributeWord.h"
-
 #include <cstdint>
 #include <ctime>
 #include <string>
+
+#include "AttributeWord.h"
 
 namespace twinsweep {
 

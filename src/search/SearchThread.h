@@ -3,9 +3,6 @@
 // event to the UI thread. Found entries wait in a short queue that goes over in one
 // hand-over, so the walk does not stop for each entry; the queue goes over before every
 // new folder, when it is full, when its oldest entry has waited long enough, and at the end.
-#include "SearchWalk.h"
-#include "ThreadPriority.h"
-
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -13,6 +10,9 @@
 #include <sys/types.h>
 #include <thread>
 #include <vector>
+
+#include "SearchWalk.h"
+#include "ThreadPriority.h"
 
 namespace twinsweep {
 

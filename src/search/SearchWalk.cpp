@@ -1,5 +1,11 @@
 #include "SearchWalk.h"
 
+#include <fcntl.h>
+#include <optional>
+#include <set>
+#include <sys/stat.h>
+#include <vector>
+
 #include "FileDescriptor.h"
 #include "FileId.h"
 #include "LongPath.h"
@@ -7,12 +13,6 @@
 #include "Paths.h"
 #include "TargetList.h"
 #include "TrashFolders.h"
-
-#include <fcntl.h>
-#include <optional>
-#include <set>
-#include <sys/stat.h>
-#include <vector>
 
 namespace twinsweep {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 // The walk through the target folders: which folders are visited, in which order, and
 // which entries are reported.
+#include <string>
+
 #include "SearchCriteria.h"
 #include "SearchRec.h"
-
-#include <string>
 
 namespace twinsweep {
 

@@ -1,8 +1,8 @@
 #include "TargetList.h"
 
-#include "Paths.h"
-
 #include <algorithm>
+
+#include "Paths.h"
 
 namespace twinsweep {
 namespace {

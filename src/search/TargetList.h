@@ -1,8 +1,8 @@
 #pragma once
 // The search targets: a folder and a name mask in one string each.
-#include "TextLines.h"
-
 #include <string>
+
+#include "TextLines.h"
 
 namespace twinsweep {
 

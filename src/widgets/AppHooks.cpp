@@ -46,12 +46,8 @@ void HandleCurrentException() {
     }
 }
 
-void SetApplicationTerminated(bool terminated) {
-    terminatedFlag = terminated;
-}
+void SetApplicationTerminated(bool terminated) { terminatedFlag = terminated; }
 
-bool ApplicationTerminated() {
-    return terminatedFlag;
-}
+bool ApplicationTerminated() { return terminatedFlag; }
 
 } // namespace twinsweep

@@ -12,7 +12,8 @@ LinkLabel::LinkLabel(const QString& name, QWidget* parent) : QLabel(parent) {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        onClick)
         onClick();
 }
 

@@ -57,9 +57,7 @@ void TThreadTimer::SetOnTimer(TNotifyEvent handler) {
     onTimer_ = std::move(handler);
 }
 
-void TThreadTimer::Loaded() {
-    UpdateTimer();
-}
+void TThreadTimer::Loaded() { UpdateTimer(); }
 
 void TThreadTimer::UpdateTimer() {
     const bool run = interval_ != 0 && enabled_ && OnTimer();

@@ -1,16 +1,16 @@
 #pragma once
 // TThreadTimer: a timer component whose ticks come from a thread of its own or from the
 // UI toolkit's timer. Properties are set on the UI thread.
-#include "Errors.h"
-#include "Host.h"
-#include "ThreadPriority.h"
-
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
+
+#include "Errors.h"
+#include "Host.h"
+#include "ThreadPriority.h"
 
 namespace twinsweep {
 

@@ -1,11 +1,11 @@
 #include "TimerThread.h"
 
-#include "AppHooks.h"
-#include "ThreadTimer.h"
-
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+
+#include "AppHooks.h"
+#include "ThreadTimer.h"
 
 namespace twinsweep {
 

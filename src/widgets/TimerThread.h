@@ -2,12 +2,12 @@
 // TTimerThread: the thread behind a TThreadTimer in thread mode. It waits with the
 // interval as time-out and ticks only when the wait timed out; termination ends the wait
 // at once, without a tick.
-#include "Host.h"
-#include "ThreadPriority.h"
-
 #include <cstdint>
 #include <memory>
 #include <thread>
+
+#include "Host.h"
+#include "ThreadPriority.h"
 
 namespace twinsweep {
 

@@ -1,10 +1,10 @@
 #include "TimerWindow.h"
 
-#include "ThreadTimer.h"
-
 #include <QTimerEvent>
 #include <algorithm>
 #include <climits>
+
+#include "ThreadTimer.h"
 
 namespace twinsweep {
 

@@ -3,9 +3,9 @@
 
 #include "ErrorBoxTest.h"
 #include "ScanWindowTest.h"
-#include "TestFolder.h"
 #include "SearchWindowTest.h"
 #include "StartupTest.h"
+#include "TestFolder.h"
 #include "WindowCommandsTest.h"
 
 int main(int argc, char* argv[]) {

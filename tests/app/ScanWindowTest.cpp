@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QPaintEvent>
 #include <QListView>
+#include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -64,7 +64,8 @@ void ScanWindowTest::searchEndsInTheReportWithTheFirstGroupSelected() {
     QCOMPARE(app.form1.LBB1->currentIndex().row(), 0);
     QCOMPARE(SelectedRows(app.form1.LBB2), std::vector<int>{0});
     QVERIFY(!app.form3->isVisible());
-    QCOMPARE(app.form3->La2->text(), QString::fromStdString(app.form3->StringTable1.GetKeyText("IDS_0")) + "0");
+    QCOMPARE(app.form3->La2->text(),
+             QString::fromStdString(app.form3->StringTable1.GetKeyText("IDS_0")) + "0");
 }
 
 void ScanWindowTest::reportNamesNoneOneOrTheCount() {
@@ -124,7 +125,8 @@ void ScanWindowTest::deleteMovesTheSelectedDuplicatesToTheTrash() {
     SearchAndScan(app, tree.path());
     // Group 0 is the pair: its one member goes, and the group with it.
     const std::string member = app.form1.Lists.LBB2.at(0);
-    const QStringList asked = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
+    const QStringList asked =
+        AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
     QCOMPARE(asked.size(), 1);
     QVERIFY(!fs::exists(member));
     const fs::path trash = fs::path(getenv("XDG_DATA_HOME")) / "Trash";
@@ -144,13 +146,15 @@ void ScanWindowTest::deleteKeyWithAnyModifierAsksAndNoChangesNothing() {
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
     const auto before = app.form1.Lists.LBB2;
-    for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
-                                            Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+    for (Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+          Qt::KeyboardModifiers(Qt::ControlModifier)}) {
         const QStringList asked = AnswerMessageBoxesWith(
             QMessageBox::No, [&] { QTest::keyClick(app.form1.LBB2, Qt::Key_Delete, modifiers); });
         QCOMPARE(asked.size(), 1);
     }
-    const QStringList none = AnswerMessageBoxes([&] { QTest::keyClick(app.form1.LBB2, Qt::Key_A); });
+    const QStringList none =
+        AnswerMessageBoxes([&] { QTest::keyClick(app.form1.LBB2, Qt::Key_A); });
     QVERIFY(none.isEmpty());
     QCOMPARE(app.form1.Lists.LBB2, before);
     for (const std::string& path : before)
@@ -180,8 +184,9 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
 void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     TestWindows app;
     std::vector<std::string> opened;
-    const ScopedHook opener(CurrentShellOpener(),
-                            ShellOpener([&](const std::string& target) { opened.push_back(target); }));
+    const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) {
+                                opened.push_back(target);
+                            }));
     QStringList shown = AnswerMessageBoxes([&] { emit app.form1.LBB2->doubleClicked({}); });
     QCOMPARE(shown, QStringList{"List index out of bounds (-1)"}); // ")" sorts before "."
     TestFolder tree;
@@ -208,7 +213,8 @@ void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {
                            }));
     for (int row = 0; row < 3; ++row)
         app.form1.Lists.SetSelected(size_t(row), true);
-    const QStringList asked = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4Click(); });
+    const QStringList asked =
+        AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4Click(); });
     QCOMPARE(asked.size(), 1);
     QCOMPARE(moved, 3);
     QCOMPARE(app.form1.TB1->CK1->isChecked(), subfolders);
@@ -238,12 +244,14 @@ void ScanWindowTest::duplicatesThatStayAreReportedInOneMessage() {
     TestFolder tree;
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
-    const ScopedHook trash(CurrentTrashMover(), TrashMover([](const std::string&, std::string* error) {
+    const ScopedHook trash(CurrentTrashMover(),
+                           TrashMover([](const std::string&, std::string* error) {
                                *error = "no trash on this mount";
                                return false;
                            }));
     const auto before = app.form1.Lists.LBB2;
-    const QStringList shown = AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
+    const QStringList shown =
+        AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
     QCOMPARE(shown.size(), 2); // the question, then what stayed
     QCOMPARE(shown[1], Key(app, "IDS_21"));
     QCOMPARE(app.form1.Lists.LBB2, before);

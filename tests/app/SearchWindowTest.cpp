@@ -39,8 +39,8 @@ std::vector<std::string> Column(const FileTable& table, int column) {
 
 // Runs a search from the main window; the scan that follows is replaced by a snapshot of
 // the table it would get, and the report boxes are answered. Returns their texts.
-QStringList StartSearchIn(TestWindows& app, const std::string& folder, FileTable* tableAtScan = nullptr,
-                          QString* countAtScan = nullptr) {
+QStringList StartSearchIn(TestWindows& app, const std::string& folder,
+                          FileTable* tableAtScan = nullptr, QString* countAtScan = nullptr) {
     app.form1.SearchFolder = folder;
     app.form3->RunScan = [&app, tableAtScan, countAtScan] {
         if (tableAtScan)
@@ -53,7 +53,8 @@ QStringList StartSearchIn(TestWindows& app, const std::string& folder, FileTable
 }
 
 // Runs `action`, answering the first modal dialog of type T with `answer`.
-template <typename T> void WithModal(const std::function<void(T*)>& answer, const std::function<void()>& action) {
+template <typename T>
+void WithModal(const std::function<void(T*)>& answer, const std::function<void()>& action) {
     QTimer poll;
     poll.setInterval(10);
     bool done = false;
@@ -112,14 +113,16 @@ void SearchWindowTest::searchShowsProgressAndEndsWithTheSortedTable() {
     tree.write("sub/b.bin", std::string(10, 'b'));
     tree.write("sub/deeper/c.bin", std::string(2000, 'c'));
     bool modal = false;
-    WatchFoundEntries(app.form1, [&](int) { modal = QApplication::activeModalWidget() == app.form2; });
+    WatchFoundEntries(app.form1,
+                      [&](int) { modal = QApplication::activeModalWidget() == app.form2; });
     FileTable scanned;
     QString count;
     StartSearchIn(app, tree.path(), &scanned, &count);
 
     QVERIFY(modal);
     QVERIFY(!app.form2->isVisible());
-    QCOMPARE(Column(scanned, 2), (std::vector<std::string>{"0000000010", "0000000300", "0000002000"}));
+    QCOMPARE(Column(scanned, 2),
+             (std::vector<std::string>{"0000000010", "0000000300", "0000002000"}));
     QCOMPARE(Column(scanned, 0), (std::vector<std::string>{"b.bin", "a.bin", "c.bin"}));
     QCOMPARE(scanned.Cell(1, 1), tree.path("sub/"));
     QCOMPARE(scanned.Cell(0, 0), app.form1.StringTable1.GetKeyText("IDS_0"));
@@ -191,8 +194,9 @@ void SearchWindowTest::dateBoundsFollowTheChosenDateAndTheirBoxes() {
 
     f.TB1->SetDateRangeIndex(-1); // no date chosen: the boxes have no effect
     StartSearchIn(app, tree.path());
-    for (TDateTime bound : {f.FF1->CreatedBefore(), f.FF1->CreatedAfter(), f.FF1->ModifiedBefore(),
-                            f.FF1->ModifiedAfter(), f.FF1->AccessedBefore(), f.FF1->AccessedAfter()})
+    for (TDateTime bound :
+         {f.FF1->CreatedBefore(), f.FF1->CreatedAfter(), f.FF1->ModifiedBefore(),
+          f.FF1->ModifiedAfter(), f.FF1->AccessedBefore(), f.FF1->AccessedAfter()})
         QCOMPARE(bound, 0.0);
 }
 
@@ -216,7 +220,8 @@ void SearchWindowTest::cancellingKeepsTheFilesFoundSoFarSorted() {
     TestFolder tree;
     const int total = 2000;
     for (int i = 0; i < total; ++i)
-        tree.write("d" + std::to_string(i % 40) + "/f" + std::to_string(i), std::string(i % 97, 'x'));
+        tree.write("d" + std::to_string(i % 40) + "/f" + std::to_string(i),
+                   std::string(i % 97, 'x'));
     app.form2->T1->setInterval(0); // close at once after the cancel click
     WatchFoundEntries(app.form1, [&](int count) {
         if (count == 25)

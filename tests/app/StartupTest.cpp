@@ -106,7 +106,8 @@ void StartupTest::settingsChooseLanguageAndWelcomeWindow_data() {
     QTest::newRow("empty line 1") << QByteArray("\r\n3\r\n") << 3 << false;
     QTest::newRow("LF only") << QByteArray("0\n2\n") << 2 << false;
     QTest::newRow("CR only") << QByteArray("0\r3\r") << 3 << false;
-    QTest::newRow("NUL ends the text") << QByteArray("0\r\n", 3) + QByteArray(1, '\0') + "3\r\n" << 1 << false;
+    QTest::newRow("NUL ends the text") << QByteArray("0\r\n", 3) + QByteArray(1, '\0') + "3\r\n"
+                                       << 1 << false;
 }
 
 void StartupTest::settingsChooseLanguageAndWelcomeWindow() {
@@ -135,7 +136,8 @@ void StartupTest::uncheckingTheBoxRewritesLineOneAndKeepsTheRest_data() {
     QTest::addColumn<QByteArray>("after");
     QTest::newRow("two lines") << QByteArray("1\r\n2\r\n") << QByteArray("0\r\n2\r\n");
     QTest::newRow("empty file") << QByteArray("") << QByteArray("0\r\n");
-    QTest::newRow("five lines") << QByteArray("1\n2\nthree\n\nfive") << QByteArray("0\r\n2\r\nthree\r\n\r\nfive\r\n");
+    QTest::newRow("five lines") << QByteArray("1\n2\nthree\n\nfive")
+                                << QByteArray("0\r\n2\r\nthree\r\n\r\nfive\r\n");
 }
 
 void StartupTest::uncheckingTheBoxRewritesLineOneAndKeepsTheRest() {
@@ -174,7 +176,7 @@ void StartupTest::unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable() 
     const QString builtInTitle = app.form1.windowTitle();
     const QStringList shown = AnswerMessageBoxes([&] { app.form1.T2Timer(); });
     QCOMPARE(shown, QStringList{QString::fromStdString("Cannot create file \"" + programFolder +
-                                                      "conf.dat\". Not a directory.")});
+                                                       "conf.dat\". Not a directory.")});
     QCOMPARE(LanguageIndex, 0);
     QVERIFY(!app.form5->isVisible());
     QCOMPARE(app.form1.windowTitle(), builtInTitle);
@@ -182,7 +184,8 @@ void StartupTest::unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable() 
     // Without a language there is no guide page to open.
     std::string opened = "nothing";
     {
-        const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) { opened = target; }));
+        const ScopedHook opener(CurrentShellOpener(),
+                                ShellOpener([&](const std::string& target) { opened = target; }));
         app.form1.BT7Click();
     }
     QCOMPARE(opened, std::string("nothing"));
@@ -202,7 +205,7 @@ void StartupTest::settingsFifoIsRefusedWithoutWaiting() {
     // Without a reader nothing can have been written into it either.
     QVERIFY2(!watchdog.Stop(), "the start-up waited for a reader of the FIFO");
     QCOMPARE(shown, QStringList{QString::fromStdString("Cannot create file \"" + fifo +
-                                                      "\". Not a regular file.")});
+                                                       "\". Not a regular file.")});
     QCOMPARE(LanguageIndex, 0);
     QVERIFY(!app.form5->isVisible());
 }
@@ -250,8 +253,10 @@ void StartupTest::everyWindowTakesTheLanguage() {
         app.writeSettings("0\r\n" + std::to_string(language) + "\r\n");
         app.form1.T2Timer();
         const std::vector<std::pair<QWidget*, TStringTable*>> windows{
-            {&app.form1, &app.form1.StringTable1}, {app.form2, &app.form2->StringTable1},
-            {app.form3, &app.form3->StringTable1}, {app.form4, &app.form4->StringTable1},
+            {&app.form1, &app.form1.StringTable1},
+            {app.form2, &app.form2->StringTable1},
+            {app.form3, &app.form3->StringTable1},
+            {app.form4, &app.form4->StringTable1},
             {app.form5, &app.form5->StringTable1}};
         for (auto [window, table] : windows) {
             QCOMPARE(table->ActiveLanguage(), language);
@@ -265,8 +270,8 @@ void StartupTest::everyWindowTakesTheLanguage() {
 void StartupTest::pickersGetTodayAndKeepTheirOtherPart() {
     TestWindows app;
     const TDateTime earlier = EncodeDate(2001, 2, 3) + EncodeTime(4, 5, 6, 0);
-    for (QDateTimeEdit* picker : {app.form1.TB1->BeforeDate, app.form1.TB1->AfterDate, app.form1.TB1->BeforeTime,
-                                  app.form1.TB1->AfterTime})
+    for (QDateTimeEdit* picker : {app.form1.TB1->BeforeDate, app.form1.TB1->AfterDate,
+                                  app.form1.TB1->BeforeTime, app.form1.TB1->AfterTime})
         picker->setDateTime(ToQDateTime(earlier));
     app.form1.T2Timer();
     const TDateTime now = Now();

@@ -1,11 +1,11 @@
 #pragma once
 // The five windows of the program, created in their order over a test program folder.
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
-#include <QToolButton>
 #include <QMessageBox>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,12 +14,12 @@
 #include "CommandButton.h"
 #include "CounterDisplay.h"
 #include "CriteriaPage.h"
-#include "LinkLabel.h"
-#include "WaitingBand.h"
 #include "Globals.h"
+#include "LinkLabel.h"
+#include "ProgramWindows.h"
 #include "QtHost.h"
 #include "TestFolder.h"
-#include "ProgramWindows.h"
+#include "WaitingBand.h"
 
 namespace twinsweep {
 
@@ -48,7 +48,8 @@ struct TestWindows {
 // failing test cannot leave its callback behind for the next.
 template <typename Hook> class ScopedHook {
 public:
-    ScopedHook(Hook& hook, Hook value) : hook_(hook), saved_(std::exchange(hook, std::move(value))) {}
+    ScopedHook(Hook& hook, Hook value)
+        : hook_(hook), saved_(std::exchange(hook, std::move(value))) {}
     ~ScopedHook() { hook_ = std::move(saved_); }
     ScopedHook(const ScopedHook&) = delete;
     ScopedHook& operator=(const ScopedHook&) = delete;

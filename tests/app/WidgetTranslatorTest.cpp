@@ -1,9 +1,5 @@
 #include "WidgetTranslator.h"
 
-#include "Errors.h"
-#include "StringTableFile.h"
-#include "WindowStringTables.h"
-
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +13,10 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+
+#include "Errors.h"
+#include "StringTableFile.h"
+#include "WindowStringTables.h"
 
 namespace {
 

@@ -17,8 +17,9 @@ using namespace twinsweep;
 void WindowCommandsTest::guideButtonAndAboutLinkOpenTheSamePagePerLanguage() {
     TestWindows app;
     std::vector<std::string> opened;
-    const ScopedHook opener(CurrentShellOpener(),
-                            ShellOpener([&](const std::string& target) { opened.push_back(target); }));
+    const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) {
+                                opened.push_back(target);
+                            }));
     AppDir = "/opt/twinsweep/";
     for (int language = 1; language <= 3; ++language) {
         LanguageIndex = language;
@@ -71,10 +72,11 @@ void WindowCommandsTest::aboutWindowIsModalAndClosesWithItsButton() {
 
 void WindowCommandsTest::pickersFollowTheirCheckBoxes() {
     TestWindows app;
-    const std::pair<QCheckBox*, QDateTimeEdit*> pairs[] = {{app.form1.TB1->BD, app.form1.TB1->BeforeDate},
-                                                          {app.form1.TB1->BT, app.form1.TB1->BeforeTime},
-                                                          {app.form1.TB1->AD, app.form1.TB1->AfterDate},
-                                                          {app.form1.TB1->AT, app.form1.TB1->AfterTime}};
+    const std::pair<QCheckBox*, QDateTimeEdit*> pairs[] = {
+        {app.form1.TB1->BD, app.form1.TB1->BeforeDate},
+        {app.form1.TB1->BT, app.form1.TB1->BeforeTime},
+        {app.form1.TB1->AD, app.form1.TB1->AfterDate},
+        {app.form1.TB1->AT, app.form1.TB1->AfterTime}};
     for (auto [box, picker] : pairs) {
         QVERIFY(!picker->isEnabled());
         box->click();
@@ -86,16 +88,78 @@ void WindowCommandsTest::pickersFollowTheirCheckBoxes() {
 
 void WindowCommandsTest::everyElementIsThereByName() {
     TestWindows app;
-    const char* names[] = {
-        "MainMenu1", "Arquivo1", "Modulos1", "MnNova", "Chercherlesdoublons1", "Ouvrirunprojet1",
-        "Enregistrerleprojet1", "Fechar1", "Planilha2", "Pacientes1", "Odontograma2", "N2", "N4",
-        "PopupMenu1", "Trocar1", "BT1", "BT2", "BT4", "BT5", "BT6", "BT7", "BT8", "BT9", "BT10",
-        "B1", "PageControl1", "TB1", "TB2", "Edit2", "CK2", "Edit1", "CK1", "Attributes", "Archive",
-        "Readonly", "Hidden", "System", "FileSize", "SizeMin", "SizeMax", "Label8", "Label9",
-        "Label10", "Label11", "DateRangeChoice", "BD", "BeforeDate", "BT", "BeforeTime", "AD",
-        "AfterDate", "AT", "AfterTime", "SG1", "LBB1", "LBB2", "Splitter2", "Ld1", "Ld3", "Ld4",
-        "Shader1", "PN", "Panel1", "Panel3", "Panel4", "Panel5", "Panel6", "Label1", "Label2",
-        "Label3", "Label21", "Label23"};
+    const char* names[] = {"MainMenu1",
+                           "Arquivo1",
+                           "Modulos1",
+                           "MnNova",
+                           "Chercherlesdoublons1",
+                           "Ouvrirunprojet1",
+                           "Enregistrerleprojet1",
+                           "Fechar1",
+                           "Planilha2",
+                           "Pacientes1",
+                           "Odontograma2",
+                           "N2",
+                           "N4",
+                           "PopupMenu1",
+                           "Trocar1",
+                           "BT1",
+                           "BT2",
+                           "BT4",
+                           "BT5",
+                           "BT6",
+                           "BT7",
+                           "BT8",
+                           "BT9",
+                           "BT10",
+                           "B1",
+                           "PageControl1",
+                           "TB1",
+                           "TB2",
+                           "Edit2",
+                           "CK2",
+                           "Edit1",
+                           "CK1",
+                           "Attributes",
+                           "Archive",
+                           "Readonly",
+                           "Hidden",
+                           "System",
+                           "FileSize",
+                           "SizeMin",
+                           "SizeMax",
+                           "Label8",
+                           "Label9",
+                           "Label10",
+                           "Label11",
+                           "DateRangeChoice",
+                           "BD",
+                           "BeforeDate",
+                           "BT",
+                           "BeforeTime",
+                           "AD",
+                           "AfterDate",
+                           "AT",
+                           "AfterTime",
+                           "SG1",
+                           "LBB1",
+                           "LBB2",
+                           "Splitter2",
+                           "Ld1",
+                           "Ld3",
+                           "Ld4",
+                           "Shader1",
+                           "PN",
+                           "Panel1",
+                           "Panel3",
+                           "Panel4",
+                           "Panel5",
+                           "Panel6",
+                           "Label1",
+                           "Label2",
+                           "Label3",
+                           "Label21",
+                           "Label23"};
     for (const char* name : names)
         QVERIFY2(app.form1.findChild<QObject*>(name) != nullptr, name);
     QVERIFY(app.form1.findChild<QObject*>("BT3") == nullptr);
@@ -106,17 +170,21 @@ void WindowCommandsTest::everyElementOfTheLanguageFilesIsInItsWindow() {
     // A name the window does not have is skipped silently when translating: catch it here.
     TestWindows app;
     const std::pair<QWidget*, const TStringTable*> windows[] = {
-        {&app.form1, &app.form1.StringTable1}, {app.form2, &app.form2->StringTable1},
-        {app.form3, &app.form3->StringTable1}, {app.form4, &app.form4->StringTable1},
+        {&app.form1, &app.form1.StringTable1},
+        {app.form2, &app.form2->StringTable1},
+        {app.form3, &app.form3->StringTable1},
+        {app.form4, &app.form4->StringTable1},
         {app.form5, &app.form5->StringTable1}};
     for (const auto& [window, table] : windows) {
         const WidgetTranslator translator(window);
-        for (TranslationList list : {TranslationList::Captions, TranslationList::Hints, TranslationList::DisplayLabels,
-                                     TranslationList::Fonts, TranslationList::MultiLines,
-                                     TranslationList::OtherStrings, TranslationList::Collections})
+        for (TranslationList list :
+             {TranslationList::Captions, TranslationList::Hints, TranslationList::DisplayLabels,
+              TranslationList::Fonts, TranslationList::MultiLines, TranslationList::OtherStrings,
+              TranslationList::Collections})
             for (const TranslationEntry& entry : table->List(list)) {
                 const std::string where = translator.WindowName() + ": " + entry.element;
-                QVERIFY2(entry.element == translator.WindowName() || translator.HasElement(entry.element),
+                QVERIFY2(entry.element == translator.WindowName() ||
+                             translator.HasElement(entry.element),
                          where.c_str());
             }
     }

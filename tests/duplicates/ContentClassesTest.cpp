@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "ContentClasses.h"
 
+#include <gtest/gtest.h>
 #include <malloc.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "ContentClasses.h"
 #include "FilesIdentical.h"
 #include "TestFolder.h"
 
@@ -35,7 +35,8 @@ void operator delete(void* p, size_t) noexcept { operator delete(p); }
 namespace {
 
 // Two paths share a class exactly when FilesIdentical says so.
-void ExpectClassesMatchPairwise(const std::vector<std::string>& paths, const std::vector<int>& classes) {
+void ExpectClassesMatchPairwise(const std::vector<std::string>& paths,
+                                const std::vector<int>& classes) {
     ASSERT_EQ(classes.size(), paths.size());
     for (size_t i = 0; i < paths.size(); ++i) {
         bool hasPartner = false;
@@ -44,7 +45,8 @@ void ExpectClassesMatchPairwise(const std::vector<std::string>& paths, const std
                 continue;
             const bool identical = FilesIdentical(paths[i], paths[j]);
             hasPartner |= identical;
-            EXPECT_EQ(identical, classes[i] >= 0 && classes[i] == classes[j]) << paths[i] << " " << paths[j];
+            EXPECT_EQ(identical, classes[i] >= 0 && classes[i] == classes[j])
+                << paths[i] << " " << paths[j];
         }
         EXPECT_EQ(hasPartner, classes[i] >= 0) << paths[i];
     }
@@ -67,7 +69,8 @@ TEST(ContentClasses, SplitsWhereBytesDifferUnderEveryReadingStrategy) {
         for (int v = 0; v < variants; ++v) {
             std::string content(length, 'a');
             if (length > 0)
-                content[random() % length] = static_cast<char>('b' + v); // differ anywhere, also last
+                content[random() % length] =
+                    static_cast<char>('b' + v); // differ anywhere, also last
             contents.push_back(content);
         }
         const int files = 2 + static_cast<int>(random() % 9);
@@ -117,7 +120,9 @@ TEST(ContentClasses, ChangedFilesAreNoDuplicatesOfAnything) {
             else if (change == 1)
                 EXPECT_EQ(::truncate(victim.c_str(), 0), 0);
             else if (change == 2)
-                EXPECT_EQ(::rename(dir.write("new", std::string(content.size(), 'n')).c_str(), victim.c_str()), 0);
+                EXPECT_EQ(::rename(dir.write("new", std::string(content.size(), 'n')).c_str(),
+                                   victim.c_str()),
+                          0);
             else
                 dir.write(ExtractName(victim), std::string(content.size(), 'w'));
             return true;

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
+#include "DuplicateScan.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <random>
 #include <unistd.h>
 
-#include "DuplicateScan.h"
-#include "FilesIdentical.h"
 #include "FileDescriptor.h"
+#include "FilesIdentical.h"
 #include "LongPath.h"
 #include "Paths.h"
 #include "TestFolder.h"
@@ -22,7 +22,8 @@ void PairwiseScan(FileTable& table, ResultLists& lists) {
         const int bottom = table.RowCount() - 1;
         const std::string reference = table.FilePath(bottom);
         for (int row = bottom - 1; row >= 1; --row) {
-            if (table.Cell(2, bottom) == "0000000000" || table.Cell(2, row) != table.Cell(2, bottom))
+            if (table.Cell(2, bottom) == "0000000000" ||
+                table.Cell(2, row) != table.Cell(2, bottom))
                 break;
             if (FilesIdentical(reference, table.FilePath(row))) {
                 if (reference != lastReference) {
@@ -37,7 +38,8 @@ void PairwiseScan(FileTable& table, ResultLists& lists) {
     }
 }
 
-FileTable TableOf(const TestFolder& dir, const std::vector<std::pair<std::string, std::string>>& files) {
+FileTable TableOf(const TestFolder& dir,
+                  const std::vector<std::pair<std::string, std::string>>& files) {
     FileTable table;
     table.Reset({"N", "F", "S", "D"});
     for (const auto& [name, content] : files) {
@@ -67,7 +69,8 @@ FileTable RandomTable(std::mt19937& random, const TestFolder& dir) {
             std::string content(length, static_cast<char>('a' + s));
             const int variant = static_cast<int>(random() % variants);
             if (length > 0 && variant > 0)
-                content[random() % 2 ? length - 1 : random() % length] = static_cast<char>('0' + variant);
+                content[random() % 2 ? length - 1 : random() % length] =
+                    static_cast<char>('0' + variant);
             files.emplace_back("f" + std::to_string(n++), content);
         }
     }
@@ -156,7 +159,8 @@ TEST(DuplicateScan, NeverComparesEmptyFilesOrOtherSizes) {
 
 TEST(DuplicateScan, CancelKeepsTheRowUnderWayAndWhatWasFound) {
     TestFolder dir;
-    FileTable table = TableOf(dir, {{"a1", "aa"}, {"a2", "aa"}, {"b1", "bbb"}, {"b2", "bbb"}, {"b3", "bbb"}});
+    FileTable table =
+        TableOf(dir, {{"a1", "aa"}, {"a2", "aa"}, {"b1", "bbb"}, {"b2", "bbb"}, {"b3", "bbb"}});
     ResultLists lists;
     const LongWork events{[&] { return lists.LBB2.size() < 1; }}; // stop after the first match
     EXPECT_FALSE(RunDuplicateScan(table, lists, events));

@@ -1,7 +1,8 @@
+#include "FileTable.h"
+
 #include <gtest/gtest.h>
 
 #include "Errors.h"
-#include "FileTable.h"
 
 using namespace twinsweep;
 
@@ -37,7 +38,8 @@ TEST(FileTable, AppendFillsRowOneFirstThenAddsRows) {
     table.Append("/data", "a.txt", 1234, "05/04/2006 13:00:00");
     EXPECT_EQ(table.RowCount(), 2);
     EXPECT_EQ(table.FileCount(), 1);
-    EXPECT_EQ(table.RowAt(1), (FileTable::Row{"a.txt", "/data/", "0000001234", "05/04/2006 13:00:00"}));
+    EXPECT_EQ(table.RowAt(1),
+              (FileTable::Row{"a.txt", "/data/", "0000001234", "05/04/2006 13:00:00"}));
     table.Append("/", "b", 0, "d");
     EXPECT_EQ(table.RowCount(), 3);
     EXPECT_EQ(table.FileCount(), 2);

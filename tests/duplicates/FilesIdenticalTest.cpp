@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include "FilesIdentical.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "FilesIdentical.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;

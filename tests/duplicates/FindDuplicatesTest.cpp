@@ -1,7 +1,8 @@
+#include "FindDuplicates.h"
+
 #include <gtest/gtest.h>
 
 #include "FileSearchError.h"
-#include "FindDuplicates.h"
 #include "HeadlessHost.h"
 #include "TestFolder.h"
 
@@ -23,7 +24,8 @@ TEST(FindDuplicates, ChoicesBecomeTheSearchCriteria) {
     Configured all(choices);
     EXPECT_EQ(all.search.Filename(), "*.*");
     EXPECT_EQ(all.search.IncludeFiles(), TextLines{"/data/a;b/q?x*/*.*"}); // one folder, as named
-    EXPECT_EQ(all.search.Attributes(), (TFileAttributes{ffArchive, ffReadonly, ffHidden, ffSystem}));
+    EXPECT_EQ(all.search.Attributes(),
+              (TFileAttributes{ffArchive, ffReadonly, ffHidden, ffSystem}));
     EXPECT_EQ(all.search.SizeMin(), 0);
 
     choices.extensionOnly = true;
@@ -49,7 +51,7 @@ TEST(FindDuplicates, ChoicesBecomeTheSearchCriteria) {
 TEST(FindDuplicates, DateBoundsGoToTheChosenPairOnly) {
     SearchChoices choices;
     choices.dateRange = DateRange::Accessed;
-    choices.before = {true, 46000.75, false, 0.25}; // the date only: a whole day
+    choices.before = {true, 46000.75, false, 0.25};    // the date only: a whole day
     choices.after = {false, 46000.75, true, 45000.25}; // the time only: any day
     Configured accessed(choices);
     EXPECT_EQ(accessed.search.AccessedBefore(), 46000);

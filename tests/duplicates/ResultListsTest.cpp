@@ -1,10 +1,10 @@
+#include "ResultLists.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "Errors.h"
-#include "ResultLists.h"
 #include "TestFolder.h"
-
-#include <unistd.h>
 
 using namespace twinsweep;
 
@@ -191,10 +191,10 @@ TEST_F(DeleteDuplicates, TheSelectionIsTakenWhenTheDeleteStarts) {
     lists.SetSelected(0, true);
     // Input handled between entries changes the selection; the files stay those chosen.
     DeleteSelectedDuplicates(lists, Recording(), {[&] {
-        if (lists.LBB2.size() == 5)
-            lists.SetSelected(4, true);
-        return true;
-    }});
+                                 if (lists.LBB2.size() == 5)
+                                     lists.SetSelected(4, true);
+                                 return true;
+                             }});
     EXPECT_EQ(trashed, Ps({"a"}));
 }
 
@@ -214,10 +214,10 @@ TEST_F(DeleteDuplicates, AStoppedDeleteMovesNoFurtherFileAndLeavesTheListsWhole)
 
 TEST_F(DeleteDuplicates, OnlyProvenCopiesGoAndTheRestIsReported) {
     ResultLists lists = ThreeGroups();
-    ::unlink(P("R1").c_str());                              // c, d: the reference is gone
-    dir.write("b", "zero, changed");                        // b: no longer a copy
-    ::unlink(P("e").c_str());                               // e: gone itself
-    ASSERT_EQ(::link(P("R0").c_str(), P("f").c_str()), 0);  // f: the reference under another name
+    ::unlink(P("R1").c_str());                             // c, d: the reference is gone
+    dir.write("b", "zero, changed");                       // b: no longer a copy
+    ::unlink(P("e").c_str());                              // e: gone itself
+    ASSERT_EQ(::link(P("R0").c_str(), P("f").c_str()), 0); // f: the reference under another name
     lists.LBB2.push_back(P("f"));
     lists.LL1.push_back("0");
     for (size_t i = 0; i < lists.LBB2.size(); ++i)

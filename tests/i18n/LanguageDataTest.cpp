@@ -1,10 +1,10 @@
 // The built-in string tables and the per-language texts.
+#include <gtest/gtest.h>
+#include <map>
+
 #include "Errors.h"
 #include "LanguageTexts.h"
 #include "WindowStringTables.h"
-
-#include <gtest/gtest.h>
-#include <map>
 
 using namespace twinsweep;
 

@@ -1,8 +1,8 @@
 #include "StringTableFile.h"
 
-#include "Errors.h"
-
 #include <gtest/gtest.h>
+
+#include "Errors.h"
 
 using namespace twinsweep;
 

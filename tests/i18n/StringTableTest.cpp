@@ -1,10 +1,10 @@
 #include "StringTable.h"
 
-#include "Errors.h"
-
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
+
+#include "Errors.h"
 
 using namespace twinsweep;
 

@@ -1,6 +1,7 @@
+#include "Conversions.h"
+
 #include <gtest/gtest.h>
 
-#include "Conversions.h"
 #include "Errors.h"
 
 using namespace twinsweep;

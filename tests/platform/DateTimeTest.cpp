@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
+#include "DateTime.h"
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 
-#include "DateTime.h"
 #include "Errors.h"
 
 using namespace twinsweep;
@@ -58,14 +58,17 @@ TEST(DateTime, ReplacesDateOrTimeAndKeepsTheOther) {
 TEST(DateTime, PacksDosDateTimeIn2SecondStepsWithin1980To2107) {
     const TDateTime value = EncodeDate(2006, 4, 5) + EncodeTime(13, 45, 31, 0);
     const int32_t packed = DateTimeToFileDate(value);
-    EXPECT_EQ(packed, static_cast<int32_t>((26u << 9 | 4 << 5 | 5) << 16 | (13u << 11 | 45 << 5 | 15)));
-    EXPECT_DOUBLE_EQ(FileDateToDateTime(packed), EncodeDate(2006, 4, 5) + EncodeTime(13, 45, 30, 0));
+    EXPECT_EQ(packed,
+              static_cast<int32_t>((26u << 9 | 4 << 5 | 5) << 16 | (13u << 11 | 45 << 5 | 15)));
+    EXPECT_DOUBLE_EQ(FileDateToDateTime(packed),
+                     EncodeDate(2006, 4, 5) + EncodeTime(13, 45, 30, 0));
 
     EXPECT_EQ(DateTimeToFileDate(EncodeDate(1979, 12, 31)), 0);
     EXPECT_EQ(DateTimeToFileDate(EncodeDate(2108, 1, 1)), 0);
     const int32_t last = DateTimeToFileDate(EncodeDate(2107, 12, 31) + EncodeTime(23, 59, 58, 0));
     EXPECT_LT(last, 0); // the high bit is set from 2044 on
-    EXPECT_DOUBLE_EQ(FileDateToDateTime(last), EncodeDate(2107, 12, 31) + EncodeTime(23, 59, 58, 0));
+    EXPECT_DOUBLE_EQ(FileDateToDateTime(last),
+                     EncodeDate(2107, 12, 31) + EncodeTime(23, 59, 58, 0));
 }
 
 TEST(DateTime, RefusesAnInvalidPackedValue) {

@@ -1,6 +1,7 @@
+#include "DateTimeText.h"
+
 #include <gtest/gtest.h>
 
-#include "DateTimeText.h"
 #include "Errors.h"
 
 using namespace twinsweep;

@@ -1,12 +1,12 @@
 #include "DirectoryListing.h"
 
-#include "TestFolder.h"
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "TestFolder.h"
 
 using namespace twinsweep;
 

@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
+#include "HeadlessHost.h"
 
 #include <atomic>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <thread>
 #include <vector>
-
-#include "HeadlessHost.h"
 
 using namespace twinsweep;
 using namespace std::chrono_literals;

@@ -1,12 +1,12 @@
 #include "LongPath.h"
 
-#include "TestFolder.h"
-
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include "TestFolder.h"
 
 using namespace twinsweep;
 

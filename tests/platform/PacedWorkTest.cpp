@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "PacedWork.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace twinsweep {
 namespace {
@@ -29,7 +28,8 @@ TEST(PacedWork, ShowsProgressBeforeMessagesAndStopsOnceCancelled) {
     // Within the interval nothing is processed, but a cancel is still heard.
     log.clear();
     cancelled = false;
-    const LongWork paced = PacedWork(host, {}, [&] { return cancelled; }, std::chrono::hours(1));
+    const LongWork paced = PacedWork(
+        host, {}, [&] { return cancelled; }, std::chrono::hours(1));
     EXPECT_TRUE(paced.KeepGoing());
     cancelled = true;
     EXPECT_FALSE(paced.KeepGoing());

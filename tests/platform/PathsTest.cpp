@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
+#include "Paths.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "Paths.h"
 #include "SystemFolders.h"
 #include "TestFolder.h"
 

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include "Shell.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 
-#include "Shell.h"
 #include "TestFolder.h"
 #include "TextLines.h"
 

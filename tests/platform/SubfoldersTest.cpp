@@ -1,10 +1,10 @@
 #include "Subfolders.h"
 
-#include "TestFolder.h"
-
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include "TestFolder.h"
 
 using namespace twinsweep;
 

@@ -9,7 +9,8 @@
 class TestFolder {
 public:
     TestFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "twinsweep-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "twinsweep-test-XXXXXX").string();
         root_ = ::mkdtemp(pattern.data());
     }
     ~TestFolder() {

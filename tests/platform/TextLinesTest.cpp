@@ -1,18 +1,18 @@
-#include <gtest/gtest.h>
+#include "TextLines.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "Errors.h"
 #include "TestFolder.h"
-#include "TextLines.h"
 
 using namespace twinsweep;
 
 TEST(TextLines, SplitsAtCrLfOrCrLfAndStopsAtNul) {
     EXPECT_EQ(SplitTextLines("a\r\nb\nc\rd"), (TextLines{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitTextLines("a\r\n"), (TextLines{"a"}));   // final break adds nothing
+    EXPECT_EQ(SplitTextLines("a\r\n"), (TextLines{"a"}));     // final break adds nothing
     EXPECT_EQ(SplitTextLines("a\n\n"), (TextLines{"a", ""})); // an empty line stays
     EXPECT_EQ(SplitTextLines("\r\n"), (TextLines{""}));
     EXPECT_EQ(SplitTextLines("\n\r"), (TextLines{"", ""})); // LF CR is two breaks
@@ -39,7 +39,8 @@ TEST(TextLines, ReportsTheRuntimeMessages) {
         ReadTextLines(missing);
         FAIL();
     } catch (const EFOpenError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + missing + "\". No such file or directory");
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot open file \"" + missing + "\". No such file or directory");
     }
     const std::string inMissingFolder = folder.path("no/such/file.txt");
     try {

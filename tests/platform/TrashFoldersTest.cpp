@@ -1,10 +1,10 @@
 #include "TrashFolders.h"
 
-#include "TestFolder.h"
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include "TestFolder.h"
 
 using namespace twinsweep;
 

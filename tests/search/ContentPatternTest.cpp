@@ -1,8 +1,8 @@
 #include "ContentPattern.h"
 
-#include "SearchTree.h"
-
 #include <gtest/gtest.h>
+
+#include "SearchTree.h"
 
 using namespace twinsweep;
 

@@ -1,12 +1,12 @@
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <sys/resource.h>
+
 #include "EnvironmentVariable.h"
 #include "FileSearch.h"
 #include "HeadlessHost.h"
 #include "SearchRecorder.h"
 #include "SearchTree.h"
-
-#include <gtest/gtest.h>
-#include <stdexcept>
-#include <sys/resource.h>
 
 using namespace twinsweep;
 using Paths = std::set<std::string>;
@@ -22,7 +22,9 @@ protected:
         search.Execute();
         return recorder.found();
     }
-    void OnFoundAlso(std::function<void(TFileSearch&)> extra) { ChainOnFound(search, std::move(extra)); }
+    void OnFoundAlso(std::function<void(TFileSearch&)> extra) {
+        ChainOnFound(search, std::move(extra));
+    }
 
     HeadlessHost host;
     SearchTree tree;

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
+#include <stdexcept>
+
 #include "FileSearch.h"
 #include "HeadlessHost.h"
 #include "SearchRecorder.h"
 #include "SearchTree.h"
-
-#include <gtest/gtest.h>
-#include <stdexcept>
 
 using namespace twinsweep;
 using namespace std::chrono_literals;
@@ -40,7 +40,9 @@ protected:
         return part.size() < inlineEvents.size() &&
                std::equal(part.begin(), part.end(), inlineEvents.begin());
     }
-    void OnFoundAlso(std::function<void(TFileSearch&)> extra) { ChainOnFound(search, std::move(extra)); }
+    void OnFoundAlso(std::function<void(TFileSearch&)> extra) {
+        ChainOnFound(search, std::move(extra));
+    }
 
     HeadlessHost host;
     SearchTree tree;

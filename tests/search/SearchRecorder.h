@@ -1,11 +1,11 @@
 #pragma once
 // Records the events of a TFileSearch in the order they arrive, paths relative to a root.
-#include "FileSearch.h"
-
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "FileSearch.h"
 
 struct SearchRecorder {
     std::string root;

@@ -1,11 +1,11 @@
 // The timer under a real Qt event loop: the system timer, and hand-overs as the program
 // makes them.
-#include "ThreadTimer.h"
-
 #include <QCoreApplication>
 #include <QTest>
 #include <QThread>
 #include <thread>
+
+#include "ThreadTimer.h"
 
 using namespace twinsweep;
 

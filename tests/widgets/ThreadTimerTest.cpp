@@ -1,8 +1,5 @@
 #include "ThreadTimer.h"
 
-#include "AppHooks.h"
-#include "HeadlessHost.h"
-
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -11,6 +8,9 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "AppHooks.h"
+#include "HeadlessHost.h"
 
 using namespace twinsweep;
 using namespace std::chrono_literals;
