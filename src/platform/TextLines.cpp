@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -74,6 +75,37 @@ std::string ReadUpTo(int fd, size_t limit, const std::string& path) {
     return text;
 }
 
+std::string JoinedLines(const TextLines& lines) {
+    size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+void WriteAll(int fd, const std::string& text, const std::string& path) {
+    size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw CreateError(path, std::strerror(errno));
+        written += static_cast<size_t>(n);
+    }
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 } // namespace
 
 TextLines SplitTextLines(const std::string& text) {
@@ -117,17 +149,38 @@ void WriteTextLines(const std::string& path, const TextLines& lines) {
     // Emptied only now that it is known to be a regular file.
     if (::ftruncate(file.fd, 0) != 0)
         throw CreateError(path, std::strerror(errno));
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(file.fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
+    WriteAll(file.fd, JoinedLines(lines), path);
+}
+
+void ReplaceTextLines(const std::string& path, const TextLines& lines) {
+    std::string target = path;
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+        target = real;
+        std::free(real);
+    }
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode))
+        throw CreateError(path, NotRegularReason(old.st_mode));
+    std::string temporary = target + ".XXXXXX";
+    FileDescriptor file{::mkostemp(temporary.data(), O_CLOEXEC)};
+    if (file.fd < 0)
+        throw CreateError(path, std::strerror(errno));
+    try {
+        if (::fchmod(file.fd, replacing ? old.st_mode & 07777 : NewFileMode()) != 0)
             throw CreateError(path, std::strerror(errno));
-        written += static_cast<size_t>(n);
+        WriteAll(file.fd, JoinedLines(lines), path);
+        if (::fsync(file.fd) != 0)
+            throw CreateError(path, std::strerror(errno));
+        const int fd = file.fd;
+        file.fd = -1;
+        if (::close(fd) != 0)
+            throw CreateError(path, std::strerror(errno));
+        if (::rename(temporary.c_str(), target.c_str()) != 0)
+            throw CreateError(path, std::strerror(errno));
+    } catch (...) {
+        ::unlink(temporary.c_str());
+        throw;
     }
 }
 

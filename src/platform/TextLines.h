@@ -22,4 +22,10 @@ TextLines SplitTextLines(const std::string& text);
 // special file. Raises EFCreateError ("Cannot create file "%s". %s").
 void WriteTextLines(const std::string& path, const TextLines& lines);
 
+// As WriteTextLines, but the old file stays whole until the new one is: the lines go to a
+// new file beside it (beside the file a link leads to, for a link), which replaces it once
+// every byte is written and flushed. A replaced file keeps its permissions. On failure
+// nothing is left behind and the old file is untouched.
+void ReplaceTextLines(const std::string& path, const TextLines& lines);
+
 } // namespace twinsweep

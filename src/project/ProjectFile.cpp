@@ -1,0 +1,143 @@
+#include "ProjectFile.h"
+
+#include <algorithm>
+
+#include "Conversions.h"
+
+namespace twinsweep {
+
+namespace {
+
+constexpr size_t CountLines = 18; // the first of the four counts
+constexpr size_t FirstEntry = 22;
+
+std::string Flag(bool on) { return on ? "1" : "0"; }
+
+// Lines 0-21 in file order; a missing one is the list's index error.
+class Header {
+public:
+    explicit Header(const TextLines& lines) : lines_(lines) {}
+    const std::string& operator[](size_t i) const {
+        if (i >= lines_.size())
+            throw EListError(FormatMessage("List index out of bounds (%d)", {std::to_string(i)}));
+        return lines_[i];
+    }
+    bool Flag(size_t i) const { return (*this)[i] != "0"; }
+    int Integer(size_t i) const { return StrToInt((*this)[i]); }
+
+private:
+    const TextLines& lines_;
+};
+
+bool IsGroupNumber(const std::string& text, size_t groups) {
+    if (text.empty() || text.size() > 10 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    return std::stoull(text) < groups;
+}
+
+void CheckLine(const std::string& text) {
+    if (text.find_first_of("\r\n") != std::string::npos)
+        throw EProjectLineError(text);
+}
+
+} // namespace
+
+TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists, const FileTable& table,
+                       const ColumnWidths& widths, const TFormatSettings& formats, const LongWork& work) {
+    CheckLine(choices.extension);
+    const TextLines* sections[] = {&lists.LBB1, &lists.LL1, &lists.LBB2, &lists.LL2};
+    TextLines lines{Flag(choices.subfolders),
+                    Flag(choices.extensionOnly),
+                    choices.extension,
+                    std::to_string(static_cast<int>(choices.dateRange)),
+                    Flag(choices.after.dateOn),
+                    Flag(choices.after.timeOn),
+                    FormatProjectDate(choices.after.date, formats),
+                    FormatProjectTime(choices.after.time, formats),
+                    Flag(choices.before.dateOn),
+                    Flag(choices.before.timeOn),
+                    FormatProjectDate(choices.before.date, formats),
+                    FormatProjectTime(choices.before.time, formats),
+                    Flag(choices.archive),
+                    Flag(choices.readonly),
+                    Flag(choices.system),
+                    Flag(choices.hidden),
+                    std::to_string(choices.sizeMinKB),
+                    std::to_string(choices.sizeMaxKB)};
+    for (const TextLines* section : sections)
+        lines.push_back(std::to_string(section->size()));
+    for (const TextLines* section : sections)
+        for (const std::string& entry : *section) {
+            work.KeepGoing();
+            CheckLine(entry);
+            lines.push_back(entry);
+        }
+    for (int row = 0; row < table.RowCount(); ++row)
+        for (const std::string& cell : table.RowAt(row))
+            if (!DumpKeepsCellText(cell))
+                throw EProjectLineError(cell);
+    TextLines dump = DumpTable(table, widths, work);
+    lines.insert(lines.end(), std::make_move_iterator(dump.begin()), std::make_move_iterator(dump.end()));
+    return lines;
+}
+
+Project ParseProject(const TextLines& lines, const std::string& path, const SearchChoices& current,
+                     const FileTable::Row& captions, const LongWork& work) {
+    const Header header(lines);
+    Project project;
+    SearchChoices& choices = project.choices;
+    choices = current;
+    choices.subfolders = header.Flag(0);
+    choices.extensionOnly = header.Flag(1);
+    choices.extension = header[2];
+    choices.dateRange = static_cast<DateRange>(std::clamp(header.Integer(3), -1, 2));
+    choices.after.dateOn = header.Flag(4);
+    choices.after.timeOn = header.Flag(5);
+    choices.after.date = ReplaceDate(current.after.date, ParseProjectDate(header[6]));
+    choices.after.time = ReplaceTime(current.after.time, ParseProjectTime(header[7]));
+    choices.before.dateOn = header.Flag(8);
+    choices.before.timeOn = header.Flag(9);
+    choices.before.date = ReplaceDate(current.before.date, ParseProjectDate(header[10]));
+    choices.before.time = ReplaceTime(current.before.time, ParseProjectTime(header[11]));
+    choices.archive = header.Flag(12);
+    choices.readonly = header.Flag(13);
+    choices.system = header.Flag(14);
+    choices.hidden = header.Flag(15);
+    choices.sizeMinKB = std::clamp<int64_t>(header.Integer(16), 0, MaxSizeKB);
+    choices.sizeMaxKB = std::clamp<int64_t>(header.Integer(17), 0, MaxSizeKB);
+
+    TextLines* sections[] = {&project.lists.LBB1, &project.lists.LL1, &project.lists.LBB2, &project.lists.LL2};
+    size_t counts[4];
+    size_t next = FirstEntry;
+    for (size_t i = 0; i < 4; ++i) {
+        const int count = header.Integer(CountLines + i);
+        if (count < 0 || static_cast<size_t>(count) > lines.size() - std::min(next, lines.size()))
+            throw EGridError("File contains no data or corrupt file " + path);
+        counts[i] = static_cast<size_t>(count);
+        next += counts[i];
+    }
+    if (counts[1] != counts[2])
+        throw EGridError("File contains no data or corrupt file " + path);
+    next = FirstEntry;
+    for (size_t i = 0; i < 4; ++i) {
+        sections[i]->assign(lines.begin() + static_cast<std::ptrdiff_t>(next),
+                            lines.begin() + static_cast<std::ptrdiff_t>(next + counts[i]));
+        next += counts[i];
+        work.KeepGoing();
+    }
+    for (const std::string& group : project.lists.LL1)
+        if (!IsGroupNumber(group, project.lists.LBB1.size()))
+            throw EGridError("File contains no data or corrupt file " + path);
+    project.table.Reset(captions);
+    UndumpTable(lines, next, path, project.table, project.widths, work);
+    return project;
+}
+
+void SaveProject(const std::string& path, const TextLines& lines) { ReplaceTextLines(path, lines); }
+
+Project LoadProject(const std::string& path, const SearchChoices& current, const FileTable::Row& captions,
+                    const LongWork& work) {
+    return ParseProject(ReadTextLines(path), path, current, captions, work);
+}
+
+} // namespace twinsweep

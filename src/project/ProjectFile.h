@@ -1,0 +1,56 @@
+#pragma once
+// The project file: the whole working state of the main window in one text file, one value
+// per line, position giving each line its meaning.
+//   0-17  the criteria (sub-folders, extension filter and text, date range, the after
+//         bounds, the before bounds, the four attributes, the size bounds)
+//   18-21 the entry counts of LBB1, LL1, LBB2, LL2
+//   then  the entries of LBB1, LL1, LBB2 and LL2, then the table's dump to the end
+// A file is read whole and checked before anything of it is used: a damaged file changes
+// nothing.
+#include <string>
+
+#include "FindDuplicates.h"
+#include "ResultLists.h"
+#include "TableDump.h"
+
+namespace twinsweep {
+
+// A text that cannot be written as one line of a project: it would load back otherwise.
+class EProjectLineError : public Exception {
+public:
+    explicit EProjectLineError(std::string text)
+        : Exception("A project cannot hold a line break: " + text), text(std::move(text)) {}
+    std::string text;
+};
+
+// The size bounds' largest value, in kilobytes.
+inline constexpr int64_t MaxSizeKB = 2097151;
+
+struct Project {
+    SearchChoices choices; // all but the folder, which no project holds
+    ResultLists lists;     // the entries only: nothing current, nothing selected
+    FileTable table;
+    ColumnWidths widths = DefaultColumnWidths;
+};
+
+// The lines of a project. Raises EProjectLineError for a list entry, a cell or the
+// extension that holds a line break.
+TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists, const FileTable& table,
+                       const ColumnWidths& widths, const TFormatSettings& formats, const LongWork& work = {});
+
+// A project's lines taken apart. The criteria start from `current` (dates keep their time of
+// day, times their date, the folder stays) and the table from `captions` with two rows.
+// Raises, for the first line in file order that is wrong: EListError "List index out of
+// bounds (%d)" for a missing line among 0-21, EConvertError for a number, date or time that
+// is none, EGridError "File contains no data or corrupt file " + path when the counts do
+// not fit the file, LL1 and LBB2 differ in length, an LL1 entry is no group of LBB1, or the
+// dump is damaged.
+Project ParseProject(const TextLines& lines, const std::string& path, const SearchChoices& current,
+                     const FileTable::Row& captions, const LongWork& work = {});
+
+// The project in a file: written whole or not at all (the old file stays), read whole.
+void SaveProject(const std::string& path, const TextLines& lines);
+Project LoadProject(const std::string& path, const SearchChoices& current, const FileTable::Row& captions,
+                    const LongWork& work = {});
+
+} // namespace twinsweep
