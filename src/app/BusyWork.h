@@ -2,6 +2,7 @@
 // A window's long command: while a BusyWork lives, the user's input reaches no window but
 // `open` (the command's progress window with its cancel button, or none), and its work
 // processes pending messages at a steady pace, showing progress first.
+#include <QApplication>
 #include <QWidget>
 
 #include "InputBlock.h"
@@ -20,6 +21,15 @@ public:
 private:
     InputBlock block_;
     LongWork work_;
+};
+
+// The busy cursor, while it lives.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
 } // namespace twinsweep

@@ -25,6 +25,7 @@
 #include "LocaleFormats.h"
 #include "NamedWidgets.h"
 #include "ResultListsView.h"
+#include "TableDump.h"
 #include "ThreadTimer.h"
 #include "Unit3.h"
 
@@ -172,6 +173,7 @@ QWidget* TForm1::BuildResultsPage() {
     SG1 = Named(new QTableView(tablePane), "SG1");
     SG1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SG1->verticalHeader()->setDefaultSectionSize(22);
+    SG1->horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
     SG1->verticalHeader()->hide();
     SG1->setSelectionBehavior(QAbstractItemView::SelectRows);
     SG1->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -88,6 +88,9 @@ public:
     void Odontograma2Click();
     void BT8Click();
     void Fechar1Click();
+    // Opens a project file once the start-up sequence has run (a file named on the
+    // command line).
+    void OpenProjectAtStart(std::string path) { startProject_ = std::move(path); }
     // On failure `error`, when given, receives the trash's reason.
     bool DeleteFileWithUndo(const std::string& path, std::string* error = nullptr);
 
@@ -168,6 +171,10 @@ private:
         route_.Connect(button, [this, handler] { (this->*handler)(); });
     }
     void ResetTableAndLists();
+    FileTable::Row TableCaptions() const;
+    // Loads a project: the whole file is checked first, so a file that does not load
+    // changes nothing.
+    void LoadProjectFile(const std::string& path);
     void ShowFoundFiles();
     // Start-up steps 2 to 4; false when "conf.dat" can be neither read nor made.
     bool ReadSettings();
@@ -181,6 +188,7 @@ private:
     FileTableModel* tableModel_ = nullptr;
     QTimer* tableRefresh_ = nullptr;
     ResultListsView* results_ = nullptr;
+    std::string startProject_;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;

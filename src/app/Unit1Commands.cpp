@@ -43,10 +43,6 @@ void TForm1::ConnectCommands() {
                        [this] { LBB2DblClick(); }, [this](int key) { LBB2KeyDown(key); }});
 }
 
-// Project files: wired by the project commands.
-void TForm1::BT9Click() {}
-void TForm1::BT10Click() {}
-
 void TForm1::MnNovaClick() { BT1Click(); }
 void TForm1::Chercherlesdoublons1Click() { BT2Click(); }
 void TForm1::Ouvrirunprojet1Click() { BT9Click(); }

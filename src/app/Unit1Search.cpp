@@ -41,12 +41,16 @@ void TForm1::BT1Click() {
 }
 
 void TForm1::ResetTableAndLists() {
-    Table.Reset({StringTable1.GetKeyText("IDS_0"), StringTable1.GetKeyText("IDS_1"),
-                 StringTable1.GetKeyText("IDS_2"), StringTable1.GetKeyText("IDS_3")});
+    Table.Reset(TableCaptions());
     tableModel_->TableReset();
     Ld1->setIndicatorstring("0");
     Lists.ClearResults();
     results_->Refresh();
+}
+
+FileTable::Row TForm1::TableCaptions() const {
+    return {StringTable1.GetKeyText("IDS_0"), StringTable1.GetKeyText("IDS_1"),
+            StringTable1.GetKeyText("IDS_2"), StringTable1.GetKeyText("IDS_3")};
 }
 
 SearchChoices TForm1::ReadSearchChoices() const { return TB1->Read(SearchFolder); }

@@ -36,6 +36,8 @@ void TForm1::T2Timer() {
     ActivateLanguage();
     TB1->SetBoundsToNow();
     DecideWelcomeWindow();
+    if (!startProject_.empty())
+        LoadProjectFile(std::exchange(startProject_, {}));
 }
 
 bool TForm1::ReadSettings() {

@@ -17,6 +17,8 @@ int main(int argc, char* argv[]) {
     ProgramWindows windows(host, ProgramFolder());
     SetApplicationExceptionHandler(
         [&windows](const std::exception& error) { ShowErrorBox(&windows.form1, error.what()); });
+    if (argc > 1) // a project to open, as a file manager passes it
+        windows.form1.OpenProjectAtStart(argv[1]);
     windows.form1.show();
     const int result = QApplication::exec();
     SetApplicationTerminated(true);

@@ -30,7 +30,8 @@ private:
 };
 
 bool IsGroupNumber(const std::string& text, size_t groups) {
-    if (text.empty() || text.size() > 10 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 10 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     return std::stoull(text) < groups;
 }
@@ -42,8 +43,9 @@ void CheckLine(const std::string& text) {
 
 } // namespace
 
-TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists, const FileTable& table,
-                       const ColumnWidths& widths, const TFormatSettings& formats, const LongWork& work) {
+TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
+                       const FileTable& table, const ColumnWidths& widths,
+                       const TFormatSettings& formats, const LongWork& work) {
     CheckLine(choices.extension);
     const TextLines* sections[] = {&lists.LBB1, &lists.LL1, &lists.LBB2, &lists.LL2};
     TextLines lines{Flag(choices.subfolders),
@@ -77,7 +79,8 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists, c
             if (!DumpKeepsCellText(cell))
                 throw EProjectLineError(cell);
     TextLines dump = DumpTable(table, widths, work);
-    lines.insert(lines.end(), std::make_move_iterator(dump.begin()), std::make_move_iterator(dump.end()));
+    lines.insert(lines.end(), std::make_move_iterator(dump.begin()),
+                 std::make_move_iterator(dump.end()));
     return lines;
 }
 
@@ -106,7 +109,8 @@ Project ParseProject(const TextLines& lines, const std::string& path, const Sear
     choices.sizeMinKB = std::clamp<int64_t>(header.Integer(16), 0, MaxSizeKB);
     choices.sizeMaxKB = std::clamp<int64_t>(header.Integer(17), 0, MaxSizeKB);
 
-    TextLines* sections[] = {&project.lists.LBB1, &project.lists.LL1, &project.lists.LBB2, &project.lists.LL2};
+    TextLines* sections[] = {&project.lists.LBB1, &project.lists.LL1, &project.lists.LBB2,
+                             &project.lists.LL2};
     size_t counts[4];
     size_t next = FirstEntry;
     for (size_t i = 0; i < 4; ++i) {
@@ -135,8 +139,8 @@ Project ParseProject(const TextLines& lines, const std::string& path, const Sear
 
 void SaveProject(const std::string& path, const TextLines& lines) { ReplaceTextLines(path, lines); }
 
-Project LoadProject(const std::string& path, const SearchChoices& current, const FileTable::Row& captions,
-                    const LongWork& work) {
+Project LoadProject(const std::string& path, const SearchChoices& current,
+                    const FileTable::Row& captions, const LongWork& work) {
     return ParseProject(ReadTextLines(path), path, current, captions, work);
 }
 

@@ -35,8 +35,9 @@ struct Project {
 
 // The lines of a project. Raises EProjectLineError for a list entry, a cell or the
 // extension that holds a line break.
-TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists, const FileTable& table,
-                       const ColumnWidths& widths, const TFormatSettings& formats, const LongWork& work = {});
+TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
+                       const FileTable& table, const ColumnWidths& widths,
+                       const TFormatSettings& formats, const LongWork& work = {});
 
 // A project's lines taken apart. The criteria start from `current` (dates keep their time of
 // day, times their date, the folder stays) and the table from `captions` with two rows.
@@ -50,7 +51,7 @@ Project ParseProject(const TextLines& lines, const std::string& path, const Sear
 
 // The project in a file: written whole or not at all (the old file stays), read whole.
 void SaveProject(const std::string& path, const TextLines& lines);
-Project LoadProject(const std::string& path, const SearchChoices& current, const FileTable::Row& captions,
-                    const LongWork& work = {});
+Project LoadProject(const std::string& path, const SearchChoices& current,
+                    const FileTable::Row& captions, const LongWork& work = {});
 
 } // namespace twinsweep

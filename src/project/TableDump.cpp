@@ -48,14 +48,16 @@ bool DumpKeepsCellText(const std::string& text) {
 
 TextLines DumpTable(const FileTable& table, const ColumnWidths& widths, const LongWork& work) {
     TextLines lines;
-    lines.push_back(std::to_string(FileTable::ColumnCount) + "," + std::to_string(table.RowCount()));
+    lines.push_back(std::to_string(FileTable::ColumnCount) + "," +
+                    std::to_string(table.RowCount()));
     for (int column = 0; column < FileTable::ColumnCount; ++column)
         lines.push_back("cw " + std::to_string(column) + "," + std::to_string(widths[column]));
     for (int row = 0; row < table.RowCount(); ++row) {
         work.KeepGoing();
         for (int column = 0; column < FileTable::ColumnCount; ++column)
             if (const std::string& text = table.Cell(column, row); !text.empty())
-                lines.push_back(std::to_string(column) + "," + std::to_string(row) + "," + Encoded(text));
+                lines.push_back(std::to_string(column) + "," + std::to_string(row) + "," +
+                                Encoded(text));
     }
     return lines;
 }

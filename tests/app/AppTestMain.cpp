@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "ErrorBoxTest.h"
+#include "ProjectWindowTest.h"
 #include "ScanWindowTest.h"
 #include "SearchWindowTest.h"
 #include "StartupTest.h"
@@ -25,5 +26,7 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&scan, argc, argv);
     WindowCommandsTest commands;
     failures += QTest::qExec(&commands, argc, argv);
+    ProjectWindowTest projects;
+    failures += QTest::qExec(&projects, argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -53,10 +52,12 @@ TEST(ProjectFile, TheLayoutLineByLine) {
     p.lists.LBB2 = {"/d"};
     p.table.Reset(Captions);
     const TextLines lines = LinesOf(p);
-    const TextLines expected{"1", "0", "", "1", "1", "0", "05/04/2006", "07:08:09", "0", "0",
-                             "30/12/1899", "00:00:00", "1", "1", "1", "1", "0", "0", "1", "1",
-                             "1", "0", "/r", "0", "/d", "4,2", "cw 0,64", "cw 1,64", "cw 2,64",
-                             "cw 3,64", "0,0,N", "1,0,F", "2,0,S", "3,0,D"};
+    const TextLines expected{
+        "1",        "0",       "",      "1",          "1",        "0",       "05/04/2006",
+        "07:08:09", "0",       "0",     "30/12/1899", "00:00:00", "1",       "1",
+        "1",        "1",       "0",     "0",          "1",        "1",       "1",
+        "0",        "/r",      "0",     "/d",         "4,2",      "cw 0,64", "cw 1,64",
+        "cw 2,64",  "cw 3,64", "0,0,N", "1,0,F",      "2,0,S",    "3,0,D"};
     EXPECT_EQ(lines, expected);
 
     // Written by hand: only "0" unchecks, the date range is brought into range, sizes too.
@@ -88,7 +89,8 @@ TEST(ProjectFile, ADamagedFileIsRefusedWithTheErrorOfItsFirstBadLine) {
     };
     const std::string corrupt = "File contains no data or corrupt file /x.p";
     EXPECT_EQ(refused(TextLines(good.begin(), good.begin() + 10)), "List index out of bounds (10)");
-    EXPECT_EQ(refused(TextLines(good.begin(), good.begin() + 24)), corrupt); // counts exceed the lines
+    EXPECT_EQ(refused(TextLines(good.begin(), good.begin() + 24)),
+              corrupt); // counts exceed the lines
     TextLines bad = good;
     bad[16] = "12k";
     bad[6] = "31/02/2001";
@@ -151,7 +153,8 @@ TEST(ProjectFile, AFailedSaveOrLoadLeavesTheFilesAlone) {
         GTEST_SKIP() << "no tmpfs to fill";
     SaveProject(dir.path("small/p"), lines);
     const std::string before = dir.read("small/p");
-    EXPECT_THROW(SaveProject(dir.path("small/p"), TextLines(20000, std::string(100, 'x'))), EFCreateError);
+    EXPECT_THROW(SaveProject(dir.path("small/p"), TextLines(20000, std::string(100, 'x'))),
+                 EFCreateError);
     EXPECT_EQ(dir.read("small/p"), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("small")), {}), 1);
     ::umount(dir.path("small").c_str());

@@ -1,9 +1,8 @@
 // Damaged and random project files: every one loads or raises one of the program's errors,
 // without a crash, a hang or memory beyond a bound. TWINSWEEP_FUZZ_SECONDS runs it longer.
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 #include "ProjectTestData.h"
 
@@ -11,8 +10,9 @@ namespace twinsweep {
 namespace {
 
 std::string Mutated(std::mt19937& random, std::string text) {
-    static const std::string interesting[] = {"0", "-1", "2147483647", "99999999999", "", ",", "cw", "cw 1,",
-                                              "4,", "\b", "\r", "\n", "x", "00", "1,1,", " 3"};
+    static const std::string interesting[] = {
+        "0",  "-1", "2147483647", "99999999999", "",  ",",  "cw",   "cw 1,",
+        "4,", "\b", "\r",         "\n",          "x", "00", "1,1,", " 3"};
     switch (random() % 4) {
     case 0:
         return interesting[random() % std::size(interesting)];

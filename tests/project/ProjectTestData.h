@@ -7,7 +7,8 @@
 namespace twinsweep {
 
 inline std::string RandomName(std::mt19937& random) {
-    static const std::string pieces[] = {"a b", "-x", "\t", "caf\xe9", "\xff\xfe", "~", "'", "%s", ";", "*?", "z"};
+    static const std::string pieces[] = {"a b", "-x", "\t", "caf\xe9", "\xff\xfe", "~",
+                                         "'",   "%s", ";",  "*?",      "z"};
     std::string name;
     for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
         name += pieces[random() % std::size(pieces)];
@@ -24,8 +25,9 @@ inline Project RandomProject(std::mt19937& random) {
     for (DateTimeChoice* bound : {&c.after, &c.before}) {
         bound->dateOn = random() % 2;
         bound->timeOn = random() % 2;
-        bound->date = EncodeDate(1990 + static_cast<int>(random() % 40), 1 + static_cast<int>(random() % 12),
-                                 1 + static_cast<int>(random() % 28));
+        bound->date =
+            EncodeDate(1990 + static_cast<int>(random() % 40), 1 + static_cast<int>(random() % 12),
+                       1 + static_cast<int>(random() % 28));
         bound->time = EncodeTime(static_cast<int>(random() % 24), static_cast<int>(random() % 60),
                                  static_cast<int>(random() % 60), 0);
     }
@@ -47,7 +49,8 @@ inline Project RandomProject(std::mt19937& random) {
         p.lists.LL2.push_back(RandomName(random));
     p.table.Reset({"Name", "Folder", "Size", "Date"});
     for (int n = static_cast<int>(random() % 4); n > 0; --n) // as a cancelled scan leaves it
-        p.table.Append("/f/" + RandomName(random), RandomName(random), random() % 5000, "1/2/2003 04:05:06");
+        p.table.Append("/f/" + RandomName(random), RandomName(random), random() % 5000,
+                       "1/2/2003 04:05:06");
     for (int& width : p.widths)
         width = static_cast<int>(random() % 400);
     return p;

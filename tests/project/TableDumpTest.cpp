@@ -1,6 +1,7 @@
+#include "TableDump.h"
+
 #include <gtest/gtest.h>
 
-#include "TableDump.h"
 #include "TestFolder.h"
 
 namespace twinsweep {
@@ -12,8 +13,10 @@ TEST(TableDump, WritesAndReadsItsLineFormat) {
     table.Append("/f", "a", 1234, "d");
     table.SetCell(FileTable::NameColumn, 1, "two\r\nlines\tand a tab");
     const TextLines lines = DumpTable(table, {10, 20, 30, 40});
-    const TextLines expected{"4,2", "cw 0,10", "cw 1,20", "cw 2,30", "cw 3,40", "0,0,Name", "1,0,Folder",
-                             "3,0,Date", "0,1,two\t\blines\tand a tab", "1,1,/f/", "2,1,0000001234", "3,1,d"};
+    const TextLines expected{"4,2",        "cw 0,10",        "cw 1,20",
+                             "cw 2,30",    "cw 3,40",        "0,0,Name",
+                             "1,0,Folder", "3,0,Date",       "0,1,two\t\blines\tand a tab",
+                             "1,1,/f/",    "2,1,0000001234", "3,1,d"};
     EXPECT_EQ(lines, expected);
 
     FileTable back;
@@ -26,7 +29,8 @@ TEST(TableDump, WritesAndReadsItsLineFormat) {
     EXPECT_TRUE(DumpKeepsCellText("a\tb"));
 
     // Lines outside the table are ignored; the rows are the dump's.
-    UndumpTable({"4,3", "cw 9,5", "cw 1,7", "7,1,x", "0,5,y", "0,2,z,with,commas"}, 0, "t", back, widths);
+    UndumpTable({"4,3", "cw 9,5", "cw 1,7", "7,1,x", "0,5,y", "0,2,z,with,commas"}, 0, "t", back,
+                widths);
     EXPECT_EQ(back.RowCount(), 3);
     EXPECT_EQ(back.Cell(0, 2), "z,with,commas");
     EXPECT_EQ(widths[1], 7);

@@ -1,0 +1,26 @@
+#pragma once
+// The dialogs that choose a project file to save (SaveDialog1) or to open (OpenDialog1).
+// Tests replace the chooser to name the file themselves.
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace twinsweep {
+
+class TStringTable;
+
+// The extension of project files, given to a name typed without one.
+inline constexpr const char* ProjectExtension = "twinsweep";
+
+enum class ProjectDialog { Save, Open };
+
+// The chosen file's name as bytes, or nothing when the user cancelled. `texts` holds the
+// filters' names ("IDS_28", "IDS_29").
+using ProjectFileChooser =
+    std::function<std::optional<std::string>(QWidget* parent, ProjectDialog dialog, const TStringTable& texts)>;
+
+ProjectFileChooser& CurrentProjectFileChooser();
+
+} // namespace twinsweep

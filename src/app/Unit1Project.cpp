@@ -1,0 +1,65 @@
+// The main window's project commands: save and load the whole working state.
+#include <QHeaderView>
+#include <QTableView>
+
+#include "BusyWork.h"
+#include "CounterDisplay.h"
+#include "FileTableModel.h"
+#include "ProjectDialogs.h"
+#include "ProjectFile.h"
+#include "ResultListsView.h"
+#include "Unit1.h"
+
+namespace twinsweep {
+
+void TForm1::BT10Click() {
+    const auto path = CurrentProjectFileChooser()(this, ProjectDialog::Save, StringTable1);
+    if (!path)
+        return;
+    const BusyCursor cursor;
+    BusyWork busy(host_);
+    ColumnWidths widths;
+    for (int column = 0; column < FileTable::ColumnCount; ++column)
+        widths[static_cast<size_t>(column)] = SG1->columnWidth(column);
+    TextLines lines;
+    try {
+        lines = ProjectLines(ReadSearchChoices(), Lists, Table, widths, formats_, busy.Work());
+    } catch (const EProjectLineError& e) {
+        throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_27"), {e.text}));
+    }
+    SaveProject(*path, lines);
+}
+
+void TForm1::BT9Click() {
+    if (const auto path = CurrentProjectFileChooser()(this, ProjectDialog::Open, StringTable1))
+        LoadProjectFile(*path);
+}
+
+void TForm1::LoadProjectFile(const std::string& path) {
+    Project project;
+    {
+        const BusyCursor cursor;
+        BusyWork busy(host_);
+        project = LoadProject(path, ReadSearchChoices(), TableCaptions(), busy.Work());
+    }
+    project.choices.folder = SearchFolder;
+    WriteSearchChoices(project.choices);
+    Lists = std::move(project.lists);
+    Table = std::move(project.table);
+    tableModel_->TableReset();
+    for (int column = 0; column < FileTable::ColumnCount; ++column)
+        SG1->setColumnWidth(column, project.widths[static_cast<size_t>(column)]);
+    Ld1->setIndicatorstring(QString::number(Table.FileCount()));
+    results_->Refresh();
+    if (Lists.LBB1.empty())
+        return;
+    try {
+        Lists.current1 = 0;
+        results_->ShowCurrentReference();
+        LBB1Click();
+    } catch (...) {
+        // Selecting the first group is a courtesy; a failure there is not reported.
+    }
+}
+
+} // namespace twinsweep

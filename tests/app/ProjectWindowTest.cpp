@@ -1,0 +1,124 @@
+#include "ProjectWindowTest.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
+#include <QTest>
+
+#include "ErrorBox.h"
+#include "ProjectDialogs.h"
+#include "TestWindows.h"
+
+using namespace twinsweep;
+
+namespace {
+
+// The chooser answers with `path`, or cancels when it is empty.
+ScopedHook<ProjectFileChooser> Choosing(const std::string& path) {
+    return {CurrentProjectFileChooser(), [path](QWidget*, ProjectDialog, const TStringTable&) {
+                return path.empty() ? std::nullopt : std::optional(path);
+            }};
+}
+
+// A window with criteria, two groups, an LL2 entry and the rows a cancelled scan left.
+void FillState(TForm1& form) {
+    form.TB1->CK2->setChecked(true);
+    form.TB1->Edit1->setText("jpg");
+    form.TB1->AD->click();
+    form.Lists.LBB1 = {"/r0", "/r1 \xff"};
+    form.Lists.LL1 = {"0", "1", "1"};
+    form.Lists.LBB2 = {"/a", "/-b", "/c\td"};
+    form.Lists.LL2 = {"kept"};
+    form.Table.Reset({"N", "F", "S", "D"});
+    form.Table.Append("/f", "x y", 12, "1/2/2003");
+    form.Table.Append("/f", "z", 12, "1/2/2003");
+    form.SG1->setColumnWidth(1, 222);
+}
+
+void ExpectSameState(TForm1& actual, TForm1& expected) {
+    QVERIFY(actual.ReadSearchChoices().extension == expected.ReadSearchChoices().extension);
+    QCOMPARE(actual.TB1->CK2->isChecked(), expected.TB1->CK2->isChecked());
+    QCOMPARE(actual.TB1->AD->isChecked(), expected.TB1->AD->isChecked());
+    QCOMPARE(actual.Lists.LBB1, expected.Lists.LBB1);
+    QCOMPARE(actual.Lists.LL1, expected.Lists.LL1);
+    QCOMPARE(actual.Lists.LBB2, expected.Lists.LBB2);
+    QCOMPARE(actual.Lists.LL2, expected.Lists.LL2);
+    QCOMPARE(actual.Table.RowCount(), expected.Table.RowCount());
+    for (int row = 0; row < actual.Table.RowCount(); ++row)
+        QVERIFY(actual.Table.RowAt(row) == expected.Table.RowAt(row));
+}
+
+} // namespace
+
+void ProjectWindowTest::theWholeStateSavesAndLoadsBack() {
+    TestWindows saving;
+    FillState(saving.form1);
+    const std::string path = saving.folder.path("state.twinsweep");
+    {
+        const auto chooser = Choosing(path);
+        QVERIFY(AnswerMessageBoxes([&] { saving.form1.BT10->click(); }).isEmpty());
+    }
+    TestWindows loading;
+    {
+        const auto cancelled = Choosing("");
+        loading.form1.BT9->click();
+        QVERIFY(loading.form1.Lists.LBB1.empty());
+        const auto chooser = Choosing(path);
+        QVERIFY(AnswerMessageBoxes([&] { loading.form1.BT9->click(); }).isEmpty());
+    }
+    ExpectSameState(loading.form1, saving.form1);
+    TForm1& form = loading.form1;
+    QVERIFY(form.TB1->AfterDate->isEnabled()); // the check box's command ran
+    QCOMPARE(form.SG1->columnWidth(1), 222);
+    QCOMPARE(form.Ld1->Indicatorstring(), QString("2"));
+    QCOMPARE(form.Ld3->Indicatorstring(), QString("2"));
+    QCOMPARE(form.Ld4->Indicatorstring(), QString("3"));
+    QCOMPARE(form.Lists.current1, 0); // the first group is selected
+    QVERIFY(form.Lists.IsSelected(0) && !form.Lists.IsSelected(1));
+    QCOMPARE(form.LBB2->selectionModel()->selectedRows().size(), 1);
+}
+
+void ProjectWindowTest::aFileThatDoesNotLoadChangesNothing() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    FillState(form);
+    const std::string path = app.folder.write("bad.twinsweep", "1\r\n0\r\n");
+    TestWindows before;
+    FillState(before.form1);
+    const auto chooser = Choosing(path);
+    QCOMPARE(AnswerMessageBoxes([&] { form.BT9->click(); }), QStringList{"List index out of bounds (2)"});
+    ExpectSameState(form, before.form1);
+
+    // A line break cannot be saved: nothing is written and the user is told which entry.
+    form.Lists.LBB2[1] = "/two\nlines";
+    const QStringList shown = AnswerMessageBoxes([&] { form.BT10->click(); });
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].contains("/two\nlines"));
+    QCOMPARE(app.folder.read("bad.twinsweep"), std::string("1\r\n0\r\n"));
+}
+
+void ProjectWindowTest::aProjectNamedAtStartOpensAfterTheStartUp() {
+    TestWindows saving;
+    FillState(saving.form1);
+    const std::string path = saving.folder.path("start.twinsweep");
+    {
+        const auto chooser = Choosing(path);
+        saving.form1.BT10Click();
+    }
+    TestWindows app;
+    app.writeSettings("0\r\n1\r\n");
+    app.form1.OpenProjectAtStart(path);
+    app.form1.T2Timer();
+    ExpectSameState(app.form1, saving.form1);
+
+    TestWindows failing;
+    failing.writeSettings("0\r\n1\r\n");
+    failing.form1.OpenProjectAtStart(saving.folder.path("missing"));
+    const QStringList shown = AnswerMessageBoxes([&] { RunGuarded(&failing.form1, [&] { failing.form1.T2Timer(); }); });
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].startsWith("Cannot open file"));
+    QVERIFY(failing.form1.Lists.LBB1.empty());
+}
