@@ -1,8 +1,13 @@
 // Finds the identical files below a folder with the program's own pipeline (threaded
 // search of every file, table sorted by size, duplicate scan) and prints the result lists:
-//   scan-folder [--times] FOLDER
+//   scan-folder [--times] FOLDER [--save FILE]
+//   scan-folder --load FILE
 // Output: the sizes of LBB1, LL1, LBB2 and LL2, then their entries in that order, one per
-// line, each line ending in CR LF. --times adds the time of each step on stderr.
+// line, each line ending in CR LF: lines 18 onwards of a project file, without the table's
+// dump. --times adds the time of each step on stderr. --save writes the project file a
+// fresh main window would save after that search and scan. --load reads a project file
+// and prints its lines 18 onwards as a save would write them again, the dump included, or
+// the error that refuses it, with exit status 1.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -15,6 +20,8 @@
 #include "FindDuplicates.h"
 #include "HeadlessHost.h"
 #include "PacedWork.h"
+#include "ProjectFile.h"
+#include "WindowStringTables.h"
 
 using namespace twinsweep;
 using namespace twinsweep::bench;
@@ -22,7 +29,8 @@ using namespace twinsweep::bench;
 namespace {
 
 int Usage(const char* program) {
-    std::fprintf(stderr, "usage: %s [--times] FOLDER\n", program);
+    std::fprintf(stderr, "usage: %s [--times] FOLDER [--save FILE]\n       %s --load FILE\n",
+                 program, program);
     return 2;
 }
 
@@ -44,27 +52,70 @@ void Print(const ResultLists& lists) {
             PutLine(line);
 }
 
+// The criteria of a fresh main window searching `folder`: its bounds hold today's date and
+// the time it started.
+SearchChoices FreshWindowChoices(const std::string& folder) {
+    SearchChoices choices;
+    choices.folder = folder;
+    choices.after.date = choices.after.time = choices.before.date = choices.before.time = Now();
+    return choices;
+}
+
+// The table's captions in the first language, as a fresh main window shows them.
+FileTable::Row Captions() {
+    const TStringTable texts = LoadWindowStringTable("TForm1");
+    return {texts.GetKeyText("IDS_0"), texts.GetKeyText("IDS_1"), texts.GetKeyText("IDS_2"),
+            texts.GetKeyText("IDS_3")};
+}
+
+int LoadAndPrint(const std::string& path) {
+    try {
+        const Project project = LoadProject(path, {}, Captions());
+        const TextLines lines =
+            ProjectLines(project.choices, project.lists, project.table, project.widths, {});
+        for (size_t i = 18; i < lines.size(); ++i)
+            PutLine(lines[i]);
+    } catch (const Exception& e) {
+        PutLine(e.what());
+        std::fflush(stdout);
+        return 1;
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    if (argc == 3 && std::strcmp(argv[1], "--load") == 0)
+        return LoadAndPrint(argv[2]);
+    const char* save = nullptr;
+    if (argc > 3 && std::strcmp(argv[argc - 2], "--save") == 0) {
+        save = argv[argc - 1];
+        argc -= 2;
+    }
     const bool times = argc == 3 && std::strcmp(argv[1], "--times") == 0;
     if (argc != 2 + int(times) || !IsFolder(argv[argc - 1]))
         return Usage(argv[0]);
-    static char buffer[1 << 16];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     try {
         HeadlessHost host;
         FileTable table;
         ResultLists lists;
         const auto start = Clock::now();
-        SearchChoices everything;
-        everything.folder = argv[argc - 1];
+        const SearchChoices everything = FreshWindowChoices(argv[argc - 1]);
         SearchIntoTable(everything, host, table, TFormatSettings{});
         const auto searched = Clock::now();
         const int files = table.FileCount();
         RunDuplicateScan(table, lists, PacedWork(host));
         const auto scanned = Clock::now();
         Print(lists);
+        if (save) {
+            const FileTable::Row captions = Captions();
+            for (int column = 0; column < FileTable::ColumnCount; ++column)
+                table.SetCell(column, 0, captions[static_cast<size_t>(column)]);
+            SaveProject(save, ProjectLines(everything, lists, table, DefaultColumnWidths, {}));
+        }
         if (std::fflush(stdout) != 0) {
             std::perror("stdout");
             return 1;

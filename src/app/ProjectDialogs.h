@@ -18,8 +18,8 @@ enum class ProjectDialog { Save, Open };
 
 // The chosen file's name as bytes, or nothing when the user cancelled. `texts` holds the
 // filters' names ("IDS_28", "IDS_29").
-using ProjectFileChooser =
-    std::function<std::optional<std::string>(QWidget* parent, ProjectDialog dialog, const TStringTable& texts)>;
+using ProjectFileChooser = std::function<std::optional<std::string>(
+    QWidget* parent, ProjectDialog dialog, const TStringTable& texts)>;
 
 ProjectFileChooser& CurrentProjectFileChooser();
 

@@ -89,7 +89,8 @@ void ProjectWindowTest::aFileThatDoesNotLoadChangesNothing() {
     TestWindows before;
     FillState(before.form1);
     const auto chooser = Choosing(path);
-    QCOMPARE(AnswerMessageBoxes([&] { form.BT9->click(); }), QStringList{"List index out of bounds (2)"});
+    QCOMPARE(AnswerMessageBoxes([&] { form.BT9->click(); }),
+             QStringList{"List index out of bounds (2)"});
     ExpectSameState(form, before.form1);
 
     // A line break cannot be saved: nothing is written and the user is told which entry.
@@ -117,7 +118,8 @@ void ProjectWindowTest::aProjectNamedAtStartOpensAfterTheStartUp() {
     TestWindows failing;
     failing.writeSettings("0\r\n1\r\n");
     failing.form1.OpenProjectAtStart(saving.folder.path("missing"));
-    const QStringList shown = AnswerMessageBoxes([&] { RunGuarded(&failing.form1, [&] { failing.form1.T2Timer(); }); });
+    const QStringList shown =
+        AnswerMessageBoxes([&] { RunGuarded(&failing.form1, [&] { failing.form1.T2Timer(); }); });
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].startsWith("Cannot open file"));
     QVERIFY(failing.form1.Lists.LBB1.empty());
