@@ -40,13 +40,15 @@ double Median(std::vector<double> values) {
 void MakeState(int rows, int entries, FileTable& table, ResultLists& lists) {
     table.Reset({"File name", "Folder", "Size", "Date"});
     for (int row = 0; row < rows; ++row)
-        table.Append("/home/user/photos/" + std::to_string(row % 997) + "/", "picture " + std::to_string(row) + ".jpg",
-                     1000 + row % 5000, "09/12/2026 11:39:41");
+        table.Append("/home/user/photos/" + std::to_string(row % 997) + "/",
+                     "picture " + std::to_string(row) + ".jpg", 1000 + row % 5000,
+                     "09/12/2026 11:39:41");
     const int groups = entries / 5;
     for (int g = 0; g < groups; ++g) {
         lists.LBB1.push_back("/home/user/photos/reference " + std::to_string(g) + ".jpg");
         for (int copy = 0; copy < 2; ++copy) {
-            lists.LBB2.push_back("/home/user/backup/" + std::to_string(copy) + "/copy " + std::to_string(g) + ".jpg");
+            lists.LBB2.push_back("/home/user/backup/" + std::to_string(copy) + "/copy " +
+                                 std::to_string(g) + ".jpg");
             lists.LL1.push_back(std::to_string(g));
         }
     }
@@ -72,7 +74,9 @@ int main(int argc, char** argv) {
     form.show();
     MakeState(rows, entries, form.Table, form.Lists);
     const std::string corePath = data + "/core.twinsweep", windowPath = data + "/window.twinsweep";
-    CurrentProjectFileChooser() = [&](QWidget*, ProjectDialog, const TStringTable&) { return windowPath; };
+    CurrentProjectFileChooser() = [&](QWidget*, ProjectDialog, const TStringTable&) {
+        return windowPath;
+    };
 
     std::vector<double> coreSave, coreLoad, readLines, windowSave, windowLoad;
     const ColumnWidths widths = DefaultColumnWidths;
@@ -89,15 +93,16 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
         }));
     }
-    if (form.Lists.LBB2.size() != static_cast<size_t>(entries / 5 * 2) || form.Table.FileCount() != rows) {
+    if (form.Lists.LBB2.size() != static_cast<size_t>(entries / 5 * 2) ||
+        form.Table.FileCount() != rows) {
         std::fprintf(stderr, "the window did not load back what it saved\n");
         return 1;
     }
     const double core = Median(coreSave) + Median(coreLoad);
     const double window = Median(windowSave) + Median(windowLoad);
     std::printf("rows %d, entries %d, rounds %d\n", rows, entries, rounds);
-    std::printf("core: save %.3f s, load %.3f s; read lines %.3f s\n", Median(coreSave), Median(coreLoad),
-                Median(readLines));
+    std::printf("core: save %.3f s, load %.3f s; read lines %.3f s\n", Median(coreSave),
+                Median(coreLoad), Median(readLines));
     std::printf("window: save %.3f s, load %.3f s\n", Median(windowSave), Median(windowLoad));
     std::printf("ratio load/read-lines: %.3f\n", Median(coreLoad) / Median(readLines));
     std::printf("ratio window/core: %.3f\n", window / core);

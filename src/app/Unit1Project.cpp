@@ -1,5 +1,6 @@
 // The main window's project commands: save and load the whole working state.
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QTableView>
 
 #include "BusyWork.h"
@@ -51,6 +52,7 @@ void TForm1::LoadProjectFile(const std::string& path) {
         SG1->setColumnWidth(column, project.widths[static_cast<size_t>(column)]);
     Ld1->setIndicatorstring(QString::number(Table.FileCount()));
     results_->Refresh();
+    PageControl1->setCurrentWidget(TB2);
     if (Lists.LBB1.empty())
         return;
     try {

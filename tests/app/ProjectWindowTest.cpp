@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -76,6 +77,7 @@ void ProjectWindowTest::theWholeStateSavesAndLoadsBack() {
     QCOMPARE(form.Ld1->Indicatorstring(), QString("2"));
     QCOMPARE(form.Ld3->Indicatorstring(), QString("2"));
     QCOMPARE(form.Ld4->Indicatorstring(), QString("3"));
+    QCOMPARE(form.PageControl1->currentWidget(), form.TB2);
     QCOMPARE(form.Lists.current1, 0); // the first group is selected
     QVERIFY(form.Lists.IsSelected(0) && !form.Lists.IsSelected(1));
     QCOMPARE(form.LBB2->selectionModel()->selectedRows().size(), 1);
