@@ -162,6 +162,8 @@ private:
     QWidget* BuildResultsPage();
     void ConnectCommands();
     bool RunScan();
+    // The first group current and selected, when there is one; a failure goes unreported.
+    void SelectFirstGroup();
     void ScanCompleted();
     // Connects a control to a handler on the command route.
     void Route(QAction* action, void (TForm1::*handler)()) {

@@ -53,15 +53,7 @@ void TForm1::LoadProjectFile(const std::string& path) {
     Ld1->setIndicatorstring(QString::number(Table.FileCount()));
     results_->Refresh();
     PageControl1->setCurrentWidget(TB2);
-    if (Lists.LBB1.empty())
-        return;
-    try {
-        Lists.current1 = 0;
-        results_->ShowCurrentReference();
-        LBB1Click();
-    } catch (...) {
-        // Selecting the first group is a courtesy; a failure there is not reported.
-    }
+    SelectFirstGroup();
 }
 
 } // namespace twinsweep

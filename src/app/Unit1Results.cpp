@@ -29,6 +29,10 @@ void TForm1::BT2Click() {
                                       : std::to_string(n) + StringTable1.GetKeyText("IDS_15");
     QMessageBox::information(this, QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
                              QString::fromStdString(text));
+    SelectFirstGroup();
+}
+
+void TForm1::SelectFirstGroup() {
     if (Lists.LBB1.empty())
         return;
     try {
