@@ -6,8 +6,8 @@
 #include <QScopedValueRollback>
 
 #include "CommandRoute.h"
-#include "CounterDisplay.h"
 #include "TextListModel.h"
+#include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
 
@@ -38,8 +38,8 @@ private:
 } // namespace
 
 ResultListsView::ResultListsView(ResultLists& lists, QListView* references,
-                                 CounterDisplay* referenceCount, QListView* duplicates,
-                                 CounterDisplay* duplicateCount)
+                                 TZarvoLiquidIndicator* referenceCount, QListView* duplicates,
+                                 TZarvoLiquidIndicator* duplicateCount)
     : QObject(references), lists_(lists), references_(references), referenceCount_(referenceCount),
       duplicates_(duplicates), duplicateCount_(duplicateCount),
       referencesModel_(new TextListModel(lists.LBB1, this)),

@@ -14,13 +14,14 @@ class QMenu;
 namespace twinsweep {
 
 class CommandRoute;
-class CounterDisplay;
+class TZarvoLiquidIndicator;
 class TextListModel;
 
 class ResultListsView : public QObject {
 public:
-    ResultListsView(ResultLists& lists, QListView* references, CounterDisplay* referenceCount,
-                    QListView* duplicates, CounterDisplay* duplicateCount);
+    ResultListsView(ResultLists& lists, QListView* references,
+                    TZarvoLiquidIndicator* referenceCount, QListView* duplicates,
+                    TZarvoLiquidIndicator* duplicateCount);
 
     // The window's commands for the user's acts; the views' current entries and the
     // duplicates' selection are written into the lists on the route, before the act runs.
@@ -48,9 +49,9 @@ private:
 
     ResultLists& lists_;
     QListView* references_;
-    CounterDisplay* referenceCount_;
+    TZarvoLiquidIndicator* referenceCount_;
     QListView* duplicates_;
-    CounterDisplay* duplicateCount_;
+    TZarvoLiquidIndicator* duplicateCount_;
     TextListModel* referencesModel_;
     TextListModel* duplicatesModel_;
     bool showing_ = false; // the views are being set from the lists, not by the user

@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "CommandButton.h"
-#include "CounterDisplay.h"
 #include "CriteriaPage.h"
 #include "ErrorBox.h"
 #include "FileTableModel.h"
@@ -28,6 +27,7 @@
 #include "TableDump.h"
 #include "ThreadTimer.h"
 #include "Unit3.h"
+#include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
 
@@ -39,6 +39,14 @@ QLabel* Heading(const char* name, QWidget* parent) {
     font.setBold(true);
     label->setFont(font);
     return label;
+}
+
+// A counter of the results page, showing "0".
+TZarvoLiquidIndicator* Counter(const char* name, QWidget* parent) {
+    auto* counter = new TZarvoLiquidIndicator(name, parent);
+    counter->Loaded();
+    counter->setIndicatorstring("0");
+    return counter;
 }
 
 } // namespace
@@ -167,7 +175,7 @@ QWidget* TForm1::BuildResultsPage() {
     tableLayout->setContentsMargins(0, 0, 0, 0);
     auto* tableHead = new QHBoxLayout;
     tableHead->addWidget(Heading("Label3", tablePane), 1);
-    Ld1 = new CounterDisplay("Ld1", tablePane);
+    Ld1 = Counter("Ld1", tablePane);
     tableHead->addWidget(Ld1);
     tableLayout->addLayout(tableHead);
     SG1 = Named(new QTableView(tablePane), "SG1");
@@ -181,14 +189,14 @@ QWidget* TForm1::BuildResultsPage() {
     tableLayout->addWidget(SG1, 1);
 
     auto* lists = new QSplitter(Qt::Vertical, Splitter2);
-    auto listPane = [&](const char* pane, const char* label, CounterDisplay*& counter,
+    auto listPane = [&](const char* pane, const char* label, TZarvoLiquidIndicator*& counter,
                         const char* counterName, QListView*& list, const char* listName) {
         auto* widget = Named(new QWidget(lists), pane);
         auto* column = new QVBoxLayout(widget);
         column->setContentsMargins(0, 0, 0, 0);
         auto* head = new QHBoxLayout;
         head->addWidget(Heading(label, widget), 1);
-        counter = new CounterDisplay(counterName, widget);
+        counter = Counter(counterName, widget);
         head->addWidget(counter);
         column->addLayout(head);
         list = Named(new QListView(widget), listName);

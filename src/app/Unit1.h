@@ -33,7 +33,7 @@ class QTableView;
 namespace twinsweep {
 
 class CommandButton;
-class CounterDisplay;
+class TZarvoLiquidIndicator;
 class CriteriaPage;
 class ResultListsView;
 class FileTableModel;
@@ -142,9 +142,9 @@ public:
     QListView* LBB1 = nullptr;
     QListView* LBB2 = nullptr;
     QSplitter* Splitter2 = nullptr;
-    CounterDisplay* Ld1 = nullptr;
-    CounterDisplay* Ld3 = nullptr;
-    CounterDisplay* Ld4 = nullptr;
+    TZarvoLiquidIndicator* Ld1 = nullptr;
+    TZarvoLiquidIndicator* Ld3 = nullptr;
+    TZarvoLiquidIndicator* Ld4 = nullptr;
     GradientPanel* Shader1 = nullptr;
 
     // The criteria page and SearchFolder, and back.

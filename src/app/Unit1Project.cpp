@@ -4,12 +4,12 @@
 #include <QTableView>
 
 #include "BusyWork.h"
-#include "CounterDisplay.h"
 #include "FileTableModel.h"
 #include "ProjectDialogs.h"
 #include "ProjectFile.h"
 #include "ResultListsView.h"
 #include "Unit1.h"
+#include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
 

@@ -3,7 +3,6 @@
 #include <QMessageBox>
 
 #include "BusyWork.h"
-#include "CounterDisplay.h"
 #include "DuplicateScan.h"
 #include "FileTableModel.h"
 #include "Globals.h"
@@ -13,6 +12,7 @@
 #include "ShellAccess.h"
 #include "Unit1.h"
 #include "Unit3.h"
+#include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
 

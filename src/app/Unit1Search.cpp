@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include "CommandButton.h"
-#include "CounterDisplay.h"
 #include "CriteriaPage.h"
 #include "FileTableModel.h"
 #include "FolderDialog.h"
@@ -14,6 +13,7 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "WaitingBand.h"
+#include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
 

@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "CommandButton.h"
-#include "CounterDisplay.h"
 #include "CriteriaPage.h"
 #include "Globals.h"
 #include "LinkLabel.h"
@@ -20,6 +19,7 @@
 #include "QtHost.h"
 #include "TestFolder.h"
 #include "WaitingBand.h"
+#include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
 
