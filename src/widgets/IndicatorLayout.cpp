@@ -57,10 +57,13 @@ std::vector<LaidCell> LayOutText(const std::string& text, int cells, bool matrix
     if (cells <= 0)
         return laid;
     if (matrix) {
-        const int length = static_cast<int>(std::min<size_t>(text.size(), static_cast<size_t>(cells)));
+        const int length =
+            static_cast<int>(std::min<size_t>(text.size(), static_cast<size_t>(cells)));
         for (int i = 1; i <= cells; ++i) {
             const int from = i - (cells - length) - 1;
-            laid.push_back({i, from < 0 ? static_cast<unsigned char>(' ') : static_cast<unsigned char>(text[from]),
+            laid.push_back({i,
+                            from < 0 ? static_cast<unsigned char>(' ')
+                                     : static_cast<unsigned char>(text[from]),
                             false});
         }
         return laid;
@@ -76,7 +79,8 @@ std::vector<LaidCell> LayOutText(const std::string& text, int cells, bool matrix
     return laid;
 }
 
-int IndicatorMargin(int gap, int outerBevelWidth, bool outerDrawn, int innerBevelWidth, bool innerDrawn) {
+int IndicatorMargin(int gap, int outerBevelWidth, bool outerDrawn, int innerBevelWidth,
+                    bool innerDrawn) {
     return gap + (outerDrawn ? outerBevelWidth : 0) + (innerDrawn ? innerBevelWidth : 0);
 }
 

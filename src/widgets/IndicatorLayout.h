@@ -24,7 +24,8 @@ struct LaidCell {
 std::vector<LaidCell> LayOutText(const std::string& text, int cells, bool matrix);
 
 // The space between the control's edge and the cells: the gap plus the bevels drawn.
-int IndicatorMargin(int gap, int outerBevelWidth, bool outerDrawn, int innerBevelWidth, bool innerDrawn);
+int IndicatorMargin(int gap, int outerBevelWidth, bool outerDrawn, int innerBevelWidth,
+                    bool innerDrawn);
 
 struct CellSize {
     int width = 0, height = 0;

@@ -9,9 +9,12 @@ namespace twinsweep {
 
 namespace {
 
-const QEvent::Type RebuildRequest = static_cast<QEvent::Type>(QEvent::registerEventType(QEvent::User + 45157));
+const QEvent::Type RebuildRequest =
+    static_cast<QEvent::Type>(QEvent::registerEventType(QEvent::User + 45157));
 
-QColor ToQColor(TColor color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+QColor ToQColor(TColor color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
 
 QPolygon ToPolygon(const TPoint* points, int count) {
     QPolygon polygon(count);
@@ -57,16 +60,8 @@ QImage Shifted(const QImage& material, int step) {
 
 } // namespace
 
-SchemeColors ColorsOfScheme(TZvColorScheme scheme) {
-    static const SchemeColors schemes[] = {
-        {0xDDDDDD, 0xDDDDDD, 0xD3D3D3, 0x363636, 0x0000FF}, {0x000000, 0xDDDDDD, 0x363636, 0xDDDDDD, 0x0000FF},
-        {0xFFFFFF, 0xDDDDDD, 0xFFFFFF, 0x000000, 0x0000FF}, {0x000000, 0x808080, 0x000000, 0xFFFFFF, 0x0080FF},
-        {0x000080, 0x000080, 0x400080, 0x48BFFF, 0x80FFFF}, {0x48BFFF, 0x48BFFF, 0x57A3F7, 0x000080, 0x2747FC},
-        {0xA00000, 0xA00000, 0x804000, 0xDAF376, 0x00FFFF}};
-    return schemes[scheme];
-}
-
-TZarvoLiquidIndicator::TZarvoLiquidIndicator(const QString& name, QWidget* parent) : QWidget(parent) {
+TZarvoLiquidIndicator::TZarvoLiquidIndicator(const QString& name, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -83,123 +78,9 @@ void TZarvoLiquidIndicator::Loaded() {
     update();
 }
 
-template <typename T> void TZarvoLiquidIndicator::Set(T& member, T value) {
-    if (member == value)
-        return;
-    member = value;
-    RebuildImage();
-    update();
+void TZarvoLiquidIndicator::PostRebuildRequest() {
+    QCoreApplication::postEvent(this, new QEvent(RebuildRequest));
 }
-
-void TZarvoLiquidIndicator::SetColorScheme(TZvColorScheme scheme) {
-    scheme_ = scheme;
-    if (!isLoaded_)
-        return; // stored colours survive whatever order they are loaded in
-    const SchemeColors colors = ColorsOfScheme(scheme);
-    backColor_ = colors.back;
-    bevelColor_ = colors.bevel;
-    unlitColor_ = colors.numberBack;
-    foreColor_ = colors.numberFore;
-    hoverColor_ = colors.numberFore1;
-    PostRebuildRequest();
-}
-
-void TZarvoLiquidIndicator::SetSignNumber(int value) {
-    if (value <= 0 || value == signNumber_)
-        return;
-    signNumber_ = value;
-    if (!isLoaded_)
-        return;
-    UpdateWindowRegion();
-    RebuildImage();
-    update();
-}
-
-void TZarvoLiquidIndicator::SetIndicatorWidth(int value) {
-    if (value <= 0 || value == width_)
-        return;
-    width_ = value;
-    if (isLoaded_)
-        ResizeForAngle();
-}
-
-void TZarvoLiquidIndicator::SetIndicatorHeight(int value) {
-    if (value <= 0 || value == height_)
-        return;
-    height_ = value;
-    if (isLoaded_)
-        ResizeForAngle();
-}
-
-void TZarvoLiquidIndicator::SetIndicatorAngle(int value) {
-    if (value == angle_)
-        return;
-    angle_ = value;
-    if (!isLoaded_)
-        return;
-    const CellSize box = RotatedSize(width_, height_, angle_);
-    resize(box.width, box.height);
-    repaint();
-    UpdateWindowRegion();
-    RebuildImage();
-    update();
-}
-
-void TZarvoLiquidIndicator::SetInnerBevelWidth(int value) {
-    if (value > 0)
-        Set(innerWidth_, value);
-}
-
-void TZarvoLiquidIndicator::SetOuterBevelWidth(int value) {
-    if (value > 0)
-        Set(outerWidth_, value);
-}
-
-void TZarvoLiquidIndicator::SetIndicatorGap(int value) { Set(gap_, value); }
-void TZarvoLiquidIndicator::setIndicatorstring(const QString& text) { Set(text_, text.toStdString()); }
-void TZarvoLiquidIndicator::SetIndicatorKind(TZvIndicatorKind value) { Set(kind_, value); }
-void TZarvoLiquidIndicator::SetInnerBevel(TZvBevelKind value) { Set(innerBevel_, value); }
-void TZarvoLiquidIndicator::SetOuterBevel(TZvBevelKind value) { Set(outerBevel_, value); }
-void TZarvoLiquidIndicator::SetBevelColor(TColor value) { Set(bevelColor_, value); }
-void TZarvoLiquidIndicator::SetBackColor(TColor value) { Set(backColor_, value); }
-void TZarvoLiquidIndicator::SetNumberForeColor(TColor value) { Set(foreColor_, value); }
-void TZarvoLiquidIndicator::SetNumberForeColor1(TColor value) { Set(hoverColor_, value); }
-void TZarvoLiquidIndicator::SetNumberBackColor(TColor value) { Set(unlitColor_, value); }
-void TZarvoLiquidIndicator::SetIndicatorStyle(TZvIndicatorStyle value) { Set(style_, value); }
-void TZarvoLiquidIndicator::SetMouseAction(TZvMouseAction value) { Set(mouseAction_, value); }
-void TZarvoLiquidIndicator::SetMaterialMode(TZvMaterialMode value) { Set(materialMode_, value); }
-void TZarvoLiquidIndicator::SetForeMaterialMode(TZvMaterialMode value) { Set(foreMaterialMode_, value); }
-
-void TZarvoLiquidIndicator::SetTransparentMode(TZvTransparentMode value) {
-    if (value == transparent_)
-        return;
-    setAttribute(Qt::WA_OpaquePaintEvent, value == tmNone);
-    Set(transparent_, value);
-}
-
-void TZarvoLiquidIndicator::SetBackMaterial(const QImage& value) {
-    backMaterial_ = value.copy();
-    PrepareMaterials();
-    RebuildImage();
-    update();
-}
-
-void TZarvoLiquidIndicator::SetForeMaterial(const QImage& value) {
-    foreMaterial_ = value.copy();
-    RebuildImage();
-    update();
-}
-
-void TZarvoLiquidIndicator::SetMaterialShadowMode(TZvMaterialShadowMode value) {
-    if (value == shadowMode_)
-        return;
-    shadowMode_ = value;
-    PrepareMaterials();
-    RebuildImage();
-    update();
-}
-
-void TZarvoLiquidIndicator::PostRebuildRequest() { QCoreApplication::postEvent(this, new QEvent(RebuildRequest)); }
 
 bool TZarvoLiquidIndicator::event(QEvent* event) {
     if (event->type() != RebuildRequest)
@@ -291,10 +172,13 @@ void TZarvoLiquidIndicator::PrepareMaterials() {
     }
     darkMaterial_ = Shifted(backMaterial_, -64);
     lightMaterial_ = Shifted(backMaterial_, 64);
-    shadowMaterial_ = Shifted(backMaterial_, shadowMode_ == msmDark ? -32 : shadowMode_ == msmLight ? 32 : 0);
+    shadowMaterial_ = Shifted(backMaterial_, shadowMode_ == msmDark    ? -32
+                                             : shadowMode_ == msmLight ? 32
+                                                                       : 0);
 }
 
-void TZarvoLiquidIndicator::DrawMaterial(QPainter& painter, const QImage& material, TZvMaterialMode mode) const {
+void TZarvoLiquidIndicator::DrawMaterial(QPainter& painter, const QImage& material,
+                                         TZvMaterialMode mode) const {
     if (material.width() == 0)
         return;
     if (mode == mmStretch) {
@@ -327,7 +211,7 @@ void TZarvoLiquidIndicator::DrawFrame(QPainter& painter, TZvBevelKind kind, int 
     const bool raised = kind == bkUP;
     const auto draw = [&](FrameSide side, bool light) {
         std::vector<TPoint> corners(quads[static_cast<size_t>(side)].corners,
-                                            quads[static_cast<size_t>(side)].corners + 4);
+                                    quads[static_cast<size_t>(side)].corners + 4);
         transform.Apply(corners);
         const QRegion region(ToPolygon(corners.data(), 4), Qt::OddEvenFill);
         if (paintRegion_)
@@ -347,13 +231,16 @@ void TZarvoLiquidIndicator::RebuildImage() {
         paintRegion_ = QRegion();
     lit_.Clear();
     unlit_.Clear();
-    const int m = IndicatorMargin(gap_, outerWidth_, outerBevel_ != bkNone, innerWidth_, innerBevel_ != bkNone);
+    const int m = IndicatorMargin(gap_, outerWidth_, outerBevel_ != bkNone, innerWidth_,
+                                  innerBevel_ != bkNone);
     const CellSize cell = IndicatorCellSize(width_, height_, signNumber_, m);
     if (cell.width >= 1) {
         const GlyphOptions options{kind_, style_, HoverWidth()};
         for (const LaidCell& laid : LayOutText(text_, signNumber_, kind_ == ik5x7matrix)) {
-            const TRect rect{(laid.number - 1) * cell.width, 0, laid.number * cell.width, cell.height};
-            BuildGlyph(options, rect, static_cast<char>(laid.character), laid.decimalPoint, cellLit_, cellUnlit_);
+            const TRect rect{(laid.number - 1) * cell.width, 0, laid.number * cell.width,
+                             cell.height};
+            BuildGlyph(options, rect, static_cast<char>(laid.character), laid.decimalPoint,
+                       cellLit_, cellUnlit_);
             lit_.Append(cellLit_);
             unlit_.Append(cellUnlit_);
         }
@@ -365,7 +252,9 @@ void TZarvoLiquidIndicator::RebuildImage() {
         transform.Apply(set->Points);
     }
 
-    image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    const QSize imageSize = size().expandedTo(QSize(1, 1));
+    if (image_.size() != imageSize)
+        image_ = QImage(imageSize, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image_);
     if (backMaterial_.width() != 0)
         DrawMaterial(painter, backMaterial_, materialMode_);

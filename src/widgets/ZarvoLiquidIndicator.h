@@ -109,8 +109,12 @@ private:
     // Fills a region with a colour, or with the material when there is one.
     void Fill(QPainter& painter, const QRegion& region, const QColor& color, const QImage* material,
               TZvMaterialMode mode);
-    bool HoverColor() const { return mouseInside_ && (mouseAction_ == maColor || mouseAction_ == maBoth); }
-    bool HoverWidth() const { return mouseInside_ && (mouseAction_ == maWidth || mouseAction_ == maBoth); }
+    bool HoverColor() const {
+        return mouseInside_ && (mouseAction_ == maColor || mouseAction_ == maBoth);
+    }
+    bool HoverWidth() const {
+        return mouseInside_ && (mouseAction_ == maWidth || mouseAction_ == maBoth);
+    }
 
     bool isLoaded_ = false;
     bool mouseInside_ = false;
@@ -120,8 +124,8 @@ private:
     TZvIndicatorKind kind_ = ik7segment;
     TZvBevelKind innerBevel_ = bkDown, outerBevel_ = bkUP;
     int innerWidth_ = 2, outerWidth_ = 2;
-    TColor bevelColor_ = 0xDDDDDD, backColor_ = 0xDDDDDD, foreColor_ = 0x363636, hoverColor_ = 0x0000FF,
-           unlitColor_ = 0xD3D3D3;
+    TColor bevelColor_ = 0xDDDDDD, backColor_ = 0xDDDDDD, foreColor_ = 0x363636,
+           hoverColor_ = 0x0000FF, unlitColor_ = 0xD3D3D3;
     TZvIndicatorStyle style_ = isNormal;
     TZvMouseAction mouseAction_ = maNone;
     TZvTransparentMode transparent_ = tmNone;

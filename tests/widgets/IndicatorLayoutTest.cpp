@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "IndicatorLayout.h"
+
+#include <gtest/gtest.h>
 
 namespace twinsweep {
 namespace {
@@ -25,7 +25,7 @@ TEST(IndicatorLayout, TextIsRightAlignedAndPointsLightTheCellBefore) {
     EXPECT_EQ(Shown(LayOutText("1234567890123", 10, false)), "1234567890");
     EXPECT_EQ(Shown(LayOutText("1234567890123", 10, true)), "1234567890");
     EXPECT_EQ(Shown(LayOutText(".5", 4, false)), "   .5");   // a blank cell with its point lit
-    EXPECT_EQ(Shown(LayOutText("1..2", 4, false)), " 1..2");  // the second point has a cell
+    EXPECT_EQ(Shown(LayOutText("1..2", 4, false)), " 1..2"); // the second point has a cell
     EXPECT_EQ(Shown(LayOutText("12.5", 10, false)), "       12.5");
     EXPECT_EQ(Shown(LayOutText("", 3, false)), "   ");
     EXPECT_EQ(Shown(LayOutText("\xff", 2, false)), " \xff");
