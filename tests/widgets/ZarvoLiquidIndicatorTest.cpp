@@ -137,6 +137,25 @@ private slots:
         QVERIFY(!painted.contains(QPoint(86, 18)) && !painted.contains(Cell(10).center()));
     }
 
+    void materialsTextureTheBackgroundFramesAndElements() {
+        Loaded textured("8");
+        TZarvoLiquidIndicator& indicator = textured.indicator;
+        QImage grey(3, 2, QImage::Format_RGB32);
+        grey.fill(QColor(0x80, 0x80, 0x80));
+        indicator.SetMaterialMode(mmTile);
+        indicator.SetBackMaterial(grey);
+        QCOMPARE(At(indicator, 86, 5), QRgb(0x808080));    // background
+        QCOMPARE(At(indicator, 1, 1), QRgb(0xC0C0C0));     // light side: 64 lighter
+        QCOMPARE(At(indicator, 170, 34), QRgb(0x404040));  // dark side: 64 darker
+        QVERIFY(Count(indicator, 0x606060, Cell(1)) > 40); // unlit elements: 32 darker
+        indicator.SetMaterialShadowMode(msmLight);
+        QVERIFY(Count(indicator, 0xA0A0A0, Cell(1)) > 40);
+        QImage white(2, 2, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        indicator.SetForeMaterial(white);
+        QCOMPARE(LitCells(indicator, 0xFFFFFF), QString("0000000001"));
+    }
+
     void oddSizesNeverBreakThePicture() {
         Loaded gap("0");
         gap.indicator.SetIndicatorGap(20); // m = 24: the cells start low and run past the frame
