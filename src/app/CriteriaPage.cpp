@@ -9,13 +9,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "DateTime.h"
 #include "NamedWidgets.h"
 #include "PickerValues.h"
+#include "TMediaButton.h"
 
 namespace twinsweep {
 
@@ -60,8 +59,10 @@ CriteriaPage::CriteriaPage() {
     grid->addWidget(NamedLabel("Label1", panel), 0, 0);
     auto* folderRow = new QHBoxLayout;
     Edit2 = Named(new QLineEdit(panel), "Edit2");
-    B1 = Named(new QToolButton(panel), "B1");
-    B1->setIcon(QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon));
+    B1 = Named(new TMediaButton(panel), "B1");
+    B1->SetButtonType(TMediaButtonType::btEject); // the "open" sign
+    B1->SetTabStop(true);
+    B1->setFixedSize(40, 22);
     folderRow->addWidget(Edit2, 1);
     folderRow->addWidget(B1);
     grid->addLayout(folderRow, 0, 1, 1, 3);

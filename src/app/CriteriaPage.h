@@ -12,9 +12,10 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
-class QToolButton;
 
 namespace twinsweep {
+
+class TMediaButton;
 
 class CriteriaPage : public QWidget {
 public:
@@ -33,7 +34,7 @@ public:
     void SetDateRangeIndex(int index);
 
     QLineEdit* Edit2 = nullptr; // the folder
-    QToolButton* B1 = nullptr;  // chooses the folder
+    TMediaButton* B1 = nullptr; // chooses the folder
     QCheckBox* CK2 = nullptr;   // only files with the extension in Edit1
     QLineEdit* Edit1 = nullptr;
     QCheckBox* CK1 = nullptr; // sub-folders

@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "CommandButton.h"
+#include "CommandButtons.h"
 #include "CriteriaPage.h"
 #include "ErrorBox.h"
 #include "FileTableModel.h"
@@ -24,6 +24,7 @@
 #include "LocaleFormats.h"
 #include "NamedWidgets.h"
 #include "ResultListsView.h"
+#include "TBitmapButton.h"
 #include "TableDump.h"
 #include "ThreadTimer.h"
 #include "Unit3.h"
@@ -140,27 +141,22 @@ QWidget* TForm1::BuildToolbar() {
     Shader1 = new GradientPanel("Shader1", this);
     auto* row = new QHBoxLayout(Shader1);
     row->setContentsMargins(8, 4, 8, 4);
-    QStyle* style = QApplication::style();
-    auto add = [&](CommandButton*& button, const char* name, QStyle::StandardPixmap icon) {
-        button = new CommandButton(name, style->standardIcon(icon), Shader1);
+    row->setSpacing(6);
+    auto add = [&](TBitmapButton*& button, const char* name, const char* image) {
+        button = MakeCommandButton(name, image, Shader1);
         row->addWidget(button);
     };
-    add(BT1, "BT1", QStyle::SP_FileDialogContentsView);
-    add(BT2, "BT2", QStyle::SP_FileDialogDetailedView);
-    add(BT4, "BT4", QStyle::SP_TrashIcon);
+    add(BT1, "BT1", "search");
+    add(BT2, "BT2", "compare");
+    add(BT4, "BT4", "trash");
     row->addSpacing(16);
-    add(BT9, "BT9", QStyle::SP_DialogOpenButton);
-    add(BT10, "BT10", QStyle::SP_DialogSaveButton);
+    add(BT9, "BT9", "open");
+    add(BT10, "BT10", "save");
     row->addStretch(1);
-    add(BT5, "BT5", QStyle::SP_DirHomeIcon);
-    add(BT7, "BT7", QStyle::SP_DialogHelpButton);
-    add(BT6, "BT6", QStyle::SP_MessageBoxInformation);
-    add(BT8, "BT8", QStyle::SP_DialogCloseButton);
-    for (auto* button : Shader1->findChildren<CommandButton*>())
-        button->setStyleSheet(
-            "QToolButton { color: white; border: none; border-radius: 4px; }"
-            "QToolButton:hover, QToolButton:focus { background: rgba(255, 255, 255, 45); }"
-            "QToolButton:pressed { background: rgba(0, 0, 0, 60); }");
+    add(BT5, "BT5", "welcome");
+    add(BT7, "BT7", "guide");
+    add(BT6, "BT6", "about");
+    add(BT8, "BT8", "quit");
     return Shader1;
 }
 

@@ -32,7 +32,7 @@ class QTableView;
 
 namespace twinsweep {
 
-class CommandButton;
+class TBitmapButton;
 class TZarvoLiquidIndicator;
 class CriteriaPage;
 class ResultListsView;
@@ -124,15 +124,15 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QAction* Trocar1 = nullptr;
 
-    CommandButton* BT1 = nullptr;
-    CommandButton* BT2 = nullptr;
-    CommandButton* BT4 = nullptr;
-    CommandButton* BT5 = nullptr;
-    CommandButton* BT6 = nullptr;
-    CommandButton* BT7 = nullptr;
-    CommandButton* BT8 = nullptr;
-    CommandButton* BT9 = nullptr;
-    CommandButton* BT10 = nullptr;
+    TBitmapButton* BT1 = nullptr;
+    TBitmapButton* BT2 = nullptr;
+    TBitmapButton* BT4 = nullptr;
+    TBitmapButton* BT5 = nullptr;
+    TBitmapButton* BT6 = nullptr;
+    TBitmapButton* BT7 = nullptr;
+    TBitmapButton* BT8 = nullptr;
+    TBitmapButton* BT9 = nullptr;
+    TBitmapButton* BT10 = nullptr;
 
     QTabWidget* PageControl1 = nullptr;
     CriteriaPage* TB1 = nullptr; // the criteria

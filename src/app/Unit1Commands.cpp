@@ -3,10 +3,11 @@
 #include <QCheckBox>
 #include <QToolButton>
 
-#include "CommandButton.h"
 #include "CriteriaPage.h"
 #include "ResultListsView.h"
 #include "ShellAccess.h"
+#include "TBitmapButton.h"
+#include "TMediaButton.h"
 #include "Unit1.h"
 #include "Unit4.h"
 #include "Unit5.h"

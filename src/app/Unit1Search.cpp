@@ -4,12 +4,12 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "CommandButton.h"
 #include "CriteriaPage.h"
 #include "FileTableModel.h"
 #include "FolderDialog.h"
 #include "Paths.h"
 #include "ResultListsView.h"
+#include "TBitmapButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "WaitingBand.h"

@@ -11,12 +11,13 @@
 #include <string>
 #include <utility>
 
-#include "CommandButton.h"
 #include "CriteriaPage.h"
 #include "Globals.h"
 #include "LinkLabel.h"
 #include "ProgramWindows.h"
 #include "QtHost.h"
+#include "TBitmapButton.h"
+#include "TMediaButton.h"
 #include "TestFolder.h"
 #include "WaitingBand.h"
 #include "ZarvoLiquidIndicator.h"
