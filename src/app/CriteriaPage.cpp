@@ -1,6 +1,5 @@
 #include "CriteriaPage.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QGridLayout>

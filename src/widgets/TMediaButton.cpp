@@ -120,11 +120,11 @@ void TMediaButton::DrawControl(QPainter& painter) {
     }
 
     const int right = width() - 1, bottomEdge = height() - 1;
-    painter.setPen(ResolveColor(hasFocus() ? focusColor_ : borderColor_, colours));
-    painter.fillRect(QRect(0, 0, width(), 1), painter.pen().color());
-    painter.fillRect(QRect(0, bottomEdge, width(), 1), painter.pen().color());
-    painter.fillRect(QRect(0, 0, 1, height()), painter.pen().color());
-    painter.fillRect(QRect(right, 0, 1, height()), painter.pen().color());
+    const QColor border = ResolveColor(hasFocus() ? focusColor_ : borderColor_, colours);
+    painter.fillRect(QRect(0, 0, width(), 1), border);
+    painter.fillRect(QRect(0, bottomEdge, width(), 1), border);
+    painter.fillRect(QRect(0, 0, 1, height()), border);
+    painter.fillRect(QRect(right, 0, 1, height()), border);
 
     // The bevel: sunken while down, raised otherwise.
     if (width() < 3 || height() < 3)
