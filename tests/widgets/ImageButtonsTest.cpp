@@ -1,11 +1,12 @@
 // Pixel and mouse tests of the bitmap button and the media button.
-#include "ImageButtons.h"
-
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+
+#include "TBitmapButton.h"
+#include "TMediaButton.h"
 
 using namespace twinsweep;
 
