@@ -7,40 +7,36 @@ namespace twinsweep {
 
 namespace {
 
+// The platform's system colour indices and the palette roles that stand for them.
+struct SystemColor {
+    unsigned index;
+    QPalette::ColorRole role;
+};
+
+constexpr SystemColor systemColors[] = {
+    {5, QPalette::Base},             // window
+    {7, QPalette::WindowText},       // menu text
+    {8, QPalette::WindowText},       // window text
+    {13, QPalette::Highlight},       // highlight
+    {14, QPalette::HighlightedText}, // highlight text
+    {15, QPalette::Button},          // button face
+    {16, QPalette::Mid},             // button shadow
+    {17, QPalette::PlaceholderText}, // grey text
+    {18, QPalette::ButtonText},      // button text
+    {20, QPalette::Light},           // button highlight
+    {21, QPalette::Shadow},          // 3D dark shadow
+    {22, QPalette::Midlight},        // 3D light
+    {23, QPalette::ToolTipText},     // info text
+    {24, QPalette::ToolTipBase},     // info background
+    {26, QPalette::Link},            // hot light
+};
+
+// Other indices (menus, captions, borders) take the window colour.
 QPalette::ColorRole RoleOf(unsigned index) {
-    switch (index) {
-    case 5:
-        return QPalette::Base; // window
-    case 7:                    // menu text
-    case 8:
-        return QPalette::WindowText; // window text
-    case 13:
-        return QPalette::Highlight;
-    case 14:
-        return QPalette::HighlightedText;
-    case 16:
-        return QPalette::Mid; // button shadow
-    case 17:
-        return QPalette::PlaceholderText; // grey text
-    case 18:
-        return QPalette::ButtonText;
-    case 20:
-        return QPalette::Light; // button highlight
-    case 21:
-        return QPalette::Shadow; // 3D dark shadow
-    case 22:
-        return QPalette::Midlight; // 3D light
-    case 23:
-        return QPalette::ToolTipText;
-    case 24:
-        return QPalette::ToolTipBase;
-    case 26:
-        return QPalette::Link; // hot light
-    case 15:
-        return QPalette::Button; // button face
-    default:
-        return QPalette::Window;
-    }
+    for (const SystemColor& color : systemColors)
+        if (color.index == index)
+            return color.role;
+    return QPalette::Window;
 }
 
 } // namespace

@@ -18,7 +18,7 @@
 #include "ProgramWindows.h"
 #include "QtHost.h"
 #include "TestFolder.h"
-#include "WaitingBand.h"
+#include "WaitingGradient.h"
 #include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
