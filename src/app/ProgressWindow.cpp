@@ -7,11 +7,11 @@
 
 #include "ErrorBox.h"
 #include "Globals.h"
-#include "WaitingBand.h"
+#include "WaitingGradient.h"
 
 namespace twinsweep {
 
-ProgressWindow::ProgressWindow(QWidget* parent, const char* name, const char* panelName)
+ProgressWindow::ProgressWindow(QWidget* parent, Host& host, const char* name, const char* panelName)
     : QDialog(parent), StringTable1(LoadWindowStringTable(name)) {
     setObjectName(name);
     setModal(true);
@@ -25,7 +25,11 @@ ProgressWindow::ProgressWindow(QWidget* parent, const char* name, const char* pa
     layout_ = new QVBoxLayout(Panel1);
 
     Label1 = AddLabel("Label1");
-    W1 = new WaitingBand("W1", Panel1);
+    W1 = new TWaitingGradient(host, Panel1);
+    W1->setObjectName("W1");
+    W1->setFixedHeight(18);
+    W1->SetInterval(20);
+    W1->SetEnabled(false); // runs only while the window's work does
     layout_->addWidget(W1);
     SpeedButton1 = new QToolButton(Panel1);
     SpeedButton1->setObjectName("SpeedButton1");

@@ -3,6 +3,7 @@
 // button whose click asks the running work to stop and closes the window a moment later.
 #include <QDialog>
 
+#include "Host.h"
 #include "WidgetTranslator.h"
 #include "WindowStringTables.h"
 
@@ -13,13 +14,14 @@ class QVBoxLayout;
 
 namespace twinsweep {
 
-class WaitingBand;
+class TWaitingGradient;
 
 class ProgressWindow : public QDialog {
 public:
     // name: the window's objectName and string table; panelName names the panel holding
-    // the elements (empty for none).
-    ProgressWindow(QWidget* parent, const char* name, const char* panelName);
+    // the elements (empty for none). The waiting gradient's ticks reach the UI thread
+    // through host.
+    ProgressWindow(QWidget* parent, Host& host, const char* name, const char* panelName);
 
     void SpeedButton1Click();
     void T1Timer();
@@ -29,7 +31,7 @@ public:
 
     TStringTable StringTable1;
     QWidget* Panel1 = nullptr;
-    WaitingBand* W1 = nullptr;
+    TWaitingGradient* W1 = nullptr;
     QLabel* Label1 = nullptr;
     QToolButton* SpeedButton1 = nullptr; // cancel
     QTimer* T1 = nullptr;

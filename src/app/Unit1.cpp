@@ -20,10 +20,10 @@
 #include "CriteriaPage.h"
 #include "ErrorBox.h"
 #include "FileTableModel.h"
-#include "GradientPanel.h"
 #include "LocaleFormats.h"
 #include "NamedWidgets.h"
 #include "ResultListsView.h"
+#include "Shader.h"
 #include "TBitmapButton.h"
 #include "TableDump.h"
 #include "ThreadTimer.h"
@@ -138,7 +138,12 @@ void TForm1::BuildMenus() {
 }
 
 QWidget* TForm1::BuildToolbar() {
-    Shader1 = new GradientPanel("Shader1", this);
+    Shader1 = Named(new TShader(this), "Shader1");
+    // Dark to light blue from left to right; ToColor lies one band past the last one.
+    Shader1->SetFromColor(0x794E1F);
+    Shader1->SetToColor(0xB97D3A);
+    Shader1->SetSteps(64);
+    Shader1->SetDirection(true);
     auto* row = new QHBoxLayout(Shader1);
     row->setContentsMargins(8, 4, 8, 4);
     row->setSpacing(6);

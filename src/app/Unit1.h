@@ -37,7 +37,7 @@ class TZarvoLiquidIndicator;
 class CriteriaPage;
 class ResultListsView;
 class FileTableModel;
-class GradientPanel;
+class TShader;
 class Host;
 class TForm2;
 class TForm3;
@@ -145,7 +145,7 @@ public:
     TZarvoLiquidIndicator* Ld1 = nullptr;
     TZarvoLiquidIndicator* Ld3 = nullptr;
     TZarvoLiquidIndicator* Ld4 = nullptr;
-    GradientPanel* Shader1 = nullptr;
+    TShader* Shader1 = nullptr;
 
     // The criteria page and SearchFolder, and back.
     SearchChoices ReadSearchChoices() const;

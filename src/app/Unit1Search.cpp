@@ -12,7 +12,7 @@
 #include "TBitmapButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
-#include "WaitingBand.h"
+#include "WaitingGradient.h"
 #include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
@@ -35,7 +35,7 @@ void TForm1::BT1Click() {
         return;
     ResetTableAndLists();
     ConfigureSearch(*FF1, ReadSearchChoices());
-    form2_->W1->setEnabled(true);
+    form2_->W1->SetEnabled(true);
     form2_->W1->setVisible(true);
     form2_->exec();
 }
@@ -76,7 +76,7 @@ void TForm1::ShowFoundFiles() {
 void TForm1::FF1Complete(TFileSearch&) {
     ShowFoundFiles();
     form2_->W1->setVisible(false);
-    form2_->W1->setEnabled(false);
+    form2_->W1->SetEnabled(false);
     BT1->setEnabled(true);
     FinishTable(Table);
     tableModel_->TableReset();

@@ -7,8 +7,8 @@
 
 namespace twinsweep {
 
-TForm2::TForm2(QWidget* parent, TFileSearch& search)
-    : ProgressWindow(parent, "TForm2", ""), search_(search) {
+TForm2::TForm2(QWidget* parent, Host& host, TFileSearch& search)
+    : ProgressWindow(parent, host, "TForm2", ""), search_(search) {
     StringTable1.Translate(); // the built-in texts are the table's first language
 }
 

@@ -8,7 +8,7 @@ class TFileSearch;
 
 class TForm2 : public ProgressWindow {
 public:
-    TForm2(QWidget* parent, TFileSearch& search);
+    TForm2(QWidget* parent, Host& host, TFileSearch& search);
 
     void FormShow();
     // Stops the search; it returns once the search's completion step has run.

@@ -8,11 +8,11 @@
 
 #include "ErrorBox.h"
 #include "Globals.h"
-#include "WaitingBand.h"
+#include "WaitingGradient.h"
 
 namespace twinsweep {
 
-TForm3::TForm3(QWidget* parent) : ProgressWindow(parent, "TForm3", "Panel1") {
+TForm3::TForm3(QWidget* parent, Host& host) : ProgressWindow(parent, host, "TForm3", "Panel1") {
     La2 = AddLabel("La2");
     StringTable1.Translate(); // the built-in texts are the table's first language
 }
@@ -34,7 +34,7 @@ void TForm3::FormActivate() {
         return;
     ScanStarted = true;
     CancelRequested = false;
-    W1->setEnabled(true);
+    W1->SetEnabled(true);
     {
         const QScopedValueRollback running(scanning_, true);
         if (!RunScan())
@@ -58,7 +58,7 @@ void TForm3::ShowFilesLeft(int filesLeft) {
 
 void TForm3::FormClose() {
     T1->stop();
-    W1->setEnabled(false);
+    W1->SetEnabled(false);
 }
 
 } // namespace twinsweep

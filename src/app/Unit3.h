@@ -8,7 +8,7 @@ namespace twinsweep {
 
 class TForm3 : public ProgressWindow {
 public:
-    explicit TForm3(QWidget* parent);
+    TForm3(QWidget* parent, Host& host);
 
     void FormActivate();
     void FormClose() override;

@@ -19,7 +19,7 @@
 #include "TBitmapButton.h"
 #include "TMediaButton.h"
 #include "TestFolder.h"
-#include "WaitingBand.h"
+#include "WaitingGradient.h"
 #include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
