@@ -5,21 +5,10 @@
 #include <QThread>
 #include <thread>
 
+#include "EventLoopHost.h"
 #include "ThreadTimer.h"
 
 using namespace twinsweep;
-
-namespace {
-
-// Hands calls from the timer thread to the application's thread, as the program does.
-struct QtHost : Host {
-    void processMessages() override { QCoreApplication::processEvents(); }
-    void synchronize(const std::function<void()>& fn) override {
-        QMetaObject::invokeMethod(QCoreApplication::instance(), fn, Qt::BlockingQueuedConnection);
-    }
-};
-
-} // namespace
 
 class ThreadTimerQtTest : public QObject {
     Q_OBJECT
@@ -27,7 +16,7 @@ class ThreadTimerQtTest : public QObject {
 private slots:
     // Each switch runs StopTimer from inside the tick of the source it destroys.
     void handlerSwitchesTheTickSourceBothWays() {
-        QtHost host;
+        EventLoopHost host;
         int threadTicks = 0, systemTicks = 0;
         bool allOnUiThread = true;
         TThreadTimer timer(host);

@@ -8,17 +8,11 @@
 #include <chrono>
 #include <thread>
 
+#include "EventLoopHost.h"
+
 using namespace twinsweep;
 
 namespace {
-
-// Hands calls from the band's thread to the application's thread, as the program does.
-struct QtHost : Host {
-    void processMessages() override { QCoreApplication::processEvents(); }
-    void synchronize(const std::function<void()>& fn) override {
-        QMetaObject::invokeMethod(QCoreApplication::instance(), fn, Qt::BlockingQueuedConnection);
-    }
-};
 
 const QRgb green = qRgb(0, 255, 0);
 
@@ -47,7 +41,7 @@ class WaitingGradientTest : public QObject {
 
 private slots:
     void bandSweepsAndTurnsAtTheDefaultSize() {
-        QtHost host;
+        EventLoopHost host;
         TWaitingGradient band(host);
         Prepare(band);
         QCOMPARE(band.BandPosition(), -50);
@@ -81,7 +75,7 @@ private slots:
     }
 
     void narrowControlHasOneStepPerPixelAndTurnsEarly() {
-        QtHost host;
+        EventLoopHost host;
         TWaitingGradient band(host);
         Prepare(band, 30);
         Ticks(band, 15);
@@ -96,7 +90,7 @@ private slots:
     }
 
     void emptyControlTicksAndPaintsWithoutFailing() {
-        QtHost host;
+        EventLoopHost host;
         TWaitingGradient band(host);
         Prepare(band, 0);
         Ticks(band, 5); // turns at both ends, each rebuilding a strip of no steps
@@ -108,7 +102,7 @@ private slots:
     }
 
     void gradientWidthRefusesNonPositiveAndRestartsTheBand() {
-        QtHost host;
+        EventLoopHost host;
         TWaitingGradient band(host);
         Prepare(band);
         Ticks(band, 52);
@@ -123,7 +117,7 @@ private slots:
     }
 
     void threadTicksUntilDisabledAndAgainWhenEnabled() {
-        QtHost host;
+        EventLoopHost host;
         TWaitingGradient band(host);
         band.SetInterval(1);
         const int start = band.BandPosition();
@@ -142,7 +136,7 @@ private slots:
 
     // The window around the band is half destroyed then: its pending events must not run.
     void destructionWithItsWindowWhileATickIsQueued() {
-        QtHost host;
+        EventLoopHost host;
         for (int i = 0; i < 20; ++i) {
             auto* window = new QWidget;
             auto* band = new TWaitingGradient(host, window);
