@@ -5,7 +5,9 @@
 //    identical files, and groups of equal size that differ only in the last byte.
 // b: 200,000 files of 4 KiB; 10 % are in groups of 2 or 3 identical files.
 // c: four 2 GiB files with one content but for the last byte: two identical, two not.
-// SCALE (0 to 1, default 1) scales the number of files of a and b, the file size of c.
+// d: 50 sizes (1 KiB to 50 KiB) with 250 identical copies each: 50,000 files.
+// e: 1,000,000 files of 8 bytes; 5 % are in identical pairs.
+// SCALE (0 to 1, default 1) scales the number of files of a, b, d and e, the file size of c.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -111,6 +113,31 @@ std::vector<PlannedFile> CorpusB(long files) {
     return plan;
 }
 
+std::vector<PlannedFile> CorpusD(long files) {
+    Rng rng{0xd0d};
+    std::vector<PlannedFile> plan;
+    const long copies = std::max(2L, files / 50);
+    for (int64_t kind = 1; kind <= 50; ++kind) {
+        const uint64_t seed = rng.Next();
+        for (long n = 0; n < copies; ++n)
+            plan.push_back({seed, 1024 * kind + 7 * kind, 0});
+    }
+    return plan;
+}
+
+std::vector<PlannedFile> CorpusE(long files) {
+    Rng rng{0xe0e};
+    std::vector<PlannedFile> plan;
+    while (long(plan.size()) < files) {
+        const uint64_t seed = rng.Next();
+        const int copies = rng.Uniform() < 0.05 / 1.95 ? 2 : 1;
+        for (int n = 0; n < copies; ++n)
+            plan.push_back({seed, 8, 0});
+    }
+    plan.resize(size_t(files));
+    return plan;
+}
+
 int64_t DiskBytes(const std::vector<PlannedFile>& plan) {
     int64_t total = 0;
     for (const PlannedFile& file : plan)
@@ -176,8 +203,8 @@ void WriteCorpusC(const std::string& root, int64_t size) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: make_corpus a|b|c FOLDER [SCALE]\n"
-                         "       make_corpus --bytes a|b|c [SCALE]\n");
+    std::fprintf(stderr, "usage: make_corpus a|b|c|d|e FOLDER [SCALE]\n"
+                         "       make_corpus --bytes a|b|c|d|e [SCALE]\n");
     return 2;
 }
 
@@ -189,7 +216,7 @@ int main(int argc, char** argv) {
     const bool bytesOnly = std::strcmp(argv[1], "--bytes") == 0;
     const std::string kind = argv[bytesOnly ? 2 : 1];
     const double scale = argc == 4 ? std::atof(argv[3]) : 1.0;
-    if (scale <= 0 || scale > 1 || (kind != "a" && kind != "b" && kind != "c"))
+    if (scale <= 0 || scale > 1 || kind.size() != 1 || kind[0] < 'a' || kind[0] > 'e')
         return Usage();
     const std::string root = argv[2];
     if (kind == "c") {
@@ -200,11 +227,21 @@ int main(int argc, char** argv) {
             WriteCorpusC(root, size);
         return 0;
     }
-    const long files = std::max(2L, long((kind == "a" ? 20000 : 200000) * scale));
-    const auto plan = kind == "a" ? CorpusA(files) : CorpusB(files);
+    struct Corpus {
+        long files;
+        std::vector<PlannedFile> (*plan)(long);
+        int folders;
+    };
+    const Corpus corpora[] = {{20000, CorpusA, 100},
+                              {200000, CorpusB, 400},
+                              {},
+                              {50000, CorpusD, 100},
+                              {1000000, CorpusE, 1000}};
+    const Corpus& corpus = corpora[kind[0] - 'a'];
+    const auto plan = corpus.plan(std::max(2L, long(double(corpus.files) * scale)));
     if (bytesOnly)
         std::printf("%lld\n", (long long)DiskBytes(plan));
     else
-        WriteFiles(plan, root, kind == "a" ? 100 : 400);
+        WriteFiles(plan, root, corpus.folders);
     return 0;
 }

@@ -39,17 +39,22 @@ bool IsFolder(const char* path) {
     return ::stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-void PutLine(const std::string& line) {
+void PutLine(std::string_view line) {
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fwrite("\r\n", 1, 2, stdout);
 }
 
 void Print(const ResultLists& lists) {
-    for (const TextLines* list : {&lists.LBB1, &lists.LL1, &lists.LBB2, &lists.LL2})
-        PutLine(std::to_string(list->size()));
-    for (const TextLines* list : {&lists.LBB1, &lists.LL1, &lists.LBB2, &lists.LL2})
-        for (const std::string& line : *list)
-            PutLine(line);
+    for (size_t count : {lists.LBB1.size(), lists.LL1.size(), lists.LBB2.size(), lists.LL2.size()})
+        PutLine(std::to_string(count));
+    for (size_t i = 0; i < lists.LBB1.size(); ++i)
+        PutLine(lists.LBB1[i]);
+    for (size_t i = 0; i < lists.LL1.size(); ++i)
+        PutLine(lists.LL1.Text(i));
+    for (size_t i = 0; i < lists.LBB2.size(); ++i)
+        PutLine(lists.LBB2[i]);
+    for (const std::string& line : lists.LL2)
+        PutLine(line);
 }
 
 // The criteria of a fresh main window searching `folder`: its bounds hold today's date and

@@ -5,7 +5,9 @@
 #      equal size that differ only in their last byte
 #   b  200,000 files of 4 KiB, 10 % in groups of identical files
 #   c  four 2 GiB files: two identical, two that differ in their last byte
-# Usage: bench/compare-peers.sh [--rounds N] [a] [b] [c]   (default: all corpora, 3 rounds)
+#   d  50 sizes with 250 identical copies each (50,000 files of 1 to 50 KiB)
+#   e  1,000,000 files of 8 bytes, 5 % in identical pairs
+# Usage: bench/compare-peers.sh [--rounds N] [a] [b] [c] [d] [e]   (default: all, 3 rounds)
 # Warm cache (one untimed run of each tool first). Per tool: median wall time, peak memory,
 # and the median over rounds of our time over the tool's. Every tool must find the same
 # sets of identical non-empty files as we do; a difference is reported and makes the exit
@@ -21,11 +23,11 @@ corpora=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --rounds) rounds=${2:?--rounds needs a number}; shift 2 ;;
-    a|b|c) corpora+=("$1"); shift ;;
-    *) echo "usage: $0 [--rounds N] [a] [b] [c]" >&2; exit 2 ;;
+    a|b|c|d|e) corpora+=("$1"); shift ;;
+    *) echo "usage: $0 [--rounds N] [a] [b] [c] [d] [e]" >&2; exit 2 ;;
   esac
 done
-[ ${#corpora[@]} -gt 0 ] || corpora=(a b c)
+[ ${#corpora[@]} -gt 0 ] || corpora=(a b c d e)
 [ "$rounds" -ge 1 ] 2>/dev/null || { echo "--rounds needs a number of at least 1" >&2; exit 2; }
 
 peers=(jdupes rmlint fdupes rdfind)

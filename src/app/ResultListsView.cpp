@@ -6,7 +6,7 @@
 #include <QScopedValueRollback>
 
 #include "CommandRoute.h"
-#include "TextListModel.h"
+#include "PathListModel.h"
 #include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
@@ -42,8 +42,8 @@ ResultListsView::ResultListsView(ResultLists& lists, QListView* references,
                                  TZarvoLiquidIndicator* duplicateCount)
     : QObject(references), lists_(lists), references_(references), referenceCount_(referenceCount),
       duplicates_(duplicates), duplicateCount_(duplicateCount),
-      referencesModel_(new TextListModel(lists.LBB1, this)),
-      duplicatesModel_(new TextListModel(lists.LBB2, this)) {
+      referencesModel_(new PathListModel(lists.LBB1, this)),
+      duplicatesModel_(new PathListModel(lists.LBB2, this)) {
     references_->setModel(referencesModel_);
     duplicates_->setModel(duplicatesModel_);
 }

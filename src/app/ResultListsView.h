@@ -15,7 +15,7 @@ namespace twinsweep {
 
 class CommandRoute;
 class TZarvoLiquidIndicator;
-class TextListModel;
+class PathListModel;
 
 class ResultListsView : public QObject {
 public:
@@ -52,8 +52,8 @@ private:
     TZarvoLiquidIndicator* referenceCount_;
     QListView* duplicates_;
     TZarvoLiquidIndicator* duplicateCount_;
-    TextListModel* referencesModel_;
-    TextListModel* duplicatesModel_;
+    PathListModel* referencesModel_;
+    PathListModel* duplicatesModel_;
     bool showing_ = false; // the views are being set from the lists, not by the user
 };
 

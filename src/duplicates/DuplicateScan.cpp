@@ -1,6 +1,6 @@
 #include "DuplicateScan.h"
 
-#include <set>
+#include <algorithm>
 
 #include "ContentClasses.h"
 
@@ -22,11 +22,11 @@ public:
     Scan(FileTable& table, ResultLists& lists, const LongWork& work)
         : table_(table), lists_(lists), work_(work) {
         if (!lists_.LBB1.empty()) {
-            lastReference_ = lists_.LBB1.back();
-            const std::string group = std::to_string(lists_.LBB1.size() - 1);
+            lastReference_ = lists_.LBB1.IdAt(lists_.LBB1.size() - 1);
+            const int group = static_cast<int>(lists_.LBB1.size()) - 1;
             for (size_t i = 0; i < lists_.LBB2.size() && i < lists_.LL1.size(); ++i)
                 if (lists_.LL1[i] == group)
-                    alreadyRecorded_.insert(lists_.LBB2[i]);
+                    MarkRecorded(lists_.LBB2.IdAt(i));
         }
     }
 
@@ -61,13 +61,13 @@ private:
         }
         if (bottom < runTop_ || bottom > runBottom_)
             ClassifyRunEndingAt(bottom);
-        const std::string reference = table_.FilePath(bottom);
         const int cls = classes_.classOf[static_cast<size_t>(bottom - runTop_)];
         if (cls >= 0) {
             // The rows of the class, top to bottom; the bottom row is the last one left.
             std::vector<int>& rows = classRows_[static_cast<size_t>(cls)];
             rows.pop_back();
             const FileStamp& file = FileOfRow(bottom);
+            const PathStore::Id reference = lists_.paths->Intern(table_.FilePath(bottom));
             for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
                 KeepGoing();
                 // Another path to the same file (a hard link, a bind mount, a row listed
@@ -110,25 +110,37 @@ private:
         return classes_.file[static_cast<size_t>(row - runTop_)];
     }
 
-    void Record(const std::string& reference, const std::string& duplicate) {
+    void Record(PathStore::Id reference, const std::string& path) {
+        const PathStore::Id duplicate = lists_.paths->Intern(path);
         if (reference != lastReference_) {
             lastReference_ = reference;
-            alreadyRecorded_.clear();
-            lists_.LBB1.push_back(reference);
-        } else if (alreadyRecorded_.count(duplicate)) {
+            ++recordGeneration_;
+            lists_.LBB1.PushId(reference);
+        } else if (IsRecorded(duplicate)) {
             return; // listed twice in the table, or recorded by an earlier, interrupted scan
         }
-        alreadyRecorded_.insert(duplicate);
-        lists_.LBB2.push_back(duplicate);
-        lists_.LL1.push_back(std::to_string(lists_.LBB1.size() - 1));
+        MarkRecorded(duplicate);
+        lists_.LBB2.PushId(duplicate);
+        lists_.LL1.push_back(static_cast<int>(lists_.LBB1.size()) - 1);
         Progress();
+    }
+
+    // The duplicates recorded for the last reference carry its generation.
+    bool IsRecorded(PathStore::Id id) const {
+        return id < recordedIn_.size() && recordedIn_[id] == recordGeneration_;
+    }
+    void MarkRecorded(PathStore::Id id) {
+        if (id >= recordedIn_.size())
+            recordedIn_.resize(std::max<size_t>(id + 1, recordedIn_.size() * 2), 0);
+        recordedIn_[id] = recordGeneration_;
     }
 
     FileTable& table_;
     ResultLists& lists_;
     const LongWork& work_;
-    std::string lastReference_;
-    std::set<std::string> alreadyRecorded_;
+    PathStore::Id lastReference_ = UINT32_MAX;
+    uint32_t recordGeneration_ = 1;
+    std::vector<uint32_t> recordedIn_;
     int runTop_ = 0, runBottom_ = -1;
     ContentClasses classes_;
     std::vector<std::vector<int>> classRows_;

@@ -12,7 +12,7 @@ namespace twinsweep {
 
 namespace {
 
-void CheckIndex(const TextLines& list, int index) {
+void CheckIndex(const PathList& list, int index) {
     if (index < 0 || static_cast<size_t>(index) >= list.size())
         throw EListError(FormatMessage("List index out of bounds (%d)", {std::to_string(index)}));
 }
@@ -43,44 +43,44 @@ void ResultLists::ClearResults() {
 void SelectGroup(ResultLists& lists, const LongWork& work) {
     if (lists.LBB1.empty())
         return;
-    for (size_t i = 0; i < lists.LBB2.size(); ++i) {
-        work.KeepGoing();
-        lists.SetSelected(i, false);
-    }
-    for (size_t i = 0; i < lists.LL1.size() && i < lists.LBB2.size(); ++i) {
-        work.KeepGoing();
-        const auto group = TryStrToInt(lists.LL1[i]);
-        if (group && *group == lists.current1 && lists.current1 >= 0)
-            lists.SetSelected(i, true);
+    const size_t count = lists.LBB2.size();
+    lists.selected2.assign(count, false);
+    if (lists.current1 < 0)
+        return;
+    for (size_t i = 0; i < lists.LL1.size() && i < count; ++i) {
+        if ((i & 0xffff) == 0)
+            work.KeepGoing();
+        if (lists.LL1[i] == lists.current1)
+            lists.selected2[i] = true;
     }
 }
 
 void FollowUp(ResultLists& lists) {
     if (lists.current2 < 0 || static_cast<size_t>(lists.current2) >= lists.LL1.size())
         return;
-    const auto group = TryStrToInt(lists.LL1[static_cast<size_t>(lists.current2)]);
-    if (group && *group >= 0 && static_cast<size_t>(*group) < lists.LBB1.size())
-        lists.current1 = *group;
+    const int group = lists.LL1[static_cast<size_t>(lists.current2)];
+    if (group >= 0 && static_cast<size_t>(group) < lists.LBB1.size())
+        lists.current1 = group;
 }
 
-const std::string& CurrentEntry(const TextLines& list, int current) {
+std::string CurrentEntry(const PathList& list, int current) {
     CheckIndex(list, current);
-    return list[static_cast<size_t>(current)];
+    return std::string(list[static_cast<size_t>(current)]);
 }
 
 void SwapReferenceAndDuplicate(ResultLists& lists) {
     CheckIndex(lists.LBB1, lists.current1);
     CheckIndex(lists.LBB2, lists.current2);
-    std::swap(lists.LBB1[static_cast<size_t>(lists.current1)],
-              lists.LBB2[static_cast<size_t>(lists.current2)]);
+    lists.LBB1.Exchange(static_cast<size_t>(lists.current1), lists.LBB2,
+                        static_cast<size_t>(lists.current2));
 }
 
 void RemoveGroup(ResultLists& lists, int g) {
     CheckIndex(lists.LBB1, g);
-    lists.LBB1.erase(lists.LBB1.begin() + g);
-    for (std::string& entry : lists.LL1)
-        if (const auto group = TryStrToInt(entry); group && *group > g)
-            entry = std::to_string(*group - 1);
+    lists.LBB1.erase(static_cast<size_t>(g));
+    for (int& group : lists.LL1)
+        if (group > g)
+            --group;
     if (lists.current1 >= static_cast<int>(lists.LBB1.size()))
         lists.current1 = static_cast<int>(lists.LBB1.size()) - 1;
 }
@@ -89,10 +89,10 @@ namespace {
 
 // The reference of LBB2's entry i; empty when its LL1 entry names no group.
 std::string ReferenceOf(const ResultLists& lists, size_t i) {
-    const auto group = i < lists.LL1.size() ? TryStrToInt(lists.LL1[i]) : std::nullopt;
-    if (!group || *group < 0 || static_cast<size_t>(*group) >= lists.LBB1.size())
+    const int group = i < lists.LL1.size() ? lists.LL1[i] : GroupList::NoGroup;
+    if (group < 0 || static_cast<size_t>(group) >= lists.LBB1.size())
         return {};
-    return lists.LBB1[static_cast<size_t>(*group)];
+    return std::string(lists.LBB1[static_cast<size_t>(group)]);
 }
 
 // Moves one duplicate to the trash once it proved to be a copy of its reference; the
@@ -118,9 +118,9 @@ std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::str
 }
 
 void RemoveDuplicate(ResultLists& lists, size_t i) {
-    lists.LBB2.erase(lists.LBB2.begin() + static_cast<std::ptrdiff_t>(i));
+    lists.LBB2.erase(i);
     if (i < lists.LL1.size())
-        lists.LL1.erase(lists.LL1.begin() + static_cast<std::ptrdiff_t>(i));
+        lists.LL1.erase(i);
     if (i < lists.selected2.size())
         lists.selected2.erase(lists.selected2.begin() + static_cast<std::ptrdiff_t>(i));
 }
@@ -140,15 +140,16 @@ std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const Tr
             snapshot[i] = lists.IsSelected(i);
         return snapshot;
     }();
-    std::set<std::string> trashed; // a file listed in several groups goes once
+    std::set<PathStore::Id> trashed; // a file listed in several groups goes once
     bool going = true;
     for (size_t i = chosen.size(); i-- > 0;) {
         going = going && work.KeepGoing();
         if (!going || !chosen[i])
             continue;
-        const std::string path = lists.LBB2[i];
+        const PathStore::Id path = lists.LBB2.IdAt(i);
         if (!trashed.count(path)) {
-            if (auto reason = TrashIfCopy(path, ReferenceOf(lists, i), trash)) {
+            if (auto reason =
+                    TrashIfCopy(std::string(lists.LBB2[i]), ReferenceOf(lists, i), trash)) {
                 kept.push_back(std::move(*reason));
                 continue;
             }

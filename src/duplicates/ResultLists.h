@@ -1,22 +1,24 @@
 #pragma once
 // The results of a duplicate scan: one reference per group (LBB1, its position is the group
-// number), the duplicates (LBB2) with the group of each (LL1, decimal text, parallel to
-// LBB2), and LL2, which only project files carry. Besides the entries, the lists have the
-// state the user works with: the current entry of each visible list and the selection of
-// LBB2.
+// number), the duplicates (LBB2) with the group of each (LL1, parallel to LBB2), and LL2,
+// which only project files carry. LBB1 and LBB2 share one store of paths. Besides the
+// entries, the lists have the state the user works with: the current entry of each
+// visible list and the selection of LBB2.
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "LongWork.h"
+#include "PathList.h"
 #include "TextLines.h"
 
 namespace twinsweep {
 
 struct ResultLists {
-    TextLines LBB1;
-    TextLines LBB2;
-    TextLines LL1;
+    std::shared_ptr<PathStore> paths = std::make_shared<PathStore>();
+    PathList LBB1{paths};
+    PathList LBB2{paths};
+    GroupList LL1;
     TextLines LL2;               // filled by nothing; project files save and load it
     int current1 = -1;           // LBB1's current entry, -1 for none
     int current2 = -1;           // LBB2's current entry, -1 for none
@@ -30,17 +32,17 @@ struct ResultLists {
 };
 
 // The group selection: exactly the members of LBB1's current group become selected in
-// LBB2. An LL1 entry that is not a number belongs to no group. The work's keepGoing runs
-// between entries; the selection is always made whole, whatever it answers.
+// LBB2. The work's keepGoing runs once per 65,536 entries; the selection is always made whole,
+// whatever it answers.
 void SelectGroup(ResultLists& lists, const LongWork& work = {});
 
 // The group follow-up: the group of LBB2's current entry becomes LBB1's current entry;
-// nothing happens when there is none or its LL1 entry is not a group.
+// nothing happens when there is none or it belongs to no group.
 void FollowUp(ResultLists& lists);
 
 // The path of a list's current entry; raises EListError "List index out of bounds (%d)"
 // when there is none.
-const std::string& CurrentEntry(const TextLines& list, int current);
+std::string CurrentEntry(const PathList& list, int current);
 
 // Exchanges LBB1's current entry and LBB2's current entry; raises EListError when either
 // list has none.

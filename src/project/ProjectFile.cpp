@@ -47,7 +47,6 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
                        const FileTable& table, const ColumnWidths& widths,
                        const TFormatSettings& formats, const LongWork& work) {
     CheckLine(choices.extension);
-    const TextLines* sections[] = {&lists.LBB1, &lists.LL1, &lists.LBB2, &lists.LL2};
     TextLines lines{Flag(choices.subfolders),
                     Flag(choices.extensionOnly),
                     choices.extension,
@@ -66,14 +65,21 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
                     Flag(choices.hidden),
                     std::to_string(choices.sizeMinKB),
                     std::to_string(choices.sizeMaxKB)};
-    for (const TextLines* section : sections)
-        lines.push_back(std::to_string(section->size()));
-    for (const TextLines* section : sections)
-        for (const std::string& entry : *section) {
-            work.KeepGoing();
-            CheckLine(entry);
-            lines.push_back(entry);
-        }
+    for (size_t count : {lists.LBB1.size(), lists.LL1.size(), lists.LBB2.size(), lists.LL2.size()})
+        lines.push_back(std::to_string(count));
+    const auto add = [&](std::string entry) {
+        work.KeepGoing();
+        CheckLine(entry);
+        lines.push_back(std::move(entry));
+    };
+    for (size_t i = 0; i < lists.LBB1.size(); ++i)
+        add(std::string(lists.LBB1[i]));
+    for (size_t i = 0; i < lists.LL1.size(); ++i)
+        add(lists.LL1.Text(i));
+    for (size_t i = 0; i < lists.LBB2.size(); ++i)
+        add(std::string(lists.LBB2[i]));
+    for (const std::string& entry : lists.LL2)
+        add(entry);
     for (int row = 0; row < table.RowCount(); ++row)
         for (const std::string& cell : table.RowAt(row))
             if (!DumpKeepsCellText(cell))
@@ -109,8 +115,7 @@ Project ParseProject(const TextLines& lines, const std::string& path, const Sear
     choices.sizeMinKB = std::clamp<int64_t>(header.Integer(16), 0, MaxSizeKB);
     choices.sizeMaxKB = std::clamp<int64_t>(header.Integer(17), 0, MaxSizeKB);
 
-    TextLines* sections[] = {&project.lists.LBB1, &project.lists.LL1, &project.lists.LBB2,
-                             &project.lists.LL2};
+    TextLines sections[4];
     size_t counts[4];
     size_t next = FirstEntry;
     for (size_t i = 0; i < 4; ++i) {
@@ -124,14 +129,18 @@ Project ParseProject(const TextLines& lines, const std::string& path, const Sear
         throw EGridError("File contains no data or corrupt file " + path);
     next = FirstEntry;
     for (size_t i = 0; i < 4; ++i) {
-        sections[i]->assign(lines.begin() + static_cast<std::ptrdiff_t>(next),
-                            lines.begin() + static_cast<std::ptrdiff_t>(next + counts[i]));
+        sections[i].assign(lines.begin() + static_cast<std::ptrdiff_t>(next),
+                           lines.begin() + static_cast<std::ptrdiff_t>(next + counts[i]));
         next += counts[i];
         work.KeepGoing();
     }
-    for (const std::string& group : project.lists.LL1)
-        if (!IsGroupNumber(group, project.lists.LBB1.size()))
+    for (const std::string& group : sections[1])
+        if (!IsGroupNumber(group, sections[0].size()))
             throw EGridError("File contains no data or corrupt file " + path);
+    project.lists.LBB1 = sections[0];
+    project.lists.LL1 = sections[1];
+    project.lists.LBB2 = sections[2];
+    project.lists.LL2 = std::move(sections[3]);
     project.table.Reset(captions);
     UndumpTable(lines, next, path, project.table, project.widths, work);
     return project;

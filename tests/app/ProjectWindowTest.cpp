@@ -96,7 +96,7 @@ void ProjectWindowTest::aFileThatDoesNotLoadChangesNothing() {
     ExpectSameState(form, before.form1);
 
     // A line break cannot be saved: nothing is written and the user is told which entry.
-    form.Lists.LBB2[1] = "/two\nlines";
+    form.Lists.LBB2.Set(1, "/two\nlines");
     const QStringList shown = AnswerMessageBoxes([&] { form.BT10->click(); });
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].contains("/two\nlines"));

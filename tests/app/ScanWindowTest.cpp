@@ -124,7 +124,7 @@ void ScanWindowTest::deleteMovesTheSelectedDuplicatesToTheTrash() {
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
     // Group 0 is the pair: its one member goes, and the group with it.
-    const std::string member = app.form1.Lists.LBB2.at(0);
+    const std::string member(app.form1.Lists.LBB2[0]);
     const QStringList asked =
         AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
     QCOMPARE(asked.size(), 1);
@@ -157,7 +157,7 @@ void ScanWindowTest::deleteKeyWithAnyModifierAsksAndNoChangesNothing() {
         AnswerMessageBoxes([&] { QTest::keyClick(app.form1.LBB2, Qt::Key_A); });
     QVERIFY(none.isEmpty());
     QCOMPARE(app.form1.Lists.LBB2, before);
-    for (const std::string& path : before)
+    for (const std::string& path : before.Texts())
         QVERIFY(fs::exists(path));
 }
 
@@ -178,7 +178,8 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
     QCOMPARE(app.form1.Lists.LBB1[2], before.LBB2[3]);
     QCOMPARE(app.form1.Lists.LBB2[3], before.LBB1[2]);
     QCOMPARE(app.form1.Lists.LL1, before.LL1);
-    QCOMPARE(app.form1.LBB1->model()->index(2, 0).data().toString().toStdString(), before.LBB2[3]);
+    QCOMPARE(app.form1.LBB1->model()->index(2, 0).data().toString().toStdString(),
+             std::string(before.LBB2[3]));
 }
 
 void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
@@ -193,7 +194,7 @@ void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
     emit app.form1.LBB1->doubleClicked(app.form1.LBB1->currentIndex());
-    QCOMPARE(opened, std::vector<std::string>{app.form1.Lists.LBB1[0]});
+    QCOMPARE(opened, std::vector<std::string>{std::string(app.form1.Lists.LBB1[0])});
 }
 
 void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {

@@ -47,8 +47,8 @@ TEST(ProjectFuzz, DamagedFilesLoadOrFailCleanly) {
         try {
             const Project p = ParseProject(lines, "f", {}, {"N", "F", "S", "D"});
             ASSERT_LE(static_cast<size_t>(p.table.RowCount()), lines.size() + 2);
-            for (const std::string& group : p.lists.LL1)
-                ASSERT_LT(std::stoul(group), p.lists.LBB1.size());
+            for (const int group : p.lists.LL1)
+                ASSERT_TRUE(group >= 0 && static_cast<size_t>(group) < p.lists.LBB1.size());
             ++loaded;
         } catch (const Exception&) {
             ++refused;

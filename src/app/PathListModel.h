@@ -1,15 +1,15 @@
 #pragma once
-// Shows a list of byte-string lines (file paths) in a list view; the bytes stay available
-// under PathRole for acting on an entry.
+// Shows a result list of paths in a list view, row by row as the view asks for them; the
+// bytes stay available under PathRole for acting on an entry.
 #include <QAbstractListModel>
 
-#include "TextLines.h"
+#include "PathList.h"
 
 namespace twinsweep {
 
-class TextListModel : public QAbstractListModel {
+class PathListModel : public QAbstractListModel {
 public:
-    explicit TextListModel(TextLines& lines, QObject* parent = nullptr);
+    explicit PathListModel(const PathList& lines, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -22,7 +22,7 @@ public:
     static constexpr int PathRole = Qt::UserRole + 1;
 
 private:
-    TextLines& lines_;
+    const PathList& lines_;
     int shown_ = 0;
 };
 

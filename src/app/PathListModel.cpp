@@ -1,32 +1,32 @@
-#include "TextListModel.h"
+#include "PathListModel.h"
 
 namespace twinsweep {
 
-TextListModel::TextListModel(TextLines& lines, QObject* parent)
+PathListModel::PathListModel(const PathList& lines, QObject* parent)
     : QAbstractListModel(parent), lines_(lines), shown_(static_cast<int>(lines.size())) {}
 
-int TextListModel::rowCount(const QModelIndex& parent) const {
+int PathListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shown_;
 }
 
-QVariant TextListModel::data(const QModelIndex& index, int role) const {
+QVariant PathListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(lines_.size()) || index.row() >= shown_)
         return {};
-    const std::string& line = lines_[static_cast<size_t>(index.row())];
+    const std::string_view line = lines_[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return QString::fromStdString(line);
+        return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     if (role == PathRole)
-        return QByteArray::fromStdString(line);
+        return QByteArray(line.data(), static_cast<qsizetype>(line.size()));
     return {};
 }
 
-void TextListModel::LinesReset() {
+void PathListModel::LinesReset() {
     beginResetModel();
     shown_ = static_cast<int>(lines_.size());
     endResetModel();
 }
 
-void TextListModel::LinesAppended() {
+void PathListModel::LinesAppended() {
     const int count = static_cast<int>(lines_.size());
     if (count <= shown_)
         return;

@@ -1,0 +1,92 @@
+#include "PathList.h"
+
+#include <charconv>
+
+namespace twinsweep {
+
+PathList& PathList::operator=(const PathList& other) {
+    if (this == &other)
+        return *this;
+    if (store_ == other.store_) {
+        ids_ = other.ids_;
+        return *this;
+    }
+    std::vector<PathStore::Id> ids;
+    ids.reserve(other.size());
+    for (size_t i = 0; i < other.size(); ++i)
+        ids.push_back(store_->Intern(other[i]));
+    ids_ = std::move(ids);
+    return *this;
+}
+
+PathList& PathList::operator=(const TextLines& texts) {
+    ids_.clear();
+    ids_.reserve(texts.size());
+    for (const std::string& text : texts)
+        push_back(text);
+    return *this;
+}
+
+void PathList::Exchange(size_t i, PathList& other, size_t j) {
+    if (store_ == other.store_) {
+        std::swap(ids_[i], other.ids_[j]);
+        return;
+    }
+    const std::string mine((*this)[i]);
+    ids_[i] = store_->Intern(other[j]);
+    other.ids_[j] = other.store_->Intern(mine);
+}
+
+TextLines PathList::Texts() const {
+    TextLines texts;
+    texts.reserve(size());
+    for (size_t i = 0; i < size(); ++i)
+        texts.emplace_back((*this)[i]);
+    return texts;
+}
+
+bool PathList::operator==(const PathList& other) const {
+    if (size() != other.size())
+        return false;
+    for (size_t i = 0; i < size(); ++i)
+        if ((*this)[i] != other[i])
+            return false;
+    return true;
+}
+
+bool PathList::operator==(const TextLines& texts) const {
+    if (size() != texts.size())
+        return false;
+    for (size_t i = 0; i < size(); ++i)
+        if ((*this)[i] != texts[i])
+            return false;
+    return true;
+}
+
+void GroupList::push_back(std::string_view text) {
+    int group = NoGroup;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), group);
+    groups_.push_back(error == std::errc() && end == text.data() + text.size() && group >= 0
+                          ? group
+                          : NoGroup);
+}
+
+GroupList& GroupList::operator=(const TextLines& texts) {
+    groups_.clear();
+    groups_.reserve(texts.size());
+    for (const std::string& text : texts)
+        push_back(text);
+    return *this;
+}
+
+TextLines GroupList::Texts() const {
+    TextLines texts;
+    texts.reserve(size());
+    for (size_t i = 0; i < size(); ++i)
+        texts.push_back(Text(i));
+    return texts;
+}
+
+bool GroupList::operator==(const TextLines& texts) const { return Texts() == texts; }
+
+} // namespace twinsweep
