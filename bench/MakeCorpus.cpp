@@ -5,7 +5,7 @@
 //    identical files, and groups of equal size that differ only in the last byte.
 // b: 200,000 files of 4 KiB; 10 % are in groups of 2 or 3 identical files.
 // c: four 2 GiB files with one content but for the last byte: two identical, two not.
-// d: 50 sizes (1 KiB to 50 KiB) with 250 identical copies each: 50,000 files.
+// d: 50 sizes (1 KiB to 50 KiB) with 250 identical copies each: 12,500 files.
 // e: 1,000,000 files of 8 bytes; 5 % are in identical pairs.
 // SCALE (0 to 1, default 1) scales the number of files of a, b, d and e, the file size of c.
 #include <algorithm>
@@ -235,7 +235,7 @@ int main(int argc, char** argv) {
     const Corpus corpora[] = {{20000, CorpusA, 100},
                               {200000, CorpusB, 400},
                               {},
-                              {50000, CorpusD, 100},
+                              {12500, CorpusD, 50},
                               {1000000, CorpusE, 1000}};
     const Corpus& corpus = corpora[kind[0] - 'a'];
     const auto plan = corpus.plan(std::max(2L, long(double(corpus.files) * scale)));

@@ -14,6 +14,7 @@
 #include <exception>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "BenchTree.h"
 #include "DuplicateScan.h"
@@ -112,6 +113,8 @@ int main(int argc, char** argv) {
         SearchIntoTable(everything, host, table, TFormatSettings{});
         const auto searched = Clock::now();
         const int files = table.FileCount();
+        if (times)
+            system(("grep VmHWM /proc/" + std::to_string(getpid()) + "/status >&2").c_str());
         RunDuplicateScan(table, lists, PacedWork(host));
         const auto scanned = Clock::now();
         Print(lists);
@@ -126,9 +129,11 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (times)
-            std::fprintf(stderr, "files %d, search and sort %.3f s, scan %.3f s, print %.3f s\n",
-                         files, Seconds(searched - start), Seconds(scanned - searched),
-                         Seconds(Clock::now() - scanned));
+            system(("grep VmHWM /proc/" + std::to_string(getpid()) + "/status >&2").c_str()),
+                std::fprintf(stderr,
+                             "files %d, search and sort %.3f s, scan %.3f s, print %.3f s\n", files,
+                             Seconds(searched - start), Seconds(scanned - searched),
+                             Seconds(Clock::now() - scanned));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());
         return 1;

@@ -5,7 +5,7 @@
 #      equal size that differ only in their last byte
 #   b  200,000 files of 4 KiB, 10 % in groups of identical files
 #   c  four 2 GiB files: two identical, two that differ in their last byte
-#   d  50 sizes with 250 identical copies each (50,000 files of 1 to 50 KiB)
+#   d  50 sizes with 250 identical copies each (12,500 files of 1 to 50 KiB)
 #   e  1,000,000 files of 8 bytes, 5 % in identical pairs
 # Usage: bench/compare-peers.sh [--rounds N] [a] [b] [c] [d] [e]   (default: all, 3 rounds)
 # Warm cache (one untimed run of each tool first). Per tool: median wall time, peak memory,

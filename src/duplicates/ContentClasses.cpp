@@ -1,14 +1,17 @@
 #include "ContentClasses.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <unordered_map>
 
 #include "FileDescriptor.h"
 #include "LongPath.h"
+#include "ParallelSlices.h"
 
 namespace twinsweep {
 
@@ -55,6 +58,13 @@ struct Candidates {
     int64_t offset = 0;
 };
 
+// What the first reading of a file found.
+struct Sight {
+    bool read = false;
+    bool kept = false; // its whole content is in the run's content buffer
+    size_t hash = 0;   // of its first bytes
+};
+
 class Classifier {
 public:
     Classifier(const std::vector<std::string>& paths, const LongWork& work,
@@ -64,20 +74,13 @@ public:
     }
 
     ContentClasses Run() {
-        // Files of different lengths never match: split by the length on disk first. The
-        // stamp taken here is what every later reading of the file must find again.
-        std::map<int64_t, std::vector<size_t>> bySize;
-        for (size_t i = 0; i < paths_.size(); ++i) {
-            Check();
-            const char* name = nullptr;
-            const int folder = near_.Of(paths_[i], name);
-            if (folder == AT_FDCWD ? StampOfPath(paths_[i], stamps_[i])
-                                   : StampAt(folder, name, stamps_[i]))
-                bySize[stamps_[i].size].push_back(i);
-        }
-        for (auto& [size, members] : bySize)
-            if (members.size() > 1)
-                pending_.push_back({std::move(members), 0});
+        // Every file is opened once first; the stamp taken then is what every later
+        // reading of the file must find again. A few files are read side by side at once;
+        // many are first told apart by their first bytes, read on several threads.
+        if (paths_.size() <= limits_.maxOpenFiles)
+            ReadRunSideBySide();
+        else
+            FirstSight();
         // Sets still to sort out wait here rather than on the call stack: a deep chain of
         // splits costs neither stack nor a buffer per level.
         while (!pending_.empty()) {
@@ -86,6 +89,7 @@ public:
             Classify(next);
         }
         result_.file = std::move(stamps_);
+        result_.bytesRead = bytesRead_;
         return std::move(result_);
     }
 
@@ -110,13 +114,24 @@ private:
     // a file that changed meanwhile is no duplicate of anything. Files no longer open are
     // looked up again by their path.
     void NewClass(const std::vector<size_t>& members) {
-        std::vector<size_t> unchanged;
-        for (size_t i : members) {
-            FileStamp now;
-            if (StampOfPath(paths_[i], now) && now == stamps_[i])
-                unchanged.push_back(i);
-        }
-        NewClassOf(unchanged);
+        std::vector<char> unchanged(members.size(), 0);
+        const bool done = ForSlices(
+            members.size(), 512,
+            [&](size_t begin, size_t end) {
+                for (size_t k = begin; k < end; ++k) {
+                    FileStamp now;
+                    const size_t i = members[k];
+                    unchanged[k] = StampOfPath(paths_[i], now) && now == stamps_[i];
+                }
+            },
+            [this] { return work_.KeepGoing(); });
+        if (!done)
+            throw Cancelled{};
+        std::vector<size_t> same;
+        for (size_t k = 0; k < members.size(); ++k)
+            if (unchanged[k])
+                same.push_back(members[k]);
+        NewClassOf(same);
     }
 
     void NewClassOf(const std::vector<size_t>& unchanged) {
@@ -129,17 +144,132 @@ private:
 
     // Opens a file of the set; it stays closed when it is not the file first seen there.
     FileReader Open(size_t i) {
-        const char* name = nullptr;
-        const int folder = near_.Of(paths_[i], name);
-        FileReader file = folder == AT_FDCWD ? FileReader(paths_[i]) : FileReader(folder, name);
+        FileReader file = OpenNear(near_, i);
         if (file.IsOpen() && !(file.Stamp() == stamps_[i]))
             file.Close();
         return file;
     }
 
+    FileReader OpenNear(NearFolder& near, size_t i) const {
+        const char* name = nullptr;
+        const int folder = near.Of(paths_[i], name);
+        return folder == AT_FDCWD ? FileReader(paths_[i]) : FileReader(folder, name);
+    }
+
     bool ReadBlock(size_t i, int64_t offset, std::vector<char>& block) {
         FileReader file = Open(i);
-        return file.IsOpen() && file.ReadAt(offset, block.data(), block.size());
+        return file.IsOpen() && Read(file, offset, block.data(), block.size());
+    }
+
+    bool Read(FileReader& file, int64_t offset, char* buffer, size_t length) {
+        if (!file.ReadAt(offset, buffer, length))
+            return false;
+        bytesRead_ += static_cast<int64_t>(length);
+        return true;
+    }
+
+    // Few files: all are opened at once and those of one length read side by side.
+    void ReadRunSideBySide() {
+        std::map<int64_t, std::pair<std::vector<FileReader>, std::vector<size_t>>> bySize;
+        for (size_t i = 0; i < paths_.size(); ++i) {
+            Check();
+            FileReader file = OpenNear(near_, i);
+            if (!file.IsOpen())
+                continue;
+            stamps_[i] = file.Stamp();
+            auto& [files, open] = bySize[file.Size()];
+            files.push_back(std::move(file));
+            open.push_back(i);
+        }
+        for (auto& [size, set] : bySize)
+            if (set.first.size() > 1)
+                ReadOpenSideBySide(set.first, set.second, 0);
+    }
+
+    // Many files: each is opened and its first bytes read, on several threads. Files of
+    // one length whose first bytes hash alike are candidates; when the whole content of
+    // every file fits in memory, those are compared there and each file is read once.
+    void FirstSight() {
+        FileStamp first;
+        const int64_t expected = StampOfPath(paths_[0], first) ? first.size : 0;
+        const size_t slot = static_cast<size_t>(
+            std::clamp<int64_t>(expected, 1, static_cast<int64_t>(limits_.firstProbe)));
+        const bool keep = expected <= static_cast<int64_t>(limits_.firstProbe) &&
+                          paths_.size() * slot <= limits_.contentBudget;
+        // Kept files are read whole; of the others only a glimpse is taken.
+        const size_t glimpse = keep ? slot : std::min(limits_.firstProbe, size_t{4096});
+        std::unique_ptr<char[]> contents(keep ? new char[paths_.size() * slot] : nullptr);
+        std::vector<Sight> sights(paths_.size());
+        std::atomic<int64_t> bytes{0};
+        const bool done = ForSlices(
+            paths_.size(), 64,
+            [&](size_t begin, size_t end) {
+                NearFolder near;
+                std::vector<char> buffer(glimpse);
+                int64_t read = 0;
+                for (size_t i = begin; i < end; ++i) {
+                    FileReader file = OpenNear(near, i);
+                    if (!file.IsOpen())
+                        continue;
+                    stamps_[i] = file.Stamp();
+                    const bool whole = keep && file.Size() <= static_cast<int64_t>(slot);
+                    const size_t length = static_cast<size_t>(
+                        std::min<int64_t>(file.Size(), static_cast<int64_t>(glimpse)));
+                    char* at = whole ? contents.get() + i * slot : buffer.data();
+                    if (!file.ReadAt(0, at, length))
+                        continue;
+                    read += static_cast<int64_t>(length);
+                    // Kept contents are compared whole later: their first bytes sort them.
+                    const size_t hashed = std::min<size_t>(length, 4096);
+                    sights[i] = {true, whole, std::hash<std::string_view>{}({at, hashed})};
+                }
+                bytes += read;
+            },
+            [this] { return work_.KeepGoing(); });
+        bytesRead_ += bytes;
+        if (!done)
+            throw Cancelled{};
+        // Files of one length and hash, in a fixed order.
+        std::vector<size_t> order;
+        for (size_t i = 0; i < paths_.size(); ++i)
+            if (sights[i].read)
+                order.push_back(i);
+        const auto key = [&](size_t i) { return std::make_pair(stamps_[i].size, sights[i].hash); };
+        std::stable_sort(order.begin(), order.end(),
+                         [&](size_t a, size_t b) { return key(a) < key(b); });
+        for (size_t from = 0, to; from < order.size(); from = to) {
+            Check();
+            for (to = from + 1; to < order.size() && key(order[to]) == key(order[from]);)
+                ++to;
+            if (to - from < 2)
+                continue;
+            std::vector<size_t> set(order.begin() + static_cast<std::ptrdiff_t>(from),
+                                    order.begin() + static_cast<std::ptrdiff_t>(to));
+            const bool allKept =
+                std::all_of(set.begin(), set.end(), [&](size_t i) { return sights[i].kept; });
+            if (allKept)
+                SplitKept(set, contents.get(), slot);
+            else
+                pending_.push_back({std::move(set), 0});
+        }
+    }
+
+    // Files whose whole content is in memory: those of equal bytes form a class.
+    void SplitKept(const std::vector<size_t>& set, const char* contents, size_t slot) {
+        const size_t length = static_cast<size_t>(stamps_[set[0]].size);
+        std::vector<std::vector<size_t>> same;
+        for (size_t i : set) {
+            auto match = std::find_if(same.begin(), same.end(), [&](const auto& g) {
+                return std::memcmp(contents + g[0] * slot, contents + i * slot, length) == 0;
+            });
+            if (match != same.end())
+                match->push_back(i);
+            else
+                same.push_back({i});
+        }
+        for (const auto& members : same)
+            if (members.size() > 1)
+                NewClass(members);
     }
 
     // Too many files to keep open: read one block of each in turn and split by its hash;
@@ -187,7 +317,6 @@ private:
     // Few enough files to keep open: read them in rounds of one block each, splitting the
     // groups where blocks differ; a file left alone in its group is read no further.
     void ReadSideBySide(const std::vector<size_t>& members, int64_t offset) {
-        const int64_t size = stamps_[members[0]].size;
         std::vector<FileReader> files;
         std::vector<size_t> open;
         for (size_t i : members) {
@@ -197,6 +326,15 @@ private:
                 open.push_back(i);
             }
         }
+        ReadOpenSideBySide(files, open, offset);
+    }
+
+    // The same for files already open, all of one length: files[k] is the path open[k].
+    void ReadOpenSideBySide(std::vector<FileReader>& files, const std::vector<size_t>& open,
+                            int64_t offset) {
+        if (files.empty())
+            return;
+        const int64_t size = files[0].Size();
         // Groups hold positions in `files`.
         std::vector<std::vector<size_t>> groups(1);
         for (size_t k = 0; k < files.size(); ++k)
@@ -211,7 +349,7 @@ private:
             std::vector<std::vector<size_t>> next;
             for (const auto& group : groups) {
                 Check();
-                SplitGroup(group, files, blocks, offset, length, next);
+                bytesRead_ += SplitGroup(group, files, blocks, offset, length, next);
             }
             groups = std::move(next);
         }
@@ -227,18 +365,20 @@ private:
     }
 
     // Reads one block of every file of the group and appends the groups of equal blocks
-    // that still have two files or more.
-    static void SplitGroup(const std::vector<size_t>& group, std::vector<FileReader>& files,
-                           std::vector<std::vector<char>>& blocks, int64_t offset, size_t length,
-                           std::vector<std::vector<size_t>>& out) {
+    // that still have two files or more; returns the bytes read.
+    static int64_t SplitGroup(const std::vector<size_t>& group, std::vector<FileReader>& files,
+                              std::vector<std::vector<char>>& blocks, int64_t offset, size_t length,
+                              std::vector<std::vector<size_t>>& out) {
         // A few files are compared directly; many are first told apart by a hash.
         const bool fewFiles = group.size() <= 8;
         std::unordered_map<size_t, std::vector<std::vector<size_t>>> byHash;
+        int64_t read = 0;
         for (size_t k : group) {
             if (!files[k].ReadAt(offset, blocks[k].data(), length)) {
                 files[k].Close(); // unreadable now: different from everything
                 continue;
             }
+            read += static_cast<int64_t>(length);
             auto& candidates =
                 byHash[fewFiles ? 0 : std::hash<std::string_view>{}({blocks[k].data(), length})];
             auto same = std::find_if(candidates.begin(), candidates.end(), [&](const auto& g) {
@@ -260,6 +400,7 @@ private:
         std::sort(split.begin(), split.end());
         for (auto& g : split)
             out.push_back(std::move(g));
+        return read;
     }
 
     const std::vector<std::string>& paths_;
@@ -272,6 +413,7 @@ private:
     std::vector<char> block_, first_;
     ContentClasses result_;
     int nextClass_ = 0;
+    int64_t bytesRead_ = 0;
 };
 
 } // namespace

@@ -15,6 +15,8 @@ struct ClassifyLimits {
     size_t blockSize = 128 * 1024; // bytes read from each of them per round
     size_t firstProbe = 64 * 1024; // first block read from files of a larger set
     size_t largestProbe = 4 << 20; // the probe doubles up to this size
+    // Many small files whose contents together fit in this many bytes are read only once.
+    size_t contentBudget = 64 << 20;
 };
 
 struct ContentClasses {
@@ -23,6 +25,7 @@ struct ContentClasses {
     std::vector<int> classOf;
     // For each path in a class, the file that was read (several paths may name one file).
     std::vector<FileStamp> file;
+    int64_t bytesRead = 0;
 };
 
 // The work's keepGoing runs between reads; when it returns false the classification stops and the

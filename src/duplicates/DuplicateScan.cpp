@@ -19,8 +19,8 @@ struct Stopped {};
 
 class Scan {
 public:
-    Scan(FileTable& table, ResultLists& lists, const LongWork& work)
-        : table_(table), lists_(lists), work_(work) {
+    Scan(FileTable& table, ResultLists& lists, const LongWork& work, ScanStats* stats)
+        : table_(table), lists_(lists), work_(work), stats_(stats) {
         if (!lists_.LBB1.empty()) {
             lastReference_ = lists_.LBB1.IdAt(lists_.LBB1.size() - 1);
             const int group = static_cast<int>(lists_.LBB1.size()) - 1;
@@ -67,13 +67,13 @@ private:
             std::vector<int>& rows = classRows_[static_cast<size_t>(cls)];
             rows.pop_back();
             const FileStamp& file = FileOfRow(bottom);
-            const PathStore::Id reference = lists_.paths->Intern(table_.FilePath(bottom));
+            const PathStore::Id reference = PathOfRow(bottom);
             for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
                 KeepGoing();
                 // Another path to the same file (a hard link, a bind mount, a row listed
                 // twice) is no duplicate: removing it would free nothing.
                 if (!FileOfRow(*row).SameFile(file))
-                    Record(reference, table_.FilePath(*row));
+                    Record(reference, PathOfRow(*row));
             }
         }
         if (runTop_ > 1) {
@@ -88,6 +88,16 @@ private:
         int top = bottom;
         while (top > 1 && table_.Cell(FileTable::SizeColumn, top - 1) == size)
             --top;
+        runTop_ = top;
+        runBottom_ = bottom;
+        classRows_.clear();
+        rowPaths_.clear();
+        if (top == bottom) { // a size of its own: the file is never opened
+            classes_ = {{-1}, {FileStamp{}}, 0};
+            return;
+        }
+        if (stats_)
+            stats_->candidateBytes += (bottom - top + 1) * SizeValue(size);
         std::vector<std::string> paths;
         for (int row = top; row <= bottom; ++row)
             paths.push_back(table_.FilePath(row));
@@ -95,23 +105,35 @@ private:
         if (!classes)
             throw Stopped{};
         classes_ = std::move(*classes);
-        classRows_.clear();
+        if (stats_)
+            stats_->bytesRead += classes_.bytesRead;
+        rowPaths_.resize(paths.size());
         for (size_t i = 0; i < classes_.classOf.size(); ++i)
             if (const int cls = classes_.classOf[i]; cls >= 0) {
                 if (classRows_.size() <= static_cast<size_t>(cls))
                     classRows_.resize(static_cast<size_t>(cls) + 1);
                 classRows_[static_cast<size_t>(cls)].push_back(top + static_cast<int>(i));
+                rowPaths_[i] = lists_.paths->Intern(paths[i]);
             }
-        runTop_ = top;
-        runBottom_ = bottom;
+        // Each class of k files adds up to k(k - 1) / 2 entries: room for them at once,
+        // growing as a vector would when the lists are already large.
+        size_t entries = lists_.LBB2.size();
+        for (const auto& rows : classRows_)
+            entries += rows.size() * (rows.size() - 1) / 2;
+        if (entries > lists_.LBB2.capacity()) {
+            const size_t room = std::max(entries, lists_.LBB2.capacity() * 3 / 2);
+            lists_.LBB2.reserve(room);
+            lists_.LL1.reserve(room);
+        }
     }
+
+    PathStore::Id PathOfRow(int row) const { return rowPaths_[static_cast<size_t>(row - runTop_)]; }
 
     const FileStamp& FileOfRow(int row) const {
         return classes_.file[static_cast<size_t>(row - runTop_)];
     }
 
-    void Record(PathStore::Id reference, const std::string& path) {
-        const PathStore::Id duplicate = lists_.paths->Intern(path);
+    void Record(PathStore::Id reference, PathStore::Id duplicate) {
         if (reference != lastReference_) {
             lastReference_ = reference;
             ++recordGeneration_;
@@ -138,19 +160,22 @@ private:
     FileTable& table_;
     ResultLists& lists_;
     const LongWork& work_;
+    ScanStats* stats_;
     PathStore::Id lastReference_ = UINT32_MAX;
     uint32_t recordGeneration_ = 1;
     std::vector<uint32_t> recordedIn_;
     int runTop_ = 0, runBottom_ = -1;
     ContentClasses classes_;
     std::vector<std::vector<int>> classRows_;
+    std::vector<PathStore::Id> rowPaths_; // of the run's rows in a class
 };
 
 } // namespace
 
-bool RunDuplicateScan(FileTable& table, ResultLists& lists, const LongWork& work) {
+bool RunDuplicateScan(FileTable& table, ResultLists& lists, const LongWork& work,
+                      ScanStats* stats) {
     try {
-        Scan(table, lists, work).Run();
+        Scan(table, lists, work, stats).Run();
         return true;
     } catch (const Stopped&) {
         return false;

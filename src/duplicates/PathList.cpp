@@ -66,9 +66,8 @@ bool PathList::operator==(const TextLines& texts) const {
 void GroupList::push_back(std::string_view text) {
     int group = NoGroup;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), group);
-    groups_.push_back(error == std::errc() && end == text.data() + text.size() && group >= 0
-                          ? group
-                          : NoGroup);
+    groups_.push_back(
+        error == std::errc() && end == text.data() + text.size() && group >= 0 ? group : NoGroup);
 }
 
 GroupList& GroupList::operator=(const TextLines& texts) {

@@ -33,6 +33,7 @@ public:
     void erase(size_t i) { ids_.erase(ids_.begin() + static_cast<std::ptrdiff_t>(i)); }
     void clear() { ids_.clear(); }
     void reserve(size_t n) { ids_.reserve(n); }
+    size_t capacity() const { return ids_.capacity(); }
 
     // Exchanges entry i with entry j of `other`.
     void Exchange(size_t i, PathList& other, size_t j);
@@ -62,6 +63,8 @@ public:
     GroupList& operator=(const TextLines& texts);
     void erase(size_t i) { groups_.erase(groups_.begin() + static_cast<std::ptrdiff_t>(i)); }
     void clear() { groups_.clear(); }
+    void reserve(size_t n) { groups_.reserve(n); }
+    size_t capacity() const { return groups_.capacity(); }
     auto begin() { return groups_.begin(); }
     auto end() { return groups_.end(); }
     auto begin() const { return groups_.begin(); }
