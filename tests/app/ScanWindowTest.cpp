@@ -82,7 +82,7 @@ void ScanWindowTest::reportNamesNoneOneOrTheCount() {
 void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
     TestWindows app;
     TestFolder tree;
-    for (int i = 0; i < 600; ++i)
+    for (int i = 0; i < 1500; ++i)
         tree.write("f" + std::to_string(i), "identical content");
     // The table a search leaves, and what an uninterrupted scan makes of it.
     const auto scan = app.form3->RunScan;
