@@ -1,20 +1,20 @@
 // Finds the identical files below a folder with the program's own pipeline (threaded
 // search of every file, table sorted by size, duplicate scan) and prints the result lists:
-//   scan-folder [--times] FOLDER [--save FILE]
+//   scan-folder [--times] [--stats] FOLDER [--save FILE]
 //   scan-folder --load FILE
 // Output: the sizes of LBB1, LL1, LBB2 and LL2, then their entries in that order, one per
 // line, each line ending in CR LF: lines 18 onwards of a project file, without the table's
-// dump. --times adds the time of each step on stderr. --save writes the project file a
-// fresh main window would save after that search and scan. --load reads a project file
-// and prints its lines 18 onwards as a save would write them again, the dump included, or
-// the error that refuses it, with exit status 1.
+// dump. --times adds the time of each step on stderr; --stats the bytes of all files in
+// runs of two or more equal sizes (the candidates) and the bytes read from them. --save
+// writes the project file a fresh main window would save after that search and scan.
+// --load reads a project file and prints its lines 18 onwards as a save would write them
+// again, the dump included, or the error that refuses it, with exit status 1.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "BenchTree.h"
 #include "DuplicateScan.h"
@@ -30,7 +30,8 @@ using namespace twinsweep::bench;
 namespace {
 
 int Usage(const char* program) {
-    std::fprintf(stderr, "usage: %s [--times] FOLDER [--save FILE]\n       %s --load FILE\n",
+    std::fprintf(stderr,
+                 "usage: %s [--times] [--stats] FOLDER [--save FILE]\n       %s --load FILE\n",
                  program, program);
     return 2;
 }
@@ -41,8 +42,8 @@ bool IsFolder(const char* path) {
 }
 
 void PutLine(std::string_view line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fwrite("\r\n", 1, 2, stdout);
+    fwrite_unlocked(line.data(), 1, line.size(), stdout);
+    fwrite_unlocked("\r\n", 1, 2, stdout);
 }
 
 void Print(const ResultLists& lists) {
@@ -101,8 +102,12 @@ int main(int argc, char** argv) {
         save = argv[argc - 1];
         argc -= 2;
     }
-    const bool times = argc == 3 && std::strcmp(argv[1], "--times") == 0;
-    if (argc != 2 + int(times) || !IsFolder(argv[argc - 1]))
+    bool times = false, stats = false;
+    for (int i = 1; i < argc - 1; ++i) {
+        times = times || std::strcmp(argv[i], "--times") == 0;
+        stats = stats || std::strcmp(argv[i], "--stats") == 0;
+    }
+    if (argc != 2 + int(times) + int(stats) || !IsFolder(argv[argc - 1]))
         return Usage(argv[0]);
     try {
         HeadlessHost host;
@@ -113,9 +118,8 @@ int main(int argc, char** argv) {
         SearchIntoTable(everything, host, table, TFormatSettings{});
         const auto searched = Clock::now();
         const int files = table.FileCount();
-        if (times)
-            system(("grep VmHWM /proc/" + std::to_string(getpid()) + "/status >&2").c_str());
-        RunDuplicateScan(table, lists, PacedWork(host));
+        ScanStats read;
+        RunDuplicateScan(table, lists, PacedWork(host), &read);
         const auto scanned = Clock::now();
         Print(lists);
         if (save) {
@@ -129,11 +133,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (times)
-            system(("grep VmHWM /proc/" + std::to_string(getpid()) + "/status >&2").c_str()),
-                std::fprintf(stderr,
-                             "files %d, search and sort %.3f s, scan %.3f s, print %.3f s\n", files,
-                             Seconds(searched - start), Seconds(scanned - searched),
-                             Seconds(Clock::now() - scanned));
+            std::fprintf(stderr, "files %d, search and sort %.3f s, scan %.3f s, print %.3f s\n",
+                         files, Seconds(searched - start), Seconds(scanned - searched),
+                         Seconds(Clock::now() - scanned));
+        if (stats)
+            std::fprintf(stderr, "candidate bytes %lld, bytes read %lld\n",
+                         static_cast<long long>(read.candidateBytes),
+                         static_cast<long long>(read.bytesRead));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());
         return 1;

@@ -42,6 +42,7 @@ void TForm1::BT1Click() {
 
 void TForm1::ResetTableAndLists() {
     Table.Reset(TableCaptions());
+    Table.SetDateFormats(formats_);
     tableModel_->TableReset();
     Ld1->setIndicatorstring("0");
     Lists.ClearResults();
@@ -61,7 +62,7 @@ void TForm1::WriteSearchChoices(const SearchChoices& choices) {
 }
 
 void TForm1::FF1Found(TFileSearch&, const std::string& Folder, TSearchRec& FileInfo) {
-    AppendFoundFile(Table, Folder, FileInfo, formats_);
+    AppendFoundFile(Table, Folder, FileInfo);
     // The view and Ld1 follow a moment later, once for many files.
     if (!tableRefresh_->isActive())
         tableRefresh_->start();

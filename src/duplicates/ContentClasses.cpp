@@ -67,17 +67,17 @@ struct Sight {
 
 class Classifier {
 public:
-    Classifier(const std::vector<std::string>& paths, const LongWork& work,
+    Classifier(size_t count, const PathOf& pathOf, const LongWork& work,
                const ClassifyLimits& limits)
-        : paths_(paths), work_(work), limits_(limits), stamps_(paths.size()) {
-        result_.classOf.assign(paths.size(), Alone);
+        : count_(count), pathOf_(pathOf), work_(work), limits_(limits), stamps_(count) {
+        result_.classOf.assign(count, Alone);
     }
 
     ContentClasses Run() {
         // Every file is opened once first; the stamp taken then is what every later
         // reading of the file must find again. A few files are read side by side at once;
         // many are first told apart by their first bytes, read on several threads.
-        if (paths_.size() <= limits_.maxOpenFiles)
+        if (count_ <= limits_.maxOpenFiles)
             ReadRunSideBySide();
         else
             FirstSight();
@@ -121,7 +121,7 @@ private:
                 for (size_t k = begin; k < end; ++k) {
                     FileStamp now;
                     const size_t i = members[k];
-                    unchanged[k] = StampOfPath(paths_[i], now) && now == stamps_[i];
+                    unchanged[k] = StampOfPath(pathOf_(i), now) && now == stamps_[i];
                 }
             },
             [this] { return work_.KeepGoing(); });
@@ -152,8 +152,9 @@ private:
 
     FileReader OpenNear(NearFolder& near, size_t i) const {
         const char* name = nullptr;
-        const int folder = near.Of(paths_[i], name);
-        return folder == AT_FDCWD ? FileReader(paths_[i]) : FileReader(folder, name);
+        const std::string path = pathOf_(i);
+        const int folder = near.Of(path, name);
+        return folder == AT_FDCWD ? FileReader(path) : FileReader(folder, name);
     }
 
     bool ReadBlock(size_t i, int64_t offset, std::vector<char>& block) {
@@ -171,7 +172,7 @@ private:
     // Few files: all are opened at once and those of one length read side by side.
     void ReadRunSideBySide() {
         std::map<int64_t, std::pair<std::vector<FileReader>, std::vector<size_t>>> bySize;
-        for (size_t i = 0; i < paths_.size(); ++i) {
+        for (size_t i = 0; i < count_; ++i) {
             Check();
             FileReader file = OpenNear(near_, i);
             if (!file.IsOpen())
@@ -191,18 +192,18 @@ private:
     // every file fits in memory, those are compared there and each file is read once.
     void FirstSight() {
         FileStamp first;
-        const int64_t expected = StampOfPath(paths_[0], first) ? first.size : 0;
+        const int64_t expected = StampOfPath(pathOf_(0), first) ? first.size : 0;
         const size_t slot = static_cast<size_t>(
             std::clamp<int64_t>(expected, 1, static_cast<int64_t>(limits_.firstProbe)));
         const bool keep = expected <= static_cast<int64_t>(limits_.firstProbe) &&
-                          paths_.size() * slot <= limits_.contentBudget;
+                          count_ * slot <= limits_.contentBudget;
         // Kept files are read whole; of the others only a glimpse is taken.
         const size_t glimpse = keep ? slot : std::min(limits_.firstProbe, size_t{4096});
-        std::unique_ptr<char[]> contents(keep ? new char[paths_.size() * slot] : nullptr);
-        std::vector<Sight> sights(paths_.size());
+        std::unique_ptr<char[]> contents(keep ? new char[count_ * slot] : nullptr);
+        std::vector<Sight> sights(count_);
         std::atomic<int64_t> bytes{0};
         const bool done = ForSlices(
-            paths_.size(), 64,
+            count_, 64,
             [&](size_t begin, size_t end) {
                 NearFolder near;
                 std::vector<char> buffer(glimpse);
@@ -231,7 +232,7 @@ private:
             throw Cancelled{};
         // Files of one length and hash, in a fixed order.
         std::vector<size_t> order;
-        for (size_t i = 0; i < paths_.size(); ++i)
+        for (size_t i = 0; i < count_; ++i)
             if (sights[i].read)
                 order.push_back(i);
         const auto key = [&](size_t i) { return std::make_pair(stamps_[i].size, sights[i].hash); };
@@ -403,7 +404,8 @@ private:
         return read;
     }
 
-    const std::vector<std::string>& paths_;
+    size_t count_;
+    const PathOf& pathOf_;
     const LongWork& work_;
     ClassifyLimits limits_;
     std::vector<FileStamp> stamps_;
@@ -418,14 +420,21 @@ private:
 
 } // namespace
 
-std::optional<ContentClasses> ClassifyByContent(const std::vector<std::string>& paths,
+std::optional<ContentClasses> ClassifyByContent(size_t count, const PathOf& pathOf,
                                                 const LongWork& work,
                                                 const ClassifyLimits& limits) {
     try {
-        return Classifier(paths, work, limits).Run();
+        return Classifier(count, pathOf, work, limits).Run();
     } catch (const Cancelled&) {
         return std::nullopt;
     }
+}
+
+std::optional<ContentClasses> ClassifyByContent(const std::vector<std::string>& paths,
+                                                const LongWork& work,
+                                                const ClassifyLimits& limits) {
+    return ClassifyByContent(
+        paths.size(), [&](size_t i) { return paths[i]; }, work, limits);
 }
 
 } // namespace twinsweep

@@ -1,6 +1,7 @@
 #pragma once
 // Sorting files into classes of identical content, reading each file as few times as
 // possible. Files are compared byte for byte; a hash only ever proves that two blocks differ.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,12 @@ struct ContentClasses {
 // result is empty. Memory stays within a bound set by the limits, whatever the number and
 // size of the files.
 std::optional<ContentClasses> ClassifyByContent(const std::vector<std::string>& paths,
+                                                const LongWork& work,
+                                                const ClassifyLimits& limits = {});
+
+// The same for `count` paths made on demand, from several threads at once.
+using PathOf = std::function<std::string(size_t)>;
+std::optional<ContentClasses> ClassifyByContent(size_t count, const PathOf& pathOf,
                                                 const LongWork& work,
                                                 const ClassifyLimits& limits = {});
 

@@ -53,8 +53,7 @@ private:
         const int bottom = table_.RowCount() - 1;
         if (bottom < 2)
             return; // nothing above to compare with
-        const std::string& size = table_.Cell(FileTable::SizeColumn, bottom);
-        if (Trimmed(size) == "0000000000") {
+        if (Trimmed(table_.Cell(FileTable::SizeColumn, bottom)) == "0000000000") {
             KeepGoing();
             Progress(); // an empty file is never compared
             return;
@@ -84,9 +83,9 @@ private:
 
     // The rows of the bottom row's size form a run above it; sort it into content classes.
     void ClassifyRunEndingAt(int bottom) {
-        const std::string& size = table_.Cell(FileTable::SizeColumn, bottom);
+        const std::string size = table_.Cell(FileTable::SizeColumn, bottom);
         int top = bottom;
-        while (top > 1 && table_.Cell(FileTable::SizeColumn, top - 1) == size)
+        while (top > 1 && table_.SameSizeCell(top - 1, bottom))
             --top;
         runTop_ = top;
         runBottom_ = bottom;
@@ -98,22 +97,23 @@ private:
         }
         if (stats_)
             stats_->candidateBytes += (bottom - top + 1) * SizeValue(size);
-        std::vector<std::string> paths;
-        for (int row = top; row <= bottom; ++row)
-            paths.push_back(table_.FilePath(row));
-        auto classes = ClassifyByContent(paths, work_);
+        const size_t count = static_cast<size_t>(bottom - top + 1);
+        const FileTable& table = table_;
+        auto classes = ClassifyByContent(
+            count, [&table, top](size_t i) { return table.FilePath(top + static_cast<int>(i)); },
+            work_);
         if (!classes)
             throw Stopped{};
         classes_ = std::move(*classes);
         if (stats_)
             stats_->bytesRead += classes_.bytesRead;
-        rowPaths_.resize(paths.size());
+        rowPaths_.resize(count);
         for (size_t i = 0; i < classes_.classOf.size(); ++i)
             if (const int cls = classes_.classOf[i]; cls >= 0) {
                 if (classRows_.size() <= static_cast<size_t>(cls))
                     classRows_.resize(static_cast<size_t>(cls) + 1);
                 classRows_[static_cast<size_t>(cls)].push_back(top + static_cast<int>(i));
-                rowPaths_[i] = lists_.paths->Intern(paths[i]);
+                rowPaths_[i] = lists_.paths->Intern(table_.FilePath(top + static_cast<int>(i)));
             }
         // Each class of k files adds up to k(k - 1) / 2 entries: room for them at once,
         // growing as a vector would when the lists are already large.

@@ -48,9 +48,8 @@ void ConfigureSearch(TFileSearch& search, const SearchChoices& choices) {
     search.SetAccessedAfter(chosen(DateRange::Accessed, after));
 }
 
-void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchRec& entry,
-                     const TFormatSettings& formats) {
-    table.Append(folder, entry.Name, entry.Size, DateTimeToStr(ShownWriteTime(entry), formats));
+void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchRec& entry) {
+    table.Append(folder, entry.Name, entry.Size, ShownWriteTime(entry));
 }
 
 void FinishTable(FileTable& table) { table.SortBySize(); }
@@ -61,9 +60,10 @@ void SearchIntoTable(const SearchChoices& choices, HeadlessHost& host, FileTable
     ConfigureSearch(search, choices);
     search.SetThreaded(true);
     table.Reset({});
+    table.SetDateFormats(formats);
     bool complete = false;
     search.OnFound = [&](TFileSearch&, const std::string& folder, TSearchRec& entry) {
-        AppendFoundFile(table, folder, entry, formats);
+        AppendFoundFile(table, folder, entry);
     };
     search.OnComplete = [&](TFileSearch&) {
         FinishTable(table);

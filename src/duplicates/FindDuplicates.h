@@ -44,9 +44,8 @@ struct SearchChoices {
 // Raises EFileSearchError for an extension holding a folder separator.
 void ConfigureSearch(TFileSearch& search, const SearchChoices& choices);
 
-// Appends a found file to the table, its date written with `formats`.
-void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchRec& entry,
-                     const TFormatSettings& formats);
+// Appends a found file to the table; its date is written with the table's date formats.
+void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchRec& entry);
 
 // Readies the table of a completed search for the scan.
 void FinishTable(FileTable& table);
