@@ -2,7 +2,8 @@
 
 #include <QHeaderView>
 #include <QTableView>
-#include <unordered_map>
+#include <algorithm>
+#include <unordered_set>
 
 namespace twinsweep {
 
@@ -67,17 +68,22 @@ void FitTableColumns(QTableView* view, const FileTable& table) {
     const QFontMetrics cells(view->font());
     const QFontMetrics header(view->horizontalHeader()->font());
     const int gridLine = view->showGrid() ? 1 : 0;
-    // Folders, names and dates repeat a lot; each text is measured once.
-    std::unordered_map<std::string, int> widths;
+    // Measuring every text of a million rows would take seconds: the longest texts of a
+    // column are the widest, so only the longest few thousand, each once, are measured.
+    constexpr size_t Measured = 2000;
     for (int column = 0; column < FileTable::ColumnCount; ++column) {
         int widest = header.horizontalAdvance(QString::fromStdString(table.Cell(column, 0)));
-        for (int row = 1; row < table.RowCount(); ++row) {
-            const std::string& text = table.Cell(column, row);
-            auto [width, added] = widths.try_emplace(text, 0);
-            if (added)
-                width->second = cells.horizontalAdvance(QString::fromStdString(text));
-            widest = std::max(widest, width->second);
-        }
+        std::vector<std::pair<size_t, int>> lengths; // byte length, row
+        lengths.reserve(static_cast<size_t>(table.RowCount()));
+        for (int row = 1; row < table.RowCount(); ++row)
+            lengths.emplace_back(table.Cell(column, row).size(), row);
+        const auto longest =
+            lengths.begin() + static_cast<std::ptrdiff_t>(std::min(Measured, lengths.size()));
+        std::nth_element(lengths.begin(), longest, lengths.end(), std::greater<>());
+        std::unordered_set<std::string> measured;
+        for (auto it = lengths.begin(); it != longest; ++it)
+            if (std::string text = table.Cell(column, it->second); measured.insert(text).second)
+                widest = std::max(widest, cells.horizontalAdvance(QString::fromStdString(text)));
         view->setColumnWidth(column, widest + 2 * gridLine + 4 + 10);
     }
 }

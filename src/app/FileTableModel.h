@@ -31,7 +31,8 @@ private:
     int shownRows_;
 };
 
-// Each column of the view as wide as its widest text, the header's included.
+// Each column of the view as wide as its widest text, the header's included; of a long
+// column only the longest texts are measured.
 void FitTableColumns(QTableView* view, const FileTable& table);
 
 } // namespace twinsweep
