@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <map>
 #include <memory>
+#include <numeric>
 #include <string_view>
 #include <unordered_map>
 
@@ -57,6 +58,22 @@ struct Candidates {
     std::vector<size_t> members;
     int64_t offset = 0;
 };
+
+// The groups of two or more items that `same` finds equal, each in the items' order.
+template <class Same>
+std::vector<std::vector<size_t>> EqualGroups(const std::vector<size_t>& items, Same same) {
+    std::vector<std::vector<size_t>> groups;
+    for (size_t item : items) {
+        auto match = std::find_if(groups.begin(), groups.end(),
+                                  [&](const auto& group) { return same(group[0], item); });
+        if (match != groups.end())
+            match->push_back(item);
+        else
+            groups.push_back({item});
+    }
+    std::erase_if(groups, [](const auto& group) { return group.size() < 2; });
+    return groups;
+}
 
 // What the first reading of a file found.
 struct Sight {
@@ -238,6 +255,7 @@ private:
         const auto key = [&](size_t i) { return std::make_pair(stamps_[i].size, sights[i].hash); };
         std::stable_sort(order.begin(), order.end(),
                          [&](size_t a, size_t b) { return key(a) < key(b); });
+        std::vector<std::vector<size_t>> glimpsedWhole;
         for (size_t from = 0, to; from < order.size(); from = to) {
             Check();
             for (to = from + 1; to < order.size() && key(order[to]) == key(order[from]);)
@@ -250,27 +268,71 @@ private:
                 std::all_of(set.begin(), set.end(), [&](size_t i) { return sights[i].kept; });
             if (allKept)
                 SplitKept(set, contents.get(), slot);
+            else if (stamps_[set[0]].size <= static_cast<int64_t>(glimpse) &&
+                     set.size() <= limits_.maxOpenFiles)
+                glimpsedWhole.push_back(std::move(set));
             else
                 pending_.push_back({std::move(set), 0});
         }
+        ReadAgainSideBySide(glimpsedWhole);
+    }
+
+    // Sets of small files whose hashes agree, each read again and compared on one of
+    // several threads; a class keeps the files still unchanged once compared.
+    void ReadAgainSideBySide(const std::vector<std::vector<size_t>>& sets) {
+        std::vector<std::vector<std::vector<size_t>>> found(sets.size());
+        std::atomic<int64_t> bytes{0};
+        const bool done = ForSlices(
+            sets.size(), 16,
+            [&](size_t begin, size_t end) {
+                NearFolder near;
+                std::vector<char> data;
+                int64_t read = 0;
+                for (size_t s = begin; s < end; ++s) {
+                    const size_t length = static_cast<size_t>(stamps_[sets[s][0]].size);
+                    data.resize(std::max<size_t>(1, sets[s].size() * length));
+                    std::vector<FileReader> files;
+                    std::vector<size_t> open;
+                    for (size_t i : sets[s]) {
+                        FileReader file = OpenNear(near, i);
+                        if (!file.IsOpen() || !(file.Stamp() == stamps_[i]) ||
+                            !file.ReadAt(0, data.data() + files.size() * length, length))
+                            continue;
+                        read += static_cast<int64_t>(length);
+                        files.push_back(std::move(file));
+                        open.push_back(i);
+                    }
+                    std::vector<size_t> positions(files.size());
+                    std::iota(positions.begin(), positions.end(), size_t{0});
+                    for (const auto& same : EqualGroups(positions, [&](size_t a, size_t b) {
+                             return std::memcmp(data.data() + a * length, data.data() + b * length,
+                                                length) == 0;
+                         })) {
+                        std::vector<size_t> unchanged;
+                        for (size_t k : same)
+                            if (files[k].Unchanged())
+                                unchanged.push_back(open[k]);
+                        found[s].push_back(std::move(unchanged));
+                    }
+                }
+                bytes += read;
+            },
+            [this] { return work_.KeepGoing(); });
+        bytesRead_ += bytes;
+        if (!done)
+            throw Cancelled{};
+        for (const auto& classes : found)
+            for (const auto& members : classes)
+                NewClassOf(members);
     }
 
     // Files whose whole content is in memory: those of equal bytes form a class.
     void SplitKept(const std::vector<size_t>& set, const char* contents, size_t slot) {
         const size_t length = static_cast<size_t>(stamps_[set[0]].size);
-        std::vector<std::vector<size_t>> same;
-        for (size_t i : set) {
-            auto match = std::find_if(same.begin(), same.end(), [&](const auto& g) {
-                return std::memcmp(contents + g[0] * slot, contents + i * slot, length) == 0;
-            });
-            if (match != same.end())
-                match->push_back(i);
-            else
-                same.push_back({i});
-        }
-        for (const auto& members : same)
-            if (members.size() > 1)
-                NewClass(members);
+        for (const auto& members : EqualGroups(set, [&](size_t a, size_t b) {
+                 return std::memcmp(contents + a * slot, contents + b * slot, length) == 0;
+             }))
+            NewClass(members);
     }
 
     // Too many files to keep open: read one block of each in turn and split by its hash;

@@ -59,9 +59,10 @@ std::string ExtractName(const std::string& path) { return path.substr(path.rfind
 TEST(ContentClasses, SplitsWhereBytesDifferUnderEveryReadingStrategy) {
     std::mt19937 random(7);
     // Tiny limits force the probing path (more files than may be open) and many rounds;
-    // a large first block keeps whole contents in memory, unless they exceed the budget.
+    // a large first block keeps whole contents in memory, unless they exceed the budget:
+    // then small files whose first bytes agree are read again.
     const ClassifyLimits limits[] = {
-        {}, {2, 3, 1, 4}, {3, 5, 2, 8}, {2, 3, 64, 64}, {2, 3, 64, 64, 100}};
+        {}, {2, 3, 1, 4}, {3, 5, 2, 8}, {2, 3, 64, 64}, {4, 3, 64, 64, 100}};
     for (int round = 0; round < 30; ++round) {
         TestFolder dir;
         std::vector<std::string> paths;
@@ -101,8 +102,8 @@ TEST(ContentClasses, ChangedFilesAreNoDuplicatesOfAnything) {
     // One file grows, shrinks, is replaced or rewritten while the set is read; the others
     // stay identical. The changed file may join no class, whichever reading strategy runs.
     std::mt19937 random(31);
-    const ClassifyLimits limits[] = {{}, {2, 3, 1, 4}, {2, 3, 64, 64}};
-    for (int round = 0; round < 180; ++round) {
+    const ClassifyLimits limits[] = {{}, {2, 3, 1, 4}, {2, 3, 64, 64}, {3, 3, 64, 64, 10}};
+    for (int round = 0; round < 240; ++round) {
         TestFolder dir;
         const std::string content(1 + random() % 30, 'c');
         std::vector<std::string> paths;
@@ -129,7 +130,7 @@ TEST(ContentClasses, ChangedFilesAreNoDuplicatesOfAnything) {
                 dir.write(ExtractName(victim), std::string(content.size(), 'w'));
             return true;
         };
-        const auto classes = ClassifyByContent(paths, {changeFile}, limits[round % 3]);
+        const auto classes = ClassifyByContent(paths, {changeFile}, limits[round % 4]);
         ASSERT_TRUE(classes);
         for (size_t i = 0; i < paths.size(); ++i)
             if (paths[i] == victim && changed)
