@@ -133,7 +133,7 @@ private:
     void NewClass(const std::vector<size_t>& members) {
         std::vector<char> unchanged(members.size(), 0);
         const bool done = ForSlices(
-            members.size(), 512,
+            members.size(), 128,
             [&](size_t begin, size_t end) {
                 for (size_t k = begin; k < end; ++k) {
                     FileStamp now;
