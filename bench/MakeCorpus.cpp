@@ -100,17 +100,23 @@ std::vector<PlannedFile> CorpusA(long files) {
     return plan;
 }
 
-std::vector<PlannedFile> CorpusB(long files) {
-    Rng rng{0xb0b};
+// Files of one size, each alone or, with chance `share`, with 1 to `most` - 1 copies.
+std::vector<PlannedFile> WithCopies(uint64_t seed, long files, int64_t size, double share,
+                                    int most) {
+    Rng rng{seed};
     std::vector<PlannedFile> plan;
     while (long(plan.size()) < files) {
-        const uint64_t seed = rng.Next();
-        const int copies = rng.Uniform() < 0.1 / 2.35 ? rng.Between(2, 3) : 1;
+        const uint64_t content = rng.Next();
+        const int copies = rng.Uniform() < share ? (most > 2 ? rng.Between(2, most) : 2) : 1;
         for (int n = 0; n < copies; ++n)
-            plan.push_back({seed, 4096, 0});
+            plan.push_back({content, size, 0});
     }
     plan.resize(size_t(files));
     return plan;
+}
+
+std::vector<PlannedFile> CorpusB(long files) {
+    return WithCopies(0xb0b, files, 4096, 0.1 / 2.35, 3);
 }
 
 std::vector<PlannedFile> CorpusD(long files) {
@@ -125,18 +131,7 @@ std::vector<PlannedFile> CorpusD(long files) {
     return plan;
 }
 
-std::vector<PlannedFile> CorpusE(long files) {
-    Rng rng{0xe0e};
-    std::vector<PlannedFile> plan;
-    while (long(plan.size()) < files) {
-        const uint64_t seed = rng.Next();
-        const int copies = rng.Uniform() < 0.05 / 1.95 ? 2 : 1;
-        for (int n = 0; n < copies; ++n)
-            plan.push_back({seed, 8, 0});
-    }
-    plan.resize(size_t(files));
-    return plan;
-}
+std::vector<PlannedFile> CorpusE(long files) { return WithCopies(0xe0e, files, 8, 0.05 / 1.95, 2); }
 
 int64_t DiskBytes(const std::vector<PlannedFile>& plan) {
     int64_t total = 0;

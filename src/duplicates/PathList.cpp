@@ -45,23 +45,22 @@ TextLines PathList::Texts() const {
     return texts;
 }
 
-bool PathList::operator==(const PathList& other) const {
-    if (size() != other.size())
+namespace {
+
+template <class Entries> bool SameEntries(const PathList& list, const Entries& entries) {
+    if (list.size() != entries.size())
         return false;
-    for (size_t i = 0; i < size(); ++i)
-        if ((*this)[i] != other[i])
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i] != entries[i])
             return false;
     return true;
 }
 
-bool PathList::operator==(const TextLines& texts) const {
-    if (size() != texts.size())
-        return false;
-    for (size_t i = 0; i < size(); ++i)
-        if ((*this)[i] != texts[i])
-            return false;
-    return true;
-}
+} // namespace
+
+bool PathList::operator==(const PathList& other) const { return SameEntries(*this, other); }
+
+bool PathList::operator==(const TextLines& texts) const { return SameEntries(*this, texts); }
 
 void GroupList::push_back(std::string_view text) {
     int group = NoGroup;
