@@ -5,6 +5,12 @@ namespace twinsweep {
 PathListModel::PathListModel(const PathList& lines, QObject* parent)
     : QAbstractListModel(parent), lines_(lines), shown_(static_cast<int>(lines.size())) {}
 
+QModelIndex PathListModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= shown_ || column != 0 || parent.isValid())
+        return {};
+    return createIndex(row, 0);
+}
+
 int PathListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shown_;
 }

@@ -11,6 +11,9 @@ class PathListModel : public QAbstractListModel {
 public:
     explicit PathListModel(const PathList& lines, QObject* parent = nullptr);
 
+    // Without the base's checks through the virtual rowCount and columnCount: views ask
+    // for every row when they lay them out.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 

@@ -35,6 +35,13 @@ private:
     std::function<void(int)> onKey_;
 };
 
+// Scrolls to a row; a view still laying out its rows in batches lays them all out first.
+void ScrollTo(QListView* view, const QModelIndex& index) {
+    if (!view->visualRect(index).isValid())
+        view->doItemsLayout();
+    view->scrollTo(index);
+}
+
 } // namespace
 
 ResultListsView::ResultListsView(ResultLists& lists, QListView* references,
@@ -107,6 +114,22 @@ void ResultListsView::ShowAppended() {
     ShowCounts();
 }
 
+ResultListsView::Appending::Appending(ResultListsView& view) : view_(view) {
+    for (QListView* list : {view_.references_, view_.duplicates_}) {
+        list->setBatchSize(4096);
+        list->setLayoutMode(QListView::Batched);
+    }
+}
+
+ResultListsView::Appending::~Appending() {
+    // Laid out again from the first row, in batches between messages as before: the end of
+    // a scan waits for no long list. A row shown before its batch came is laid out at once.
+    for (QListView* list : {view_.references_, view_.duplicates_}) {
+        list->doItemsLayout();
+        list->setLayoutMode(QListView::SinglePass);
+    }
+}
+
 void ResultListsView::ShowCurrentReference() {
     const QScopedValueRollback showing(showing_, true);
     if (lists_.current1 < 0) {
@@ -115,7 +138,7 @@ void ResultListsView::ShowCurrentReference() {
     }
     const QModelIndex current = referencesModel_->index(lists_.current1);
     references_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
-    references_->scrollTo(current);
+    ScrollTo(references_, current);
 }
 
 void ResultListsView::ShowDuplicateSelection() {
@@ -135,7 +158,7 @@ void ResultListsView::ShowDuplicateSelection() {
     }
     duplicates_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!selection.isEmpty())
-        duplicates_->scrollTo(selection.first().topLeft());
+        ScrollTo(duplicates_, selection.first().topLeft());
 }
 
 void ResultListsView::ShowCurrentTexts() {

@@ -39,6 +39,20 @@ public:
     void Refresh();
     // Entries appended at the ends of the lists (a running scan), and the counters.
     void ShowAppended();
+    // While it lives, entries are appended to the lists (a running scan): the views lay
+    // out their rows in batches between messages, so that showing what was appended costs
+    // little however long the lists are. Afterwards they lay out every row in one pass
+    // again, once the batches under way have ended.
+    class Appending {
+    public:
+        explicit Appending(ResultListsView& view);
+        ~Appending();
+        Appending(const Appending&) = delete;
+        Appending& operator=(const Appending&) = delete;
+
+    private:
+        ResultListsView& view_;
+    };
     void ShowCurrentReference();
     void ShowDuplicateSelection();
     // The texts of both current entries changed.

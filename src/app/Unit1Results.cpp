@@ -8,6 +8,7 @@
 #include "Globals.h"
 #include "KeptDuplicatesReport.h"
 #include "LanguageTexts.h"
+#include "MessagePacer.h"
 #include "ResultListsView.h"
 #include "ShellAccess.h"
 #include "Unit1.h"
@@ -45,8 +46,9 @@ void TForm1::SelectFirstGroup() {
 }
 
 bool TForm1::RunScan() {
-    // The lists, the table and the counters are shown again each time messages are
-    // processed, so that a long scan spends its time comparing, not painting.
+    // Messages are processed often, so that Cancel answers at once; the lists, the table,
+    // the counters and the progress text are shown again only a few times a second, so
+    // that a long scan spends its time comparing, not painting.
     int filesLeft = Table.FileCount();
     auto showProgress = [this, &filesLeft] {
         results_->ShowAppended();
@@ -54,7 +56,15 @@ bool TForm1::RunScan() {
         Ld1->setIndicatorstring(QString::number(Table.FileCount()));
         form3_->ShowFilesLeft(filesLeft);
     };
-    BusyWork busy(host_, form3_, showProgress, [] { return CancelRequested; });
+    MessagePacer display(std::chrono::milliseconds(250));
+    const ResultListsView::Appending appending(*results_);
+    BusyWork busy(
+        host_, form3_,
+        [&] {
+            if (display.Due())
+                showProgress();
+        },
+        [] { return CancelRequested; });
     busy.Work().progress = [&filesLeft](int left) { filesLeft = left; };
     const bool completed = RunDuplicateScan(Table, Lists, busy.Work());
     showProgress();

@@ -3,6 +3,7 @@
 
 #include "ErrorBoxTest.h"
 #include "ProjectWindowTest.h"
+#include "ResultListsViewTest.h"
 #include "ScanWindowTest.h"
 #include "SearchWindowTest.h"
 #include "StartupTest.h"
@@ -26,6 +27,8 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&scan, argc, argv);
     WindowCommandsTest commands;
     failures += QTest::qExec(&commands, argc, argv);
+    ResultListsViewTest resultLists;
+    failures += QTest::qExec(&resultLists, argc, argv);
     ProjectWindowTest projects;
     failures += QTest::qExec(&projects, argc, argv);
     return failures == 0 ? 0 : 1;
