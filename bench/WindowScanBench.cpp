@@ -1,29 +1,41 @@
-// One search and duplicate scan of a folder, timed either through the main window or
-// headless:
+// One search and duplicate scan of a folder, through the main window or headless:
 //   window_scan_bench window|headless FOLDER
+//   window_scan_bench cancel FOLDER MS
 // window: the real main window (offscreen) from BT1Click until the scan's report box shows,
-// the window repainted; the box is answered at once. The first group's selection that
-// follows is timed apart.
+// the window repainted; every message box is answered at once. The scan window's closing
+// pause (T1) is set to 0: it is a wait, not work. The first group's selection that follows
+// the report is timed apart.
 // headless: the program's pipeline without a window: SearchIntoTable, then RunDuplicateScan
 // with a PacedWork, as scan-folder does.
-// Prints one line:
+// cancel: the window's search, then scans that the Cancel button stops, each resumed
+// (BT2Click) until one completes: the first MS milliseconds after its start, each next one
+// twice as late (a resumed scan sorts the files of the size under way again). Each cancel is
+// timed from the moment of its click to the scan's return.
+// Prints one line, for window and headless:
 //   seconds S search T scan U select V groups G duplicates D lists H
 // S the whole time, T the part until the search completed, U the rest; V the selection of
 // the first group (0 headless); H a hash of LBB1, LL1 and LBB2, equal for equal lists.
+// For cancel:
+//   cancels N median M max X groups G duplicates D lists H
+// with the median and the longest time of a cancel in milliseconds.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <vector>
 
 #include "BenchTree.h"
 #include "DuplicateScan.h"
@@ -37,10 +49,6 @@ using namespace twinsweep;
 using namespace twinsweep::bench;
 
 namespace {
-
-struct Figures {
-    double seconds = 0, search = 0, select = 0;
-};
 
 // FNV-1a over the lines of LBB1, LL1 and LBB2, each line ended by a newline.
 class ListsHash {
@@ -63,13 +71,16 @@ private:
     }
 };
 
-void Report(const Figures& figures, const ResultLists& lists) {
-    std::printf("seconds %.4f search %.4f scan %.4f select %.4f groups %zu duplicates %zu "
-                "lists %016llx\n",
-                figures.seconds, figures.search, figures.seconds - figures.search, figures.select,
-                lists.LBB1.size(), lists.LBB2.size(),
+void ReportLists(const ResultLists& lists) {
+    std::printf(" groups %zu duplicates %zu lists %016llx\n", lists.LBB1.size(), lists.LBB2.size(),
                 static_cast<unsigned long long>(ListsHash(lists).value));
     std::fflush(stdout);
+}
+
+void Report(double seconds, double search, double select, const ResultLists& lists) {
+    std::printf("seconds %.4f search %.4f scan %.4f select %.4f", seconds, search, seconds - search,
+                select);
+    ReportLists(lists);
 }
 
 // Answers every message box as soon as it shows, after `shown` has seen its text.
@@ -89,55 +100,104 @@ private:
     std::function<void(const QString&)> shown_;
 };
 
-int RunWindow(int argc, char** argv, const std::string& folder) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // A program folder whose settings hide the welcome window.
-    QTemporaryDir program;
-    std::ofstream(program.filePath("conf.dat").toStdString(), std::ios::binary) << "0\r\n1\r\n";
-    QtHost host;
-    ProgramWindows windows(host, program.path().toStdString());
-    TForm1& form1 = windows.form1;
-    form1.show();
-    // The start-up sequence (settings, language) runs from a timer after the first showing.
-    QElapsedTimer startup;
-    startup.start();
-    while (LanguageIndex == 0 && startup.elapsed() < 10000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    QApplication::processEvents();
+// The main window over a program folder whose settings hide the welcome window, shown and
+// started up.
+struct Program {
+    Program() : windows(host, folder.path().toStdString()) {
+        windows.form1.show();
+        // The start-up sequence (settings, language) runs from a timer after the first showing.
+        QElapsedTimer startup;
+        startup.start();
+        while (LanguageIndex == 0 && startup.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QApplication::processEvents();
+        windows.form3->T1->setInterval(0);
+    }
 
-    Figures figures;
+    QTemporaryDir folder;
+    bool settings = std::ofstream(folder.filePath("conf.dat").toStdString(), std::ios::binary)
+                        .write("0\r\n1\r\n", 6)
+                        .good();
+    QtHost host;
+    ProgramWindows windows;
+    TForm1& form1 = windows.form1;
+};
+
+// The reports of the scan; any other message is a failure.
+bool OnlyReports(const QStringList& boxes, int reports) {
+    if (boxes.size() == reports)
+        return true;
+    std::fprintf(stderr, "%lld messages instead of %d reports:\n",
+                 static_cast<long long>(boxes.size()), reports);
+    for (const QString& text : boxes)
+        std::fprintf(stderr, "  %s\n", qPrintable(text));
+    return false;
+}
+
+int RunWindow(const std::string& folder) {
+    Program program;
+    TForm1& form1 = program.form1;
     QElapsedTimer clock;
+    double search = 0, seconds = 0;
     auto complete = form1.FF1->OnComplete;
     form1.FF1->OnComplete = [&](TFileSearch& sender) {
-        figures.search = clock.nsecsElapsed() / 1e9;
+        search = clock.nsecsElapsed() / 1e9;
         complete(sender);
     };
     QStringList boxes;
     BoxAnswer answer([&](const QString& text) {
         boxes << text;
-        if (boxes.size() > 1)
-            return;
         form1.repaint();
-        figures.seconds = clock.nsecsElapsed() / 1e9;
+        seconds = clock.nsecsElapsed() / 1e9;
     });
-    app.installEventFilter(&answer);
+    qApp->installEventFilter(&answer);
     form1.SearchFolder = folder;
     clock.start();
     form1.BT1Click();
-    // The scan's report must be the only message.
-    if (boxes.size() != 1) {
-        std::fprintf(stderr, "%lld messages instead of the report alone:\n",
-                     static_cast<long long>(boxes.size()));
-        for (const QString& text : boxes)
-            std::fprintf(stderr, "  %s\n", qPrintable(text));
+    if (!OnlyReports(boxes, 1))
         return 1;
-    }
     form1.repaint();
-    figures.select = clock.nsecsElapsed() / 1e9 - figures.seconds;
-    Report(figures, form1.Lists);
+    Report(seconds, search, clock.nsecsElapsed() / 1e9 - seconds, form1.Lists);
     std::_Exit(0); // the windows' teardown is not measured
+}
+
+int RunCancels(const std::string& folder, int afterMs) {
+    Program program;
+    TForm1& form1 = program.form1;
+    TForm3* form3 = program.windows.form3;
+    QStringList boxes;
+    BoxAnswer answer([&](const QString& text) { boxes << text; });
+    qApp->installEventFilter(&answer);
+    std::vector<double> cancels;
+    auto scan = form3->RunScan;
+    form3->RunScan = [&, afterMs]() mutable {
+        // A click at that moment is handled when the scan next processes messages.
+        QTimer click;
+        click.setSingleShot(true);
+        click.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&click, &QTimer::timeout, form3,
+                         [form3] { form3->SpeedButton1->click(); });
+        QElapsedTimer clock;
+        clock.start();
+        click.start(afterMs);
+        const bool completed = scan();
+        if (!completed)
+            cancels.push_back(clock.nsecsElapsed() / 1e6 - afterMs);
+        afterMs *= 2;
+        return completed;
+    };
+    form1.SearchFolder = folder;
+    form1.BT1Click();
+    while (!form1.Table.IsEmpty() && boxes.size() < 10000)
+        form1.BT2Click();
+    if (!OnlyReports(boxes, static_cast<int>(cancels.size()) + 1))
+        return 1;
+    std::sort(cancels.begin(), cancels.end());
+    std::printf("cancels %zu median %.1f max %.1f", cancels.size(),
+                cancels.empty() ? 0.0 : cancels[cancels.size() / 2],
+                cancels.empty() ? 0.0 : cancels.back());
+    ReportLists(form1.Lists);
+    std::_Exit(0);
 }
 
 int RunHeadless(const std::string& folder) {
@@ -148,13 +208,11 @@ int RunHeadless(const std::string& folder) {
     SearchChoices choices;
     choices.folder = folder;
     choices.after.date = choices.after.time = choices.before.date = choices.before.time = Now();
-    Figures figures;
     const auto start = Clock::now();
     SearchIntoTable(choices, host, table, TFormatSettings{});
-    figures.search = Seconds(Clock::now() - start);
+    const double search = Seconds(Clock::now() - start);
     RunDuplicateScan(table, lists, PacedWork(host));
-    figures.seconds = Seconds(Clock::now() - start);
-    Report(figures, lists);
+    Report(Seconds(Clock::now() - start), search, 0, lists);
     return 0;
 }
 
@@ -166,14 +224,21 @@ bool IsFolder(const char* path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool window = argc == 3 && std::strcmp(argv[1], "window") == 0;
-    const bool headless = argc == 3 && std::strcmp(argv[1], "headless") == 0;
-    if ((!window && !headless) || !IsFolder(argv[2])) {
-        std::fprintf(stderr, "usage: %s window|headless FOLDER\n", argv[0]);
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool cancel = mode == "cancel" && argc == 4 && std::atoi(argv[3]) > 0;
+    if (!(cancel || ((mode == "window" || mode == "headless") && argc == 3)) ||
+        !IsFolder(argv[2])) {
+        std::fprintf(stderr, "usage: %s window|headless FOLDER\n       %s cancel FOLDER MS\n",
+                     argv[0], argv[0]);
         return 2;
     }
     std::string folder = argv[2];
     if (folder.back() != '/')
         folder += '/';
-    return window ? RunWindow(argc, argv, folder) : RunHeadless(folder);
+    if (mode == "headless")
+        return RunHeadless(folder);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return cancel ? RunCancels(folder, std::atoi(argv[3])) : RunWindow(folder);
 }
