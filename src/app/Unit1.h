@@ -147,6 +147,10 @@ public:
     TZarvoLiquidIndicator* Ld4 = nullptr;
     TShader* Shader1 = nullptr;
 
+    // Shows Lists again as a whole: the views, their current entries, the selection and
+    // the counters.
+    void ShowLists();
+
     // The criteria page and SearchFolder, and back.
     SearchChoices ReadSearchChoices() const;
     void WriteSearchChoices(const SearchChoices& choices);

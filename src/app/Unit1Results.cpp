@@ -76,6 +76,8 @@ void TForm1::ScanCompleted() {
     Ld1->setIndicatorstring("0");
 }
 
+void TForm1::ShowLists() { results_->Refresh(); }
+
 void TForm1::LBB1Click() {
     if (Lists.LBB1.empty())
         return;
