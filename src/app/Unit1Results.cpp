@@ -56,6 +56,7 @@ bool TForm1::RunScan() {
         Ld1->setIndicatorstring(QString::number(Table.FileCount()));
         form3_->ShowFilesLeft(filesLeft);
     };
+    showProgress(); // the window starts with this scan's figures
     MessagePacer display(std::chrono::milliseconds(250));
     const ResultListsView::Appending appending(*results_);
     BusyWork busy(
