@@ -3,7 +3,7 @@
 # (offscreen, from BT1Click to the scan's report) against the same pipeline headless
 # (SearchIntoTable, then RunDuplicateScan), alternating, warm cache, each run in its own
 # process; both must produce the same lists (LBB1, LL1, LBB2). Then the window's Cancel: a
-# scan stopped 200 ms after its start, resumed and stopped again twice as late, and so on
+# scan stopped 100 ms after its start, resumed and stopped again twice as late, and so on
 # until one completes, each cancel timed from its click to the scan's return; the resumed
 # scans must end in the same lists.
 # Usage: bench/window-scan.sh [CORPUS] [--rounds N]
@@ -64,7 +64,7 @@ for ((round = 1; round <= rounds; round++)); do
     "$(field select <<<"$w")" "$(field seconds <<<"$h")" "$(field search <<<"$h")" \
     "$(field scan <<<"$h")" "$(awk -v a="$(field seconds <<<"$w")" -v b="$(field seconds <<<"$h")" 'BEGIN { print a / b }')"
 done
-"$build/bench/window_scan_bench" cancel "$dir" 200 >"$work/cancel" 2>"$work/err" ||
+"$build/bench/window_scan_bench" cancel "$dir" 100 >"$work/cancel" 2>"$work/err" ||
   { cat "$work/err" >&2; exit 1; }
 lists=$(cat "$work/window" "$work/headless" "$work/cancel" | field lists | sort -u)
 if [ "$(wc -l <<<"$lists")" -ne 1 ]; then
@@ -72,7 +72,7 @@ if [ "$(wc -l <<<"$lists")" -ne 1 ]; then
   cat "$work/window" "$work/headless" "$work/cancel" >&2
   exit 1
 fi
-echo "cancel: $(field cancels < "$work/cancel") cancels from 200 ms into a scan, answered in" \
+echo "cancel: $(field cancels < "$work/cancel") cancels from 100 ms into a scan, answered in" \
      "$(field median < "$work/cancel") ms (median), $(field max < "$work/cancel") ms at most"
 col() { field "$1" < "$work/$2" | median; }
 echo "corpus $kind: $(find "$dir" -type f | wc -l) files, $(col groups window) groups," \
