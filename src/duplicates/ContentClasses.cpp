@@ -8,10 +8,11 @@
 #include <memory>
 #include <numeric>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 
-#include "FileDescriptor.h"
-#include "LongPath.h"
+#include "EqualGroups.h"
+#include "NearFolder.h"
 #include "ParallelSlices.h"
 
 namespace twinsweep {
@@ -22,58 +23,11 @@ constexpr int Alone = -1;
 
 struct Cancelled {};
 
-// The files of a set mostly come folder after folder, as the search found them: from the
-// second file of a folder on, the folder stays open and a file in it is found by its name
-// alone rather than by walking its whole path again.
-class NearFolder {
-public:
-    // The open folder to look `path` up in, with the rest of the path in `name`; AT_FDCWD
-    // when the whole path is to be used.
-    int Of(const std::string& path, const char*& name) {
-        name = path.c_str();
-        const size_t cut = path.rfind('/');
-        if (cut == std::string::npos)
-            return AT_FDCWD;
-        const std::string_view folder(path.data(), cut + 1);
-        if (folder != path_) {
-            path_ = folder;
-            folder_.reset();
-            return AT_FDCWD;
-        }
-        if (!folder_)
-            folder_.reset(OpenPath(path_, O_PATH | O_DIRECTORY | O_CLOEXEC));
-        if (!folder_)
-            return AT_FDCWD;
-        name = path.c_str() + cut + 1;
-        return folder_.get();
-    }
-
-private:
-    std::string path_;
-    FileDescriptor folder_;
-};
-
 // Files of one size that are equal up to `offset`.
 struct Candidates {
     std::vector<size_t> members;
     int64_t offset = 0;
 };
-
-// The groups of two or more items that `same` finds equal, each in the items' order.
-template <class Same>
-std::vector<std::vector<size_t>> EqualGroups(const std::vector<size_t>& items, Same same) {
-    std::vector<std::vector<size_t>> groups;
-    for (size_t item : items) {
-        auto match = std::find_if(groups.begin(), groups.end(),
-                                  [&](const auto& group) { return same(group[0], item); });
-        if (match != groups.end())
-            match->push_back(item);
-        else
-            groups.push_back({item});
-    }
-    std::erase_if(groups, [](const auto& group) { return group.size() < 2; });
-    return groups;
-}
 
 // What the first reading of a file found.
 struct Sight {
@@ -248,13 +202,17 @@ private:
         if (!done)
             throw Cancelled{};
         // Files of one length and hash, in a fixed order.
-        std::vector<size_t> order;
+        std::vector<std::tuple<int64_t, size_t, size_t>> keyed; // length, hash, file
         for (size_t i = 0; i < count_; ++i)
             if (sights[i].read)
-                order.push_back(i);
+                keyed.emplace_back(stamps_[i].size, sights[i].hash, i);
+        std::sort(keyed.begin(), keyed.end());
+        std::vector<size_t> order;
+        order.reserve(keyed.size());
+        for (const auto& entry : keyed)
+            order.push_back(std::get<2>(entry));
+        keyed = {};
         const auto key = [&](size_t i) { return std::make_pair(stamps_[i].size, sights[i].hash); };
-        std::stable_sort(order.begin(), order.end(),
-                         [&](size_t a, size_t b) { return key(a) < key(b); });
         std::vector<std::vector<size_t>> glimpsedWhole;
         for (size_t from = 0, to; from < order.size(); from = to) {
             Check();
