@@ -206,7 +206,7 @@ private:
         for (size_t i = 0; i < count_; ++i)
             if (sights[i].read)
                 keyed.emplace_back(stamps_[i].size, sights[i].hash, i);
-        std::sort(keyed.begin(), keyed.end());
+        SortAnswering(keyed);
         std::vector<size_t> order;
         order.reserve(keyed.size());
         for (const auto& entry : keyed)
@@ -238,6 +238,8 @@ private:
     // Sets of small files whose hashes agree, each read again and compared on one of
     // several threads; a class keeps the files still unchanged once compared.
     void ReadAgainSideBySide(const std::vector<std::vector<size_t>>& sets) {
+        if (sets.empty())
+            return;
         std::vector<std::vector<std::vector<size_t>>> found(sets.size());
         std::atomic<int64_t> bytes{0};
         const bool done = ForSlices(
@@ -282,6 +284,24 @@ private:
         for (const auto& classes : found)
             for (const auto& members : classes)
                 NewClassOf(members);
+    }
+
+    // Sorts a million keys in slices on several threads, then merges them, so that a
+    // cancel is answered between steps rather than after the whole sort.
+    template <class Key> void SortAnswering(std::vector<Key>& keys) {
+        constexpr size_t Slice = 1 << 16;
+        const auto at = [&](size_t i) { return keys.begin() + static_cast<std::ptrdiff_t>(i); };
+        if (!ForSlices(
+                keys.size(), Slice,
+                [&](size_t begin, size_t end) { std::sort(at(begin), at(end)); },
+                [this] { return work_.KeepGoing(); }))
+            throw Cancelled{};
+        for (size_t width = Slice; width < keys.size(); width *= 2)
+            for (size_t low = 0; low + width < keys.size(); low += 2 * width) {
+                Check();
+                std::inplace_merge(at(low), at(low + width),
+                                   at(std::min(low + 2 * width, keys.size())));
+            }
     }
 
     // Files whose whole content is in memory: those of equal bytes form a class.
