@@ -69,8 +69,9 @@ std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileSizeOf& siz
 }
 
 int64_t FreeableBytes(const std::vector<DuplicateSet>& sets) {
-    return std::accumulate(sets.begin(), sets.end(), int64_t{0},
-                           [](int64_t sum, const DuplicateSet& set) { return sum + set.Freeable(); });
+    return std::accumulate(
+        sets.begin(), sets.end(), int64_t{0},
+        [](int64_t sum, const DuplicateSet& set) { return sum + set.Freeable(); });
 }
 
 } // namespace twinsweep
