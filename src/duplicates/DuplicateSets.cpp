@@ -1,7 +1,9 @@
 #include "DuplicateSets.h"
 
+#include <algorithm>
 #include <numeric>
-#include <unordered_map>
+#include <string>
+#include <sys/stat.h>
 
 namespace twinsweep {
 
@@ -10,40 +12,67 @@ namespace {
 // Union-find over the paths the lists name, numbered in the order they are first met.
 class Partition {
 public:
-    size_t Add(PathStore::Id id) {
-        const auto [at, added] = index_.try_emplace(id, parent_.size());
-        if (added) {
-            parent_.push_back(parent_.size());
+    explicit Partition(size_t paths) : index_(paths, Absent) {}
+
+    uint32_t Add(PathStore::Id id) {
+        uint32_t& at = index_[id];
+        if (at == Absent) {
+            at = static_cast<uint32_t>(parent_.size());
+            parent_.push_back(at);
             ids_.push_back(id);
         }
-        return at->second;
+        return at;
     }
-    size_t Find(size_t x) {
+    uint32_t Find(uint32_t x) {
         while (parent_[x] != x)
             x = parent_[x] = parent_[parent_[x]];
         return x;
     }
     // The root of the earlier-met element stays the root.
-    void Join(size_t a, size_t b) {
+    void Join(uint32_t a, uint32_t b) {
         a = Find(a);
         b = Find(b);
         if (a != b)
             parent_[std::max(a, b)] = std::min(a, b);
     }
-    size_t size() const { return parent_.size(); }
-    PathStore::Id IdOf(size_t x) const { return ids_[x]; }
+    uint32_t size() const { return static_cast<uint32_t>(parent_.size()); }
+    PathStore::Id IdOf(uint32_t x) const { return ids_[x]; }
 
 private:
-    std::unordered_map<PathStore::Id, size_t> index_;
-    std::vector<size_t> parent_;
+    static constexpr uint32_t Absent = UINT32_MAX;
+    std::vector<uint32_t> index_; // by path number
+    std::vector<uint32_t> parent_;
     std::vector<PathStore::Id> ids_;
 };
 
+// The number of different files among `ids`.
+size_t DistinctFiles(std::vector<FileId>& ids) {
+    std::sort(ids.begin(), ids.end());
+    return static_cast<size_t>(std::unique(ids.begin(), ids.end()) - ids.begin());
+}
+
+int64_t Freeable(const DuplicateSet& set) {
+    std::vector<FileId> files;
+    for (const SetMember& member : set.members)
+        if (member.facts.exists)
+            files.push_back(member.facts.id);
+    const size_t distinct = DistinctFiles(files);
+    return distinct < 2 ? 0 : static_cast<int64_t>(distinct - 1) * set.size;
+}
+
 } // namespace
 
-std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileSizeOf& sizeOf) {
-    Partition files;
-    std::vector<size_t> references;
+FileFacts StatFacts(std::string_view path) {
+    struct stat info {};
+    if (::stat(std::string(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    return {true, FileId::Of(info), info.st_size,
+            static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& factsOf) {
+    Partition files(lists.paths->size());
+    std::vector<uint32_t> references;
     for (size_t g = 0; g < lists.LBB1.size(); ++g)
         references.push_back(files.Add(lists.LBB1.IdAt(g)));
     for (size_t i = 0; i < lists.LBB2.size() && i < lists.LL1.size(); ++i) {
@@ -52,26 +81,49 @@ std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileSizeOf& siz
             continue;
         files.Join(references[static_cast<size_t>(group)], files.Add(lists.LBB2.IdAt(i)));
     }
-    std::vector<std::vector<size_t>> byRoot(files.size());
-    for (size_t x = 0; x < files.size(); ++x)
-        byRoot[files.Find(x)].push_back(x);
+    // Members in the order they were met: count each root's members, then place them.
+    std::vector<uint32_t> count(files.size(), 0);
+    for (uint32_t x = 0; x < files.size(); ++x)
+        ++count[files.Find(x)];
+    std::vector<uint32_t> setOfRoot(files.size(), UINT32_MAX);
     std::vector<DuplicateSet> sets;
-    for (const auto& members : byRoot) {
-        if (members.size() < 2)
+    for (uint32_t x = 0; x < files.size(); ++x) {
+        const uint32_t root = files.Find(x);
+        if (count[root] < 2)
             continue; // a reference whose members all went
-        DuplicateSet set;
-        for (size_t x : members)
-            set.members.push_back(files.IdOf(x));
-        set.size = std::max<int64_t>(0, sizeOf(lists.paths->operator[](set.members[0])));
-        sets.push_back(std::move(set));
+        if (setOfRoot[root] == UINT32_MAX) {
+            setOfRoot[root] = static_cast<uint32_t>(sets.size());
+            sets.emplace_back().members.reserve(count[root]);
+        }
+        const PathStore::Id id = files.IdOf(x);
+        sets[setOfRoot[root]].members.push_back({id, factsOf((*lists.paths)[id])});
+    }
+    for (DuplicateSet& set : sets) {
+        const auto existing = std::find_if(set.members.begin(), set.members.end(),
+                                           [](const SetMember& m) { return m.facts.exists; });
+        set.size = existing == set.members.end() ? 0 : existing->facts.size;
+        set.freeable = Freeable(set);
     }
     return sets;
 }
 
 int64_t FreeableBytes(const std::vector<DuplicateSet>& sets) {
-    return std::accumulate(
-        sets.begin(), sets.end(), int64_t{0},
-        [](int64_t sum, const DuplicateSet& set) { return sum + set.Freeable(); });
+    return std::accumulate(sets.begin(), sets.end(), int64_t{0},
+                           [](int64_t sum, const DuplicateSet& set) { return sum + set.freeable; });
+}
+
+int64_t MarkedBytes(const DuplicateSet& set) {
+    std::vector<FileId> kept, marked;
+    for (const SetMember& member : set.members)
+        if (member.facts.exists)
+            (member.marked ? marked : kept).push_back(member.facts.id);
+    const size_t distinctMarked = DistinctFiles(marked);
+    std::sort(kept.begin(), kept.end());
+    const auto freed =
+        std::count_if(marked.begin(), marked.begin() + distinctMarked, [&kept](const FileId& id) {
+            return !std::binary_search(kept.begin(), kept.end(), id);
+        });
+    return static_cast<int64_t>(freed) * set.size;
 }
 
 } // namespace twinsweep

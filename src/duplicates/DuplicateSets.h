@@ -6,26 +6,45 @@
 #include <string_view>
 #include <vector>
 
+#include "FileId.h"
 #include "ResultLists.h"
 
 namespace twinsweep {
 
-struct DuplicateSet {
-    int64_t size = 0;                   // of each file
-    std::vector<PathStore::Id> members; // in the order the lists first name them
-
-    // The bytes that trashing all but one member would free.
-    int64_t Freeable() const { return static_cast<int64_t>(members.size() - 1) * size; }
+// What the file system says of a listed path now.
+struct FileFacts {
+    bool exists = false; // a regular file (symbolic links followed, as the scan reads them)
+    FileId id;
+    int64_t size = -1;
+    int64_t modified = 0; // nanoseconds since 1970-01-01 UTC
 };
 
-// The size of a listed file; negative when it cannot be known.
-using FileSizeOf = std::function<int64_t(std::string_view path)>;
+using FileFactsOf = std::function<FileFacts(std::string_view path)>;
+FileFacts StatFacts(std::string_view path);
+
+struct SetMember {
+    PathStore::Id path;
+    FileFacts facts;
+    bool marked = false; // to be moved to the trash
+};
+
+struct DuplicateSet {
+    int64_t size = 0;               // of each file
+    std::vector<SetMember> members; // in the order the lists first name them
+    // The bytes that trashing all but one member would free: paths to one file count once
+    // and vanished files not at all.
+    int64_t freeable = 0;
+};
 
 // The sets, in the order the lists first name them (LBB1's groups in turn); a set's size
-// is that of its first member. Entries of no group are left out.
-std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileSizeOf& sizeOf);
+// is that of its first member that exists. Entries of no group are left out.
+std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& factsOf = StatFacts);
 
-// The sum of the sets' Freeable().
+// The sum of the sets' freeable bytes.
 int64_t FreeableBytes(const std::vector<DuplicateSet>& sets);
+
+// The bytes that trashing the set's marked members would free: each marked file that no
+// unmarked member names too, counted once.
+int64_t MarkedBytes(const DuplicateSet& set);
 
 } // namespace twinsweep

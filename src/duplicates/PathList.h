@@ -30,6 +30,7 @@ public:
     void push_back(std::string_view path) { ids_.push_back(store_->Intern(path)); }
     void Set(size_t i, std::string_view path) { ids_[i] = store_->Intern(path); }
     void PushId(PathStore::Id id) { ids_.push_back(id); }
+    void SetId(size_t i, PathStore::Id id) { ids_[i] = id; }
     void erase(size_t i) { ids_.erase(ids_.begin() + static_cast<std::ptrdiff_t>(i)); }
     void clear() { ids_.clear(); }
     void reserve(size_t n) { ids_.reserve(n); }

@@ -85,6 +85,26 @@ void RemoveGroup(ResultLists& lists, int g) {
         lists.current1 = static_cast<int>(lists.LBB1.size()) - 1;
 }
 
+std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::string& original,
+                                         const TrashFile& trash) {
+    switch (CompareFiles(original, path)) {
+    case Comparison::Identical:
+        break;
+    case Comparison::FirstGone:
+        return KeptDuplicate{path, KeepReason::ReferenceGone, original};
+    case Comparison::SameFile:
+        return KeptDuplicate{path, KeepReason::SameFile, original};
+    case Comparison::Different:
+        return KeptDuplicate{path, KeepReason::Changed, original};
+    case Comparison::SecondGone:
+        return KeptDuplicate{path, KeepReason::DuplicateGone, {}};
+    }
+    std::string error;
+    if (!trash(path, error))
+        return KeptDuplicate{path, KeepReason::TrashFailed, error};
+    return std::nullopt;
+}
+
 namespace {
 
 // The reference of LBB2's entry i; empty when its LL1 entry names no group.
@@ -93,28 +113,6 @@ std::string ReferenceOf(const ResultLists& lists, size_t i) {
     if (group < 0 || static_cast<size_t>(group) >= lists.LBB1.size())
         return {};
     return std::string(lists.LBB1[static_cast<size_t>(group)]);
-}
-
-// Moves one duplicate to the trash once it proved to be a copy of its reference; the
-// reason it stays otherwise.
-std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::string& reference,
-                                         const TrashFile& trash) {
-    switch (CompareFiles(reference, path)) {
-    case Comparison::Identical:
-        break;
-    case Comparison::FirstGone:
-        return KeptDuplicate{path, KeepReason::ReferenceGone, reference};
-    case Comparison::SameFile:
-        return KeptDuplicate{path, KeepReason::SameFile, reference};
-    case Comparison::Different:
-        return KeptDuplicate{path, KeepReason::Changed, reference};
-    case Comparison::SecondGone:
-        return KeptDuplicate{path, KeepReason::DuplicateGone, {}};
-    }
-    std::string error;
-    if (!trash(path, error))
-        return KeptDuplicate{path, KeepReason::TrashFailed, error};
-    return std::nullopt;
 }
 
 void RemoveDuplicate(ResultLists& lists, size_t i) {
@@ -176,6 +174,65 @@ std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const Tr
     }
     lists.current1 = -1;
     return kept;
+}
+
+void RemoveFiles(ResultLists& lists, const std::vector<bool>& gone) {
+    auto isGone = [&gone](PathStore::Id id) { return id < gone.size() && gone[id]; };
+    const size_t groups = lists.LBB1.size();
+    auto groupOf = [&](size_t i) {
+        const int g = i < lists.LL1.size() ? lists.LL1[i] : GroupList::NoGroup;
+        return g >= 0 && static_cast<size_t>(g) < groups ? g : GroupList::NoGroup;
+    };
+    // A reference that goes hands its place to its group's first member that stays.
+    std::vector<bool> promoted(lists.LBB2.size(), false);
+    std::vector<bool> replaced(groups, false);
+    for (size_t i = 0; i < lists.LBB2.size(); ++i) {
+        const int g = groupOf(i);
+        if (g < 0 || replaced[static_cast<size_t>(g)] || isGone(lists.LBB2.IdAt(i)) ||
+            !isGone(lists.LBB1.IdAt(static_cast<size_t>(g))))
+            continue;
+        lists.LBB1.SetId(static_cast<size_t>(g), lists.LBB2.IdAt(i));
+        replaced[static_cast<size_t>(g)] = promoted[i] = true;
+    }
+    // The entries that stay, and the groups that keep members.
+    PathList members(lists.paths);
+    GroupList groupsOfMembers;
+    std::vector<bool> hasMembers(groups, false);
+    for (size_t i = 0; i < lists.LBB2.size(); ++i) {
+        if (promoted[i] || isGone(lists.LBB2.IdAt(i)))
+            continue;
+        members.PushId(lists.LBB2.IdAt(i));
+        if (i < lists.LL1.size()) {
+            groupsOfMembers.push_back(lists.LL1[i]);
+            if (const int g = groupOf(i); g >= 0)
+                hasMembers[static_cast<size_t>(g)] = true;
+        }
+    }
+    // Groups without members go; a later group moves down by the number gone before it.
+    std::vector<int> removedBefore(groups + 1, 0);
+    PathList references(lists.paths);
+    for (size_t g = 0; g < groups; ++g) {
+        removedBefore[g + 1] = removedBefore[g] + (hasMembers[g] ? 0 : 1);
+        if (hasMembers[g])
+            references.PushId(lists.LBB1.IdAt(g));
+    }
+    for (int& g : groupsOfMembers)
+        if (g >= 0)
+            g -= removedBefore[std::min(static_cast<size_t>(g), groups)];
+    int current = lists.current1;
+    if (current >= 0 && static_cast<size_t>(current) < groups) {
+        // The current group, or the first one after it that stays.
+        size_t next = static_cast<size_t>(current);
+        while (next < groups && !hasMembers[next])
+            ++next;
+        current = static_cast<int>(next) - removedBefore[next];
+    }
+    lists.LBB1 = references;
+    lists.LBB2 = members;
+    lists.LL1 = std::move(groupsOfMembers);
+    lists.current1 = std::min(current, static_cast<int>(lists.LBB1.size()) - 1);
+    lists.current2 = -1;
+    SelectGroup(lists);
 }
 
 } // namespace twinsweep

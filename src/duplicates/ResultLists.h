@@ -5,6 +5,7 @@
 // entries, the lists have the state the user works with: the current entry of each
 // visible list and the selection of LBB2.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,5 +80,18 @@ std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const Tr
 
 // Removes group g from LBB1 and renumbers the later groups in LL1.
 void RemoveGroup(ResultLists& lists, int g);
+
+// Moves `path` to the trash once it proved to be another file with the bytes of
+// `original`, right before; the reason it stays otherwise (`original` named as detail).
+std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::string& original,
+                                         const TrashFile& trash);
+
+// Takes the files of `gone` (indexed by path number) out of the lists: their entries in
+// LBB2 go; a reference that goes is replaced by the first member of its group that stays,
+// whose entry goes in turn; then every group left without members is removed and the
+// later groups renumbered, as RemoveGroup does. The current group stays current while it
+// lasts (else the one after it, or the last), its members become the selection, and LBB2
+// has no current entry.
+void RemoveFiles(ResultLists& lists, const std::vector<bool>& gone);
 
 } // namespace twinsweep

@@ -1,21 +1,71 @@
 #include "DuplicateSets.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include "DuplicateScan.h"
 #include "FilesIdentical.h"
+#include "KeepOne.h"
 #include "TestFolder.h"
+#include "TrashMarked.h"
 
 using namespace twinsweep;
 
 namespace {
 
-int64_t SizeOnDisk(std::string_view path) {
-    struct stat info {};
-    return ::stat(std::string(path).c_str(), &info) == 0 ? info.st_size : -1;
+// A tree of small files in a few folders, some of them identical, scanned into lists.
+struct ScannedTree {
+    explicit ScannedTree(std::mt19937& random) {
+        table.Reset({"N", "F", "S", "D"});
+        const int files = 2 + static_cast<int>(random() % 16);
+        for (int f = 0; f < files; ++f) {
+            const std::string content(1 + random() % 3, static_cast<char>('a' + random() % 3));
+            const std::string folder = dir.path(std::string(1, char('p' + random() % 3)) + "/");
+            const std::string name = "f" + std::string(random() % 4, 'x') + std::to_string(f);
+            paths.push_back(dir.write(folder.substr(dir.path().size()) + name, content));
+            table.Append(folder, name, static_cast<int64_t>(content.size()), "d");
+        }
+        table.SortBySize();
+        Scan();
+    }
+    void Scan() { EXPECT_TRUE(RunDuplicateScan(table, lists, {})); }
+
+    // Which set each listed path is in.
+    std::map<std::string, size_t> SetOfPath(const std::vector<DuplicateSet>& sets) const {
+        std::map<std::string, size_t> setOf;
+        for (size_t s = 0; s < sets.size(); ++s)
+            for (const SetMember& m : sets[s].members) {
+                EXPECT_TRUE(setOf.emplace((*lists.paths)[m.path], s).second) << "in two sets";
+            }
+        return setOf;
+    }
+
+    // The sets are exactly the classes of two or more identical files among `existing`.
+    void ExpectSetsAreTheIdenticalClasses(const std::vector<DuplicateSet>& sets,
+                                          const std::vector<std::string>& existing) const {
+        auto setOf = SetOfPath(sets);
+        for (const std::string& a : existing)
+            for (const std::string& b : existing)
+                if (a != b)
+                    EXPECT_EQ(FilesIdentical(a, b),
+                              setOf.count(a) && setOf.count(b) && setOf[a] == setOf[b])
+                        << a << " " << b;
+    }
+
+    TestFolder dir;
+    FileTable table;
+    ResultLists lists;
+    std::vector<std::string> paths;
+};
+
+int64_t SumOfMembersButOne(const std::vector<DuplicateSet>& sets) {
+    int64_t sum = 0;
+    for (const DuplicateSet& set : sets)
+        sum += static_cast<int64_t>(set.members.size() - 1) * set.size;
+    return sum;
 }
 
 } // namespace
@@ -23,52 +73,145 @@ int64_t SizeOnDisk(std::string_view path) {
 TEST(DuplicateSets, AreExactlyTheClassesOfIdenticalFilesOnRandomTrees) {
     std::mt19937 random(11);
     for (int round = 0; round < 25; ++round) {
-        TestFolder dir;
-        FileTable table;
-        table.Reset({"N", "F", "S", "D"});
-        std::vector<std::string> paths;
-        const int files = 2 + static_cast<int>(random() % 14);
-        for (int f = 0; f < files; ++f) {
-            const std::string content(1 + random() % 3, static_cast<char>('a' + random() % 3));
-            const std::string name = "f" + std::to_string(f);
-            paths.push_back(dir.write(name, content));
-            table.Append(dir.path(), name, static_cast<int64_t>(content.size()), "d");
+        ScannedTree tree(random);
+        const auto sets = SetsOf(tree.lists);
+        tree.ExpectSetsAreTheIdenticalClasses(sets, tree.paths);
+        for (const DuplicateSet& set : sets) {
+            ASSERT_GE(set.members.size(), 2u);
+            for (const SetMember& m : set.members)
+                EXPECT_EQ(m.facts.size, set.size);
         }
-        table.SortBySize();
-        ResultLists lists;
-        ASSERT_TRUE(RunDuplicateScan(table, lists, {}));
-        const auto sets = SetsOf(lists, SizeOnDisk);
-
-        std::map<std::string, size_t> setOf;
-        int64_t freeable = 0;
-        for (size_t s = 0; s < sets.size(); ++s) {
-            ASSERT_GE(sets[s].members.size(), 2u);
-            for (PathStore::Id id : sets[s].members) {
-                const std::string path((*lists.paths)[id]);
-                EXPECT_TRUE(setOf.emplace(path, s).second) << path << " is in two sets";
-                EXPECT_EQ(SizeOnDisk(path), sets[s].size);
-            }
-            freeable += static_cast<int64_t>(sets[s].members.size() - 1) * sets[s].size;
-        }
-        EXPECT_EQ(FreeableBytes(sets), freeable);
-        for (const std::string& a : paths)
-            for (const std::string& b : paths) {
-                if (a == b)
-                    continue;
-                const bool together = setOf.count(a) && setOf.count(b) && setOf[a] == setOf[b];
-                EXPECT_EQ(FilesIdentical(a, b), together) << a << " " << b;
-            }
+        EXPECT_EQ(FreeableBytes(sets), SumOfMembersButOne(sets));
     }
 }
 
-TEST(DuplicateSets, OverlappingGroupsMergeAndEmptyGroupsAreLeftOut) {
+TEST(DuplicateSets, OverlappingGroupsMergeAndPathsToOneFileFreeNothing) {
     ResultLists lists;
     lists.LBB1 = {"/c", "/b", "/x"};
-    lists.LBB2 = {"/b", "/a", "/a", "/y"};
-    lists.LL1 = {"0", "0", "1", "one"};
-    const auto sets = SetsOf(lists, [](std::string_view) { return int64_t{10}; });
+    lists.LBB2 = {"/b", "/a", "/a", "/y", "/d"};
+    lists.LL1 = {"0", "0", "1", "one", "0"};
+    // "/d" is another path to "/c"'s file.
+    const auto facts = [](std::string_view path) {
+        return FileFacts{true, {1, path == "/d" ? 'c' : static_cast<ino_t>(path[1])}, 10, 0};
+    };
+    auto sets = SetsOf(lists, facts);
     ASSERT_EQ(sets.size(), 1u);
-    EXPECT_EQ(sets[0].members.size(), 3u);
-    EXPECT_EQ((*lists.paths)[sets[0].members[0]], "/c");
+    ASSERT_EQ(sets[0].members.size(), 4u);
+    EXPECT_EQ((*lists.paths)[sets[0].members[0].path], "/c");
     EXPECT_EQ(FreeableBytes(sets), 20);
+    sets[0].members[3].marked = true; // "/d": "/c" keeps its bytes
+    EXPECT_EQ(MarkedBytes(sets[0]), 0);
+    sets[0].members[1].marked = true;
+    EXPECT_EQ(MarkedBytes(sets[0]), 10);
+}
+
+TEST(KeepOne, EveryRuleKeepsExactlyOneExistingFilePerSet) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 20; ++round) {
+        ScannedTree tree(random);
+        auto sets = SetsOf(tree.lists);
+        const PathStore& paths = *tree.lists.paths;
+        const std::string folder = tree.dir.path("q");
+        for (KeepRule rule :
+             {KeepRule::Newest, KeepRule::Oldest, KeepRule::ShortestPath, KeepRule::InsideFolder}) {
+            ClearMarks(sets);
+            const size_t marked = MarkAllButOne(sets, paths, rule, folder);
+            size_t setsMarked = 0;
+            for (const DuplicateSet& set : sets) {
+                std::vector<const SetMember*> kept;
+                for (const SetMember& m : set.members)
+                    if (!m.marked)
+                        kept.push_back(&m);
+                ASSERT_FALSE(kept.empty());
+                if (kept.size() == set.members.size()) {
+                    // Only a folder rule may find nothing to keep.
+                    EXPECT_EQ(rule, KeepRule::InsideFolder);
+                    for (const SetMember& m : set.members)
+                        EXPECT_FALSE(paths[m.path].starts_with(folder + "/"));
+                    continue;
+                }
+                ++setsMarked;
+                ASSERT_EQ(kept.size(), 1u);
+                EXPECT_EQ(MarkedBytes(set), set.freeable);
+                const SetMember& k = *kept[0];
+                for (const SetMember& m : set.members) {
+                    const bool keptIsRight =
+                        rule == KeepRule::Newest   ? k.facts.modified >= m.facts.modified
+                        : rule == KeepRule::Oldest ? k.facts.modified <= m.facts.modified
+                        : rule == KeepRule::ShortestPath
+                            ? paths[k.path].size() <= paths[m.path].size()
+                            : paths[k.path].starts_with(folder + "/");
+                    EXPECT_TRUE(keptIsRight) << paths[k.path] << " kept, not " << paths[m.path];
+                }
+            }
+            EXPECT_EQ(marked, setsMarked);
+        }
+    }
+}
+
+TEST(KeepOne, TheLastUnmarkedFileOfASetCannotBeMarked) {
+    DuplicateSet set;
+    set.members = {{0, {}}, {1, {}}};
+    EXPECT_TRUE(SetMark(set, 0, true));
+    EXPECT_FALSE(SetMark(set, 1, true));
+    EXPECT_FALSE(set.members[1].marked);
+    EXPECT_TRUE(SetMark(set, 0, false));
+    EXPECT_TRUE(SetMark(set, 1, true));
+}
+
+TEST(TrashMarked, LeavesListsWhoseSetsAreThoseOfTheFilesLeft) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 25; ++round) {
+        ScannedTree tree(random);
+        auto sets = SetsOf(tree.lists);
+        for (DuplicateSet& set : sets)
+            for (size_t m = 0; m < set.members.size(); ++m)
+                SetMark(set, m, random() % 2 == 0);
+        std::vector<std::string> trashed;
+        const auto trash = [&](const std::string& path, std::string&) {
+            trashed.push_back(path);
+            return ::unlink(path.c_str()) == 0;
+        };
+        EXPECT_TRUE(TrashMarkedFiles(tree.lists, sets, trash).empty());
+        std::vector<std::string> left;
+        for (const std::string& path : tree.paths)
+            if (::access(path.c_str(), F_OK) == 0)
+                left.push_back(path);
+        EXPECT_EQ(left.size() + trashed.size(), tree.paths.size());
+        tree.ExpectSetsAreTheIdenticalClasses(SetsOf(tree.lists), left);
+        // Every group keeps members and its number.
+        std::vector<bool> hasMembers(tree.lists.LBB1.size(), false);
+        for (int g : tree.lists.LL1)
+            hasMembers[static_cast<size_t>(g)] = true;
+        EXPECT_EQ(std::count(hasMembers.begin(), hasMembers.end(), false), 0);
+    }
+}
+
+TEST(TrashMarked, AFileStaysUnlessAKeptCopyIsProvenRightBefore) {
+    TestFolder dir;
+    ResultLists lists;
+    lists.LBB1 = {dir.write("a", "same"), dir.write("c", "same")};
+    lists.LBB2 = {dir.write("b", "same"), dir.write("d", "same")};
+    lists.LL1 = {"0", "1"};
+    lists.current1 = 1;
+    auto sets = SetsOf(lists, [](std::string_view) { return FileFacts{true, {1, 1}, 4, 0}; });
+    ASSERT_EQ(sets.size(), 2u);
+    sets[0].members[1].marked = true; // b, kept: a, which changes
+    sets[1].members[0].marked = true; // c, a reference, kept: d
+    dir.write("a", "diff");
+    TextLines trashed;
+    const auto trash = [&](const std::string& path, std::string&) {
+        trashed.push_back(path);
+        return true;
+    };
+    const auto kept = TrashMarkedFiles(lists, sets, trash);
+    EXPECT_EQ(trashed, TextLines{dir.path("c")});
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].path, dir.path("b"));
+    EXPECT_EQ(kept[0].reason, KeepReason::Changed);
+    // d took c's place and its group, left without members, went; a's group stays current.
+    EXPECT_EQ(lists.LBB1, TextLines{dir.path("a")});
+    EXPECT_EQ(lists.LBB2, TextLines{dir.path("b")});
+    EXPECT_EQ(lists.current1, 0);
+    EXPECT_TRUE(lists.IsSelected(0));
 }

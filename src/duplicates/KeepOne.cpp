@@ -1,0 +1,65 @@
+#include "KeepOne.h"
+
+#include <algorithm>
+
+#include "Paths.h"
+
+namespace twinsweep {
+
+namespace {
+
+// True when a should be kept rather than b.
+bool Prefer(const SetMember& a, const SetMember& b, const PathStore& paths, KeepRule rule) {
+    switch (rule) {
+    case KeepRule::Newest:
+        return a.facts.modified > b.facts.modified;
+    case KeepRule::Oldest:
+        return a.facts.modified < b.facts.modified;
+    case KeepRule::ShortestPath:
+        return paths[a.path].size() < paths[b.path].size();
+    case KeepRule::InsideFolder:
+        return false; // the first one inside
+    }
+    return false;
+}
+
+} // namespace
+
+size_t MarkAllButOne(std::vector<DuplicateSet>& sets, const PathStore& paths, KeepRule rule,
+                     std::string_view folder) {
+    const std::string inside = IncludeTrailingPathDelimiter(std::string(folder));
+    auto candidate = [&](const SetMember& m) {
+        return m.facts.exists &&
+               (rule != KeepRule::InsideFolder || paths[m.path].starts_with(inside));
+    };
+    size_t marked = 0;
+    for (DuplicateSet& set : sets) {
+        const SetMember* keep = nullptr;
+        for (const SetMember& member : set.members)
+            if (candidate(member) && (!keep || Prefer(member, *keep, paths, rule)))
+                keep = &member;
+        if (!keep)
+            continue;
+        for (SetMember& member : set.members)
+            member.marked = &member != keep;
+        ++marked;
+    }
+    return marked;
+}
+
+void ClearMarks(std::vector<DuplicateSet>& sets) {
+    for (DuplicateSet& set : sets)
+        for (SetMember& member : set.members)
+            member.marked = false;
+}
+
+bool SetMark(DuplicateSet& set, size_t member, bool marked) {
+    if (marked && !set.members[member].marked &&
+        std::count_if(set.members.begin(), set.members.end(),
+                      [](const SetMember& m) { return !m.marked; }) == 1)
+        return false;
+    set.members[member].marked = marked;
+    return true;
+}
+
+} // namespace twinsweep

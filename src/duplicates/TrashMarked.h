@@ -1,0 +1,20 @@
+#pragma once
+// Moves the marked files of sets of identical files to the trash and takes them out of the
+// pairwise lists the sets came from.
+#include <vector>
+
+#include "DuplicateSets.h"
+
+namespace twinsweep {
+
+// Each marked member goes to the trash only once an unmarked member of its set proved,
+// right before, to be another file with the same bytes; otherwise it stays and is
+// returned with the reason, in set order (the first unmarked member named as detail). A
+// set without an unmarked member trashes nothing. The trashed files leave the lists as
+// RemoveFiles takes them out. The work's keepGoing runs between files; once it answers
+// false no further file is moved, but the lists still lose those that were.
+std::vector<KeptDuplicate> TrashMarkedFiles(ResultLists& lists,
+                                            const std::vector<DuplicateSet>& sets,
+                                            const TrashFile& trash, const LongWork& work = {});
+
+} // namespace twinsweep
