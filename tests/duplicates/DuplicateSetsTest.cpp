@@ -48,11 +48,10 @@ struct ScannedTree {
                                           const std::vector<std::string>& existing) const {
         auto setOf = SetOfPath(sets);
         for (const std::string& a : existing)
-            for (const std::string& b : existing)
-                if (a != b)
-                    EXPECT_EQ(FilesIdentical(a, b),
-                              setOf.count(a) && setOf.count(b) && setOf[a] == setOf[b])
-                        << a << " " << b;
+            for (const std::string& b : existing) {
+                const bool together = setOf.count(a) && setOf.count(b) && setOf[a] == setOf[b];
+                EXPECT_EQ(FilesIdentical(a, b), together && a != b) << a << " " << b;
+            }
     }
 
     TestFolder dir;
