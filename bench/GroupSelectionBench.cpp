@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     QTemporaryDir program; // settings that hide the welcome window
     std::ofstream(program.filePath("conf.dat").toStdString(), std::ios::binary) << "0\r\n1\r\n";
     QtHost host;
-    ProgramWindows windows(host, program.path().toStdString());
+    ProgramWindows windows(host, program.path().toStdString() + "/");
     TForm1& form = windows.form1;
     form.show();
     QElapsedTimer clock;

@@ -13,6 +13,8 @@ void CommandRoute::Run(const std::function<void()>& command) {
         return;
     const QScopedValueRollback busy(busy_, true);
     RunGuarded(window_, command);
+    if (followUp)
+        RunGuarded(window_, followUp);
 }
 
 std::function<void()> CommandRoute::To(std::function<void()> command) {

@@ -22,6 +22,9 @@ public:
 
     bool Busy() const { return busy_; }
 
+    // Runs after each command that ran, still on the route.
+    std::function<void()> followUp;
+
 private:
     QWidget* window_;
     bool busy_ = false;

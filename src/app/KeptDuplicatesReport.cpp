@@ -12,14 +12,15 @@ namespace {
 constexpr qsizetype ShownKeptFiles = 10;
 
 // The string-table key of the text that explains a reason; it holds %s for the detail.
-const char* ReasonKey(KeepReason reason) {
+const char* ReasonKey(KeepReason reason, CheckedAgainst against) {
+    const bool reference = against == CheckedAgainst::Reference;
     switch (reason) {
     case KeepReason::ReferenceGone:
-        return "IDS_22";
+        return reference ? "IDS_22" : "IDS_50";
     case KeepReason::SameFile:
-        return "IDS_23";
+        return reference ? "IDS_23" : "IDS_51";
     case KeepReason::Changed:
-        return "IDS_24";
+        return reference ? "IDS_24" : "IDS_52";
     case KeepReason::DuplicateGone:
         return "IDS_25";
     case KeepReason::TrashFailed:
@@ -31,14 +32,14 @@ const char* ReasonKey(KeepReason reason) {
 } // namespace
 
 void ReportKeptDuplicates(QWidget* parent, const TStringTable& texts,
-                          const std::vector<KeptDuplicate>& kept) {
+                          const std::vector<KeptDuplicate>& kept, CheckedAgainst against) {
     if (kept.empty())
         return;
     QStringList lines;
     for (const KeptDuplicate& file : kept)
         lines << QString::fromStdString(
             file.path + ": " +
-            FormatMessage(texts.GetKeyText(ReasonKey(file.reason)), {file.detail}));
+            FormatMessage(texts.GetKeyText(ReasonKey(file.reason, against)), {file.detail}));
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(texts.GetKeyText("IDS_20")),
                     QString::fromStdString(texts.GetKeyText("IDS_21")), QMessageBox::Ok, parent);
     box.setInformativeText(lines.mid(0, ShownKeptFiles).join('\n') +

@@ -100,6 +100,8 @@ void ResultListsView::Connect(CommandRoute& route, QMenu* menu, Acts acts) {
 // The views are set with their signals on, so that they repaint what changed; the user's
 // acts are not taken meanwhile.
 void ResultListsView::Refresh() {
+    if (changed)
+        changed();
     const QScopedValueRollback showing(showing_, true);
     referencesModel_->LinesReset();
     duplicatesModel_->LinesReset();
@@ -109,6 +111,8 @@ void ResultListsView::Refresh() {
 }
 
 void ResultListsView::ShowAppended() {
+    if (changed)
+        changed();
     referencesModel_->LinesAppended();
     duplicatesModel_->LinesAppended();
     ShowCounts();
@@ -162,6 +166,8 @@ void ResultListsView::ShowDuplicateSelection() {
 }
 
 void ResultListsView::ShowCurrentTexts() {
+    if (changed)
+        changed();
     const QModelIndex reference = referencesModel_->index(lists_.current1);
     const QModelIndex duplicate = duplicatesModel_->index(lists_.current2);
     emit referencesModel_->dataChanged(reference, reference);

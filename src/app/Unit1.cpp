@@ -23,6 +23,7 @@
 #include "LocaleFormats.h"
 #include "NamedWidgets.h"
 #include "ResultListsView.h"
+#include "SetsPage.h"
 #include "Shader.h"
 #include "TBitmapButton.h"
 #include "TableDump.h"
@@ -94,8 +95,11 @@ TForm1::TForm1(Host& host, std::string programFolder)
     connect(tableRefresh_, &QTimer::timeout, this, [this] { ShowFoundFiles(); });
     SG1->setModel(tableModel_);
     results_ = new ResultListsView(Lists, LBB1, Ld3, LBB2, Ld4);
+    BuildSetsPage();
+    PageControl1->addTab(TB3, "Sets");
 
     ConnectCommands();
+    ConnectSetsCommands();
     FormCreate();
     StringTable1.Translate(); // the built-in texts are the table's first language
 }

@@ -35,6 +35,9 @@ namespace twinsweep {
 class TBitmapButton;
 class TZarvoLiquidIndicator;
 class CriteriaPage;
+class SetsPage;
+class SetsModel;
+enum class KeepRule;
 class ResultListsView;
 class FileTableModel;
 class TShader;
@@ -88,6 +91,17 @@ public:
     void Odontograma2Click();
     void BT8Click();
     void Fechar1Click();
+    // The sets page.
+    void KeepNewestClick();
+    void KeepOldestClick();
+    void KeepShortestClick();
+    void KeepInFolderClick();
+    void ClearMarksClick();
+    void TrashMarkedClick();
+    void SetsOpen1Click();
+    void SetsOpenFolder1Click();
+    // The sets of the lists shown on their page, when the lists changed since.
+    void ShowSets();
     // Opens a project file once the start-up sequence has run (a file named on the
     // command line).
     void OpenProjectAtStart(std::string path) { startProject_ = std::move(path); }
@@ -137,6 +151,7 @@ public:
     QTabWidget* PageControl1 = nullptr;
     CriteriaPage* TB1 = nullptr; // the criteria
     QWidget* TB2 = nullptr;      // the table and the result lists
+    SetsPage* TB3 = nullptr;     // the sets of identical files
 
     QTableView* SG1 = nullptr;
     QListView* LBB1 = nullptr;
@@ -164,6 +179,14 @@ private:
     void BuildMenus();
     QWidget* BuildToolbar();
     QWidget* BuildResultsPage();
+    void BuildSetsPage();
+    void ConnectSetsCommands();
+    void ShowSetsTotal();
+    // A check box of the sets page: false when the mark was refused (and the user told).
+    bool MarkRequested(size_t set, size_t member, bool marked);
+    void MarkAllButOne(KeepRule rule, const std::string& folder = {});
+    // The file of the sets page's current row, or nothing.
+    std::string CurrentSetsFile() const;
     void ConnectCommands();
     bool RunScan();
     // The first group current and selected, when there is one; a failure goes unreported.
@@ -194,6 +217,8 @@ private:
     FileTableModel* tableModel_ = nullptr;
     QTimer* tableRefresh_ = nullptr;
     ResultListsView* results_ = nullptr;
+    SetsModel* setsModel_ = nullptr;
+    bool setsStale_ = true;
     std::string startProject_;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;

@@ -1,0 +1,34 @@
+#pragma once
+// The page of the sets of identical files: the keep-one buttons, the sets with their files,
+// and the totals below. The main window connects the buttons and fills the tree.
+#include <QWidget>
+
+class QLabel;
+class QMenu;
+class QAbstractItemModel;
+class QAction;
+class QPushButton;
+class QTreeView;
+
+namespace twinsweep {
+
+class SetsPage : public QWidget {
+public:
+    explicit SetsPage(QWidget* parent = nullptr);
+    // Shows `model` in the tree, its columns at their first widths.
+    void SetModel(QAbstractItemModel* model);
+
+    QPushButton* KeepNewest = nullptr;
+    QPushButton* KeepOldest = nullptr;
+    QPushButton* KeepShortest = nullptr;
+    QPushButton* KeepInFolder = nullptr;
+    QPushButton* ClearMarks = nullptr;
+    QPushButton* TrashMarked = nullptr;
+    QTreeView* SetsTree = nullptr;
+    QLabel* SetsTotal = nullptr;
+    QMenu* PopupMenu2 = nullptr; // on the files of the tree
+    QAction* SetsOpen1 = nullptr;
+    QAction* SetsOpenFolder1 = nullptr;
+};
+
+} // namespace twinsweep
