@@ -5,6 +5,8 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "ParallelSlices.h"
+
 namespace twinsweep {
 
 namespace {
@@ -95,9 +97,20 @@ std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& fa
             setOfRoot[root] = static_cast<uint32_t>(sets.size());
             sets.emplace_back().members.reserve(count[root]);
         }
-        const PathStore::Id id = files.IdOf(x);
-        sets[setOfRoot[root]].members.push_back({id, factsOf((*lists.paths)[id])});
+        sets[setOfRoot[root]].members.push_back({files.IdOf(x), {}});
     }
+    // Stat calls wait on the file system more than they compute: several threads ask.
+    std::vector<SetMember*> members;
+    for (DuplicateSet& set : sets)
+        for (SetMember& member : set.members)
+            members.push_back(&member);
+    ForSlices(
+        members.size(), 4096,
+        [&](size_t begin, size_t end) {
+            for (size_t m = begin; m < end; ++m)
+                members[m]->facts = factsOf((*lists.paths)[members[m]->path]);
+        },
+        [] { return true; });
     for (DuplicateSet& set : sets) {
         const auto existing = std::find_if(set.members.begin(), set.members.end(),
                                            [](const SetMember& m) { return m.facts.exists; });

@@ -19,6 +19,7 @@ struct FileFacts {
     int64_t modified = 0; // nanoseconds since 1970-01-01 UTC
 };
 
+// Asked from several threads at once.
 using FileFactsOf = std::function<FileFacts(std::string_view path)>;
 FileFacts StatFacts(std::string_view path);
 

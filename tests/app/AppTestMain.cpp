@@ -6,6 +6,7 @@
 #include "ResultListsViewTest.h"
 #include "ScanWindowTest.h"
 #include "SearchWindowTest.h"
+#include "SetsPageTest.h"
 #include "StartupTest.h"
 #include "TestFolder.h"
 #include "WindowCommandsTest.h"
@@ -31,5 +32,7 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&resultLists, argc, argv);
     ProjectWindowTest projects;
     failures += QTest::qExec(&projects, argc, argv);
+    SetsPageTest setsPage;
+    failures += QTest::qExec(&setsPage, argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,74 @@
+#include "SetsPageTest.h"
+
+#include <QAbstractItemModelTester>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include "SetsModel.h"
+#include "SetsPage.h"
+#include "ShellAccess.h"
+#include "TestWindows.h"
+
+using namespace twinsweep;
+
+namespace {
+
+QString Cell(QTreeView* tree, int row, int column, const QModelIndex& parent = {}) {
+    return tree->model()->index(row, column, parent).data().toString();
+}
+
+} // namespace
+
+void SetsPageTest::marksKeepAFileInEverySetAndTheTrashRechecksIt() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    TestFolder tree;
+    // Two sets: a, a_copy, a_copy2 and b, b_copy; the shortest path of each is kept.
+    form.Lists.LBB1 = {tree.write("a", "aaa"), tree.write("b", "bb")};
+    form.Lists.LBB2 = {tree.write("a_copy", "aaa"), tree.write("a_copy2", "aaa"),
+                       tree.write("b_copy", "bb")};
+    form.Lists.LL1 = {"0", "0", "1"};
+    form.ShowLists();
+    form.PageControl1->setCurrentWidget(form.TB3);
+    QTreeView* sets = form.TB3->SetsTree;
+    QAbstractItemModel* model = sets->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model->rowCount(), 2);
+    sets->sortByColumn(SetsModel::FilesColumn, Qt::AscendingOrder);
+    QCOMPARE(Cell(sets, 0, SetsModel::FilesColumn), QString("2"));
+    sets->sortByColumn(SetsModel::FilesColumn, Qt::DescendingOrder);
+    QCOMPARE(Cell(sets, 0, SetsModel::FilesColumn), QString("3"));
+    const QModelIndex setA = model->index(0, 0);
+    QCOMPARE(model->rowCount(setA), 3);
+
+    form.TB3->KeepShortest->click();
+    auto marked = [&](int set, int file) {
+        return model->index(file, 0, model->index(set, 0)).data(Qt::CheckStateRole) == Qt::Checked;
+    };
+    QVERIFY(!marked(0, 0) && marked(0, 1) && marked(0, 2) && !marked(1, 0) && marked(1, 1));
+    // The last file a set keeps cannot be marked.
+    const QStringList refused = AnswerMessageBoxes(
+        [&] { model->setData(model->index(0, 0, setA), Qt::Checked, Qt::CheckStateRole); });
+    QCOMPARE(refused.size(), 1);
+    QVERIFY(refused[0].contains(QString::fromStdString(tree.path("a"))));
+    QVERIFY(!marked(0, 0));
+
+    // b changes before the trash: b_copy stays, reported; a's copies go.
+    tree.write("b", "BB");
+    std::vector<std::string> trashed;
+    const ScopedHook trash(CurrentTrashMover(),
+                           TrashMover([&](const std::string& path, std::string*) {
+                               trashed.push_back(path);
+                               return std::remove(path.c_str()) == 0;
+                           }));
+    const QStringList shown =
+        AnswerMessageBoxesWith(QMessageBox::Yes, [&] { form.TB3->TrashMarked->click(); });
+    QCOMPARE(trashed, (std::vector<std::string>{tree.path("a_copy"), tree.path("a_copy2")}));
+    QCOMPARE(shown.size(), 2); // the question, then the file that stayed
+    QCOMPARE(form.Lists.LBB1, TextLines{tree.path("b")});
+    QCOMPARE(form.Lists.LBB2, TextLines{tree.path("b_copy")});
+    QCOMPARE(model->rowCount(), 1);
+    QVERIFY(marked(0, 1)); // its mark stays
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include <QObject>
+
+class SetsPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void marksKeepAFileInEverySetAndTheTrashRechecksIt();
+};
