@@ -17,6 +17,21 @@ namespace {
 std::string_view NameOf(std::string_view path) { return path.substr(path.rfind('/') + 1); }
 std::string_view FolderOf(std::string_view path) { return path.substr(0, path.rfind('/') + 1); }
 
+// A file row carries its set in its internal id, spread over the id's bits: views keep
+// indexes in hash tables that take the id's low bits as they are. Multiplying by an odd
+// number is undone by multiplying by its inverse.
+constexpr quintptr Spread = 0x9E3779B97F4A7C15ull;
+constexpr quintptr Gather = [] {
+    quintptr inverse = Spread; // Newton's iteration doubles the correct low bits each time
+    for (int i = 0; i < 6; ++i)
+        inverse *= 2 - Spread * inverse;
+    return inverse;
+}();
+static_assert(Spread * Gather == 1);
+
+quintptr IdOfSet(size_t set) { return (quintptr{set} + 1) * Spread; }
+size_t SetOfId(quintptr id) { return static_cast<size_t>(id * Gather) - 1; }
+
 QString Text(std::string_view bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -67,7 +82,7 @@ void SetsModel::SetMarkedChanged(size_t set) {
 bool SetsModel::MemberAt(const QModelIndex& index, size_t& set, size_t& member) const {
     if (!index.isValid() || index.internalId() == 0)
         return false;
-    set = index.internalId() - 1;
+    set = SetOfId(index.internalId());
     member = static_cast<size_t>(index.row());
     return true;
 }
@@ -81,13 +96,13 @@ QModelIndex SetsModel::index(int row, int column, const QModelIndex& parent) con
         return {};
     if (!parent.isValid())
         return createIndex(row, column, quintptr{0});
-    return createIndex(row, column, quintptr{order_[static_cast<size_t>(parent.row())]} + 1);
+    return createIndex(row, column, IdOfSet(order_[static_cast<size_t>(parent.row())]));
 }
 
 QModelIndex SetsModel::parent(const QModelIndex& index) const {
     if (!index.isValid() || index.internalId() == 0)
         return {};
-    return SetRowOf(index.internalId() - 1);
+    return SetRowOf(SetOfId(index.internalId()));
 }
 
 int SetsModel::rowCount(const QModelIndex& parent) const {
