@@ -174,7 +174,7 @@ void ExportSets(const std::string& file, const std::vector<DuplicateSet>& sets,
         ReplaceFileText(file, SetsJson(sets, paths));
     else
         throw EFCreateError(FormatMessage("Cannot create file \"%s\". %s",
-                                          {file, "An export is named .csv or .json"}));
+                                          {file, "Export files end in .csv or .json"}));
 }
 
 } // namespace twinsweep
