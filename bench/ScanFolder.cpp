@@ -1,12 +1,14 @@
 // Finds the identical files below a folder with the program's own pipeline (threaded
 // search of every file, table sorted by size, duplicate scan) and prints the result lists:
-//   scan-folder [--times] [--stats] FOLDER [--save FILE]
+//   scan-folder [--times] [--stats] FOLDER [--save FILE] [--export FILE]
 //   scan-folder --load FILE
 // Output: the sizes of LBB1, LL1, LBB2 and LL2, then their entries in that order, one per
 // line, each line ending in CR LF: lines 18 onwards of a project file, without the table's
 // dump. --times adds the time of each step on stderr; --stats the bytes of all files in
 // runs of two or more equal sizes (the candidates) and the bytes read from them. --save
-// writes the project file a fresh main window would save after that search and scan.
+// writes the project file a fresh main window would save after that search and scan;
+// --export writes the sets of identical files to FILE, as CSV or JSON by its extension
+// (SetsExport.h). The options may come in any order around the folder.
 // --load reads a project file and prints its lines 18 onwards as a save would write them
 // again, the dump included, or the error that refuses it, with exit status 1.
 #include <chrono>
@@ -22,6 +24,7 @@
 #include "HeadlessHost.h"
 #include "PacedWork.h"
 #include "ProjectFile.h"
+#include "SetsExport.h"
 #include "WindowStringTables.h"
 
 using namespace twinsweep;
@@ -31,7 +34,8 @@ namespace {
 
 int Usage(const char* program) {
     std::fprintf(stderr,
-                 "usage: %s [--times] [--stats] FOLDER [--save FILE]\n       %s --load FILE\n",
+                 "usage: %s [--times] [--stats] FOLDER [--save FILE] [--export FILE]\n"
+                 "       %s --load FILE\n",
                  program, program);
     return 2;
 }
@@ -97,24 +101,29 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     if (argc == 3 && std::strcmp(argv[1], "--load") == 0)
         return LoadAndPrint(argv[2]);
-    const char* save = nullptr;
-    if (argc > 3 && std::strcmp(argv[argc - 2], "--save") == 0) {
-        save = argv[argc - 1];
-        argc -= 2;
-    }
+    const char *save = nullptr, *exported = nullptr, *folder = nullptr;
     bool times = false, stats = false;
-    for (int i = 1; i < argc - 1; ++i) {
-        times = times || std::strcmp(argv[i], "--times") == 0;
-        stats = stats || std::strcmp(argv[i], "--stats") == 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--times")
+            times = true;
+        else if (arg == "--stats")
+            stats = true;
+        else if ((arg == "--save" || arg == "--export") && i + 1 < argc)
+            (arg == "--save" ? save : exported) = argv[++i];
+        else if (!folder)
+            folder = argv[i];
+        else
+            return Usage(argv[0]);
     }
-    if (argc != 2 + int(times) + int(stats) || !IsFolder(argv[argc - 1]))
+    if (!folder || !IsFolder(folder))
         return Usage(argv[0]);
     try {
         HeadlessHost host;
         FileTable table;
         ResultLists lists;
         const auto start = Clock::now();
-        const SearchChoices everything = FreshWindowChoices(argv[argc - 1]);
+        const SearchChoices everything = FreshWindowChoices(folder);
         SearchIntoTable(everything, host, table, TFormatSettings{});
         const auto searched = Clock::now();
         const int files = table.FileCount();
@@ -128,6 +137,8 @@ int main(int argc, char** argv) {
                 table.SetCell(column, 0, captions[static_cast<size_t>(column)]);
             SaveProject(save, ProjectLines(everything, lists, table, DefaultColumnWidths, {}));
         }
+        if (exported)
+            ExportSets(exported, SetsOf(lists), *lists.paths);
         if (std::fflush(stdout) != 0) {
             std::perror("stdout");
             return 1;

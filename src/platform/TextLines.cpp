@@ -153,6 +153,10 @@ void WriteTextLines(const std::string& path, const TextLines& lines) {
 }
 
 void ReplaceTextLines(const std::string& path, const TextLines& lines) {
+    ReplaceFileText(path, JoinedLines(lines));
+}
+
+void ReplaceFileText(const std::string& path, const std::string& text) {
     std::string target = path;
     if (char* real = ::realpath(path.c_str(), nullptr)) {
         target = real;
@@ -169,7 +173,7 @@ void ReplaceTextLines(const std::string& path, const TextLines& lines) {
     try {
         if (::fchmod(file.fd, replacing ? old.st_mode & 07777 : NewFileMode()) != 0)
             throw CreateError(path, std::strerror(errno));
-        WriteAll(file.fd, JoinedLines(lines), path);
+        WriteAll(file.fd, text, path);
         if (::fsync(file.fd) != 0)
             throw CreateError(path, std::strerror(errno));
         const int fd = file.fd;

@@ -28,4 +28,7 @@ void WriteTextLines(const std::string& path, const TextLines& lines);
 // nothing is left behind and the old file is untouched.
 void ReplaceTextLines(const std::string& path, const TextLines& lines);
 
+// As ReplaceTextLines, for a text written as it is.
+void ReplaceFileText(const std::string& path, const std::string& text);
+
 } // namespace twinsweep

@@ -2,63 +2,16 @@
 
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <map>
 #include <random>
 #include <unistd.h>
 
-#include "DuplicateScan.h"
-#include "FilesIdentical.h"
 #include "KeepOne.h"
-#include "TestFolder.h"
+#include "ScannedTree.h"
 #include "TrashMarked.h"
 
 using namespace twinsweep;
 
 namespace {
-
-// A tree of small files in a few folders, some of them identical, scanned into lists.
-struct ScannedTree {
-    explicit ScannedTree(std::mt19937& random) {
-        table.Reset({"N", "F", "S", "D"});
-        const int files = 2 + static_cast<int>(random() % 16);
-        for (int f = 0; f < files; ++f) {
-            const std::string content(1 + random() % 3, static_cast<char>('a' + random() % 3));
-            const std::string folder = dir.path(std::string(1, char('p' + random() % 3)) + "/");
-            const std::string name = "f" + std::string(random() % 4, 'x') + std::to_string(f);
-            paths.push_back(dir.write(folder.substr(dir.path().size()) + name, content));
-            table.Append(folder, name, static_cast<int64_t>(content.size()), "d");
-        }
-        table.SortBySize();
-        Scan();
-    }
-    void Scan() { EXPECT_TRUE(RunDuplicateScan(table, lists, {})); }
-
-    // Which set each listed path is in.
-    std::map<std::string, size_t> SetOfPath(const std::vector<DuplicateSet>& sets) const {
-        std::map<std::string, size_t> setOf;
-        for (size_t s = 0; s < sets.size(); ++s)
-            for (const SetMember& m : sets[s].members) {
-                EXPECT_TRUE(setOf.emplace((*lists.paths)[m.path], s).second) << "in two sets";
-            }
-        return setOf;
-    }
-
-    // The sets are exactly the classes of two or more identical files among `existing`.
-    void ExpectSetsAreTheIdenticalClasses(const std::vector<DuplicateSet>& sets,
-                                          const std::vector<std::string>& existing) const {
-        auto setOf = SetOfPath(sets);
-        for (const std::string& a : existing)
-            for (const std::string& b : existing) {
-                const bool together = setOf.count(a) && setOf.count(b) && setOf[a] == setOf[b];
-                EXPECT_EQ(FilesIdentical(a, b), together && a != b) << a << " " << b;
-            }
-    }
-
-    TestFolder dir;
-    FileTable table;
-    ResultLists lists;
-    std::vector<std::string> paths;
-};
 
 int64_t SumOfMembersButOne(const std::vector<DuplicateSet>& sets) {
     int64_t sum = 0;
