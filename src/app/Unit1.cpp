@@ -123,6 +123,7 @@ void TForm1::BuildMenus() {
     Named(Arquivo1->addSeparator(), "N2");
     Ouvrirunprojet1 = Named(Arquivo1->addAction("&Open project..."), "Ouvrirunprojet1");
     Enregistrerleprojet1 = Named(Arquivo1->addAction("&Save project..."), "Enregistrerleprojet1");
+    ExportSets1 = Named(Arquivo1->addAction("&Export sets..."), "ExportSets1");
     Named(Arquivo1->addSeparator(), "N4");
     Fechar1 = Named(Arquivo1->addAction("&Quit"), "Fechar1");
 
@@ -134,6 +135,7 @@ void TForm1::BuildMenus() {
     MnNova->setShortcut(QKeySequence::New);
     Ouvrirunprojet1->setShortcut(QKeySequence::Open);
     Enregistrerleprojet1->setShortcut(QKeySequence::Save);
+    ExportSets1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     Fechar1->setShortcut(QKeySequence::Quit);
     Odontograma2->setShortcut(QKeySequence::HelpContents);
 

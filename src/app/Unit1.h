@@ -100,6 +100,7 @@ public:
     void TrashMarkedClick();
     void SetsOpen1Click();
     void SetsOpenFolder1Click();
+    void ExportSets1Click();
     // The sets of the lists shown on their page, when the lists changed since.
     void ShowSets();
     // Opens a project file once the start-up sequence has run (a file named on the
@@ -131,6 +132,7 @@ public:
     QAction* Chercherlesdoublons1 = nullptr;
     QAction* Ouvrirunprojet1 = nullptr;
     QAction* Enregistrerleprojet1 = nullptr;
+    QAction* ExportSets1 = nullptr;
     QAction* Fechar1 = nullptr;
     QAction* Planilha2 = nullptr;    // Help > Welcome (shows TForm5)
     QAction* Pacientes1 = nullptr;   // Help > About (shows TForm4)

@@ -13,7 +13,9 @@
 #include "FolderDialog.h"
 #include "KeepOne.h"
 #include "KeptDuplicatesReport.h"
+#include "ProjectDialogs.h"
 #include "ResultListsView.h"
+#include "SetsExport.h"
 #include "SetsModel.h"
 #include "SetsPage.h"
 #include "ShellAccess.h"
@@ -55,6 +57,7 @@ void TForm1::ConnectSetsCommands() {
     Route(TB3->TrashMarked, &TForm1::TrashMarkedClick);
     Route(TB3->SetsOpen1, &TForm1::SetsOpen1Click);
     Route(TB3->SetsOpenFolder1, &TForm1::SetsOpenFolder1Click);
+    Route(ExportSets1, &TForm1::ExportSets1Click);
     connect(PageControl1, &QTabWidget::currentChanged, this, route_.To([this] {
         if (PageControl1->currentWidget() == TB3)
             ShowSets();
@@ -192,6 +195,15 @@ void TForm1::SetsOpen1Click() {
 void TForm1::SetsOpenFolder1Click() {
     if (const std::string path = CurrentSetsFile(); !path.empty())
         CurrentShellOpener()(path.substr(0, path.rfind('/') + 1));
+}
+
+void TForm1::ExportSets1Click() {
+    const auto path = CurrentProjectFileChooser()(this, ProjectDialog::Export, StringTable1);
+    if (!path)
+        return;
+    const BusyCursor cursor;
+    ShowSets();
+    ExportSets(*path, setsModel_->Sets(), setsModel_->Paths());
 }
 
 } // namespace twinsweep

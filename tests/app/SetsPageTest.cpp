@@ -1,11 +1,13 @@
 #include "SetsPageTest.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 
+#include "ProjectDialogs.h"
 #include "SetsModel.h"
 #include "SetsPage.h"
 #include "ShellAccess.h"
@@ -54,6 +56,17 @@ void SetsPageTest::marksKeepAFileInEverySetAndTheTrashRechecksIt() {
     QCOMPARE(refused.size(), 1);
     QVERIFY(refused[0].contains(QString::fromStdString(tree.path("a"))));
     QVERIFY(!marked(0, 0));
+
+    // The export holds every file of the sets, whichever page is shown.
+    form.PageControl1->setCurrentWidget(form.TB2);
+    const ScopedHook chooser(
+        CurrentProjectFileChooser(), ProjectFileChooser([&](QWidget*, ProjectDialog dialog, auto&) {
+            return dialog == ProjectDialog::Export ? std::optional(tree.path("sets.csv"))
+                                                   : std::nullopt;
+        }));
+    form.ExportSets1->trigger();
+    QCOMPARE(QString::fromStdString(tree.read("sets.csv")).count("\r\n"), 6);
+    form.PageControl1->setCurrentWidget(form.TB3);
 
     // b changes before the trash: b_copy stays, reported; a's copies go.
     tree.write("b", "BB");
