@@ -3,6 +3,7 @@
 namespace twinsweep {
 
 std::string AppDir;
+std::string SettingsDir;
 int LanguageIndex = 0;
 bool CancelRequested = false;
 bool ScanStarted = false;

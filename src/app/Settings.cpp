@@ -1,8 +1,20 @@
 #include "Settings.h"
 
+#include "ConfigFolder.h"
 #include "Conversions.h"
+#include "Errors.h"
 
 namespace twinsweep {
+
+std::string SettingsFolder(const std::string& programFolder) {
+    if (FolderWritable(programFolder))
+        return programFolder;
+    try {
+        return UserConfigFolder();
+    } catch (const Exception&) {
+        return programFolder;
+    }
+}
 
 WelcomeChoice WelcomeFromSettings(const TextLines& lines) {
     if (lines.empty())

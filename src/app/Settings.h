@@ -14,6 +14,10 @@ inline constexpr size_t SettingsReadLimit = 16 * 1024;
 
 enum class WelcomeChoice { Show, Hide, Missing };
 
+// The folder of "conf.dat": the program's folder when files can be made there, else the
+// user's configuration folder (the program's folder again when that cannot be made).
+std::string SettingsFolder(const std::string& programFolder);
+
 // Line 1 exactly "1" shows the welcome window; any other text hides it.
 WelcomeChoice WelcomeFromSettings(const TextLines& lines);
 

@@ -210,6 +210,9 @@ private:
     // Start-up steps 2 to 4; false when "conf.dat" can be neither read nor made.
     bool ReadSettings();
     void ActivateLanguage();
+    // The criteria of the last search, kept between runs in the user's settings folder.
+    void RestoreLastSearch();
+    void KeepLastSearch() const;
     void DecideWelcomeWindow();
 
     Host& host_;

@@ -35,6 +35,7 @@ void TForm1::BT1Click() {
         return;
     ResetTableAndLists();
     ConfigureSearch(*FF1, ReadSearchChoices());
+    KeepLastSearch();
     form2_->W1->SetEnabled(true);
     form2_->W1->setVisible(true);
     form2_->exec();

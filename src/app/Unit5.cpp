@@ -157,10 +157,10 @@ void TForm5::SpeedButton1Click() { hide(); }
 
 void TForm5::CheckBox1Click() {
     StoreWelcomeSetting(settingsLines_, CheckBox1->isChecked());
-    if (AppDir.empty())
-        return; // the program folder is not known before start-up
+    if (SettingsDir.empty())
+        return; // the settings' folder is not known before start-up
     try {
-        WriteTextLines(AppDir + SettingsFileName, settingsLines_);
+        WriteTextLines(SettingsDir + SettingsFileName, settingsLines_);
     } catch (const Exception&) {
         // The setting then holds until the program ends.
     }

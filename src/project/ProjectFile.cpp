@@ -43,28 +43,56 @@ void CheckLine(const std::string& text) {
 
 } // namespace
 
+TextLines CriteriaLines(const SearchChoices& choices, const TFormatSettings& formats) {
+    CheckLine(choices.extension);
+    return {Flag(choices.subfolders),
+            Flag(choices.extensionOnly),
+            choices.extension,
+            std::to_string(static_cast<int>(choices.dateRange)),
+            Flag(choices.after.dateOn),
+            Flag(choices.after.timeOn),
+            FormatProjectDate(choices.after.date, formats),
+            FormatProjectTime(choices.after.time, formats),
+            Flag(choices.before.dateOn),
+            Flag(choices.before.timeOn),
+            FormatProjectDate(choices.before.date, formats),
+            FormatProjectTime(choices.before.time, formats),
+            Flag(choices.archive),
+            Flag(choices.readonly),
+            Flag(choices.system),
+            Flag(choices.hidden),
+            std::to_string(choices.sizeMinKB),
+            std::to_string(choices.sizeMaxKB)};
+}
+
+SearchChoices ParseCriteria(const TextLines& lines, const SearchChoices& current) {
+    const Header header(lines);
+    SearchChoices choices = current;
+    choices.subfolders = header.Flag(0);
+    choices.extensionOnly = header.Flag(1);
+    choices.extension = header[2];
+    choices.dateRange = static_cast<DateRange>(std::clamp(header.Integer(3), -1, 2));
+    choices.after.dateOn = header.Flag(4);
+    choices.after.timeOn = header.Flag(5);
+    choices.after.date = ReplaceDate(current.after.date, ParseProjectDate(header[6]));
+    choices.after.time = ReplaceTime(current.after.time, ParseProjectTime(header[7]));
+    choices.before.dateOn = header.Flag(8);
+    choices.before.timeOn = header.Flag(9);
+    choices.before.date = ReplaceDate(current.before.date, ParseProjectDate(header[10]));
+    choices.before.time = ReplaceTime(current.before.time, ParseProjectTime(header[11]));
+    choices.archive = header.Flag(12);
+    choices.readonly = header.Flag(13);
+    choices.system = header.Flag(14);
+    choices.hidden = header.Flag(15);
+    choices.sizeMinKB = std::clamp<int64_t>(header.Integer(16), 0, MaxSizeKB);
+    choices.sizeMaxKB = std::clamp<int64_t>(header.Integer(17), 0, MaxSizeKB);
+    return choices;
+}
+
 TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
                        const FileTable& table, const ColumnWidths& widths,
                        const TFormatSettings& formats, const LongWork& work) {
-    CheckLine(choices.extension);
-    TextLines lines{Flag(choices.subfolders),
-                    Flag(choices.extensionOnly),
-                    choices.extension,
-                    std::to_string(static_cast<int>(choices.dateRange)),
-                    Flag(choices.after.dateOn),
-                    Flag(choices.after.timeOn),
-                    FormatProjectDate(choices.after.date, formats),
-                    FormatProjectTime(choices.after.time, formats),
-                    Flag(choices.before.dateOn),
-                    Flag(choices.before.timeOn),
-                    FormatProjectDate(choices.before.date, formats),
-                    FormatProjectTime(choices.before.time, formats),
-                    Flag(choices.archive),
-                    Flag(choices.readonly),
-                    Flag(choices.system),
-                    Flag(choices.hidden),
-                    std::to_string(choices.sizeMinKB),
-                    std::to_string(choices.sizeMaxKB)};
+    TextLines lines = CriteriaLines(choices, formats);
     for (size_t count : {lists.LBB1.size(), lists.LL1.size(), lists.LBB2.size(), lists.LL2.size()})
         lines.push_back(std::to_string(count));
     const auto add = [&](std::string entry) {
@@ -92,28 +120,9 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
 
 Project ParseProject(const TextLines& lines, const std::string& path, const SearchChoices& current,
                      const FileTable::Row& captions, const LongWork& work) {
-    const Header header(lines);
     Project project;
-    SearchChoices& choices = project.choices;
-    choices = current;
-    choices.subfolders = header.Flag(0);
-    choices.extensionOnly = header.Flag(1);
-    choices.extension = header[2];
-    choices.dateRange = static_cast<DateRange>(std::clamp(header.Integer(3), -1, 2));
-    choices.after.dateOn = header.Flag(4);
-    choices.after.timeOn = header.Flag(5);
-    choices.after.date = ReplaceDate(current.after.date, ParseProjectDate(header[6]));
-    choices.after.time = ReplaceTime(current.after.time, ParseProjectTime(header[7]));
-    choices.before.dateOn = header.Flag(8);
-    choices.before.timeOn = header.Flag(9);
-    choices.before.date = ReplaceDate(current.before.date, ParseProjectDate(header[10]));
-    choices.before.time = ReplaceTime(current.before.time, ParseProjectTime(header[11]));
-    choices.archive = header.Flag(12);
-    choices.readonly = header.Flag(13);
-    choices.system = header.Flag(14);
-    choices.hidden = header.Flag(15);
-    choices.sizeMinKB = std::clamp<int64_t>(header.Integer(16), 0, MaxSizeKB);
-    choices.sizeMaxKB = std::clamp<int64_t>(header.Integer(17), 0, MaxSizeKB);
+    project.choices = ParseCriteria(lines, current);
+    const Header header(lines);
 
     TextLines sections[4];
     size_t counts[4];

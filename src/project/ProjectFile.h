@@ -33,6 +33,13 @@ struct Project {
     ColumnWidths widths = DefaultColumnWidths;
 };
 
+// Lines 0-17 of a project: the criteria but the folder. Raises EProjectLineError for an
+// extension holding a line break.
+TextLines CriteriaLines(const SearchChoices& choices, const TFormatSettings& formats);
+// The criteria of lines 0-17, starting from `current` as ParseProject does; raises as it
+// does for those lines.
+SearchChoices ParseCriteria(const TextLines& lines, const SearchChoices& current);
+
 // The lines of a project. Raises EProjectLineError for a list entry, a cell or the
 // extension that holds a line break.
 TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,

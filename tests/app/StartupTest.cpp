@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <mutex>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -161,18 +162,59 @@ void StartupTest::failingWriteOfTheBoxIsSilent() {
     TestWindows app;
     app.writeSettings("1\r\n");
     app.form1.T2Timer();
-    AppDir = app.folder.path("no-such-folder/");
+    SettingsDir = app.folder.path("no-such-folder/");
     const QStringList shown = AnswerMessageBoxes([&] { app.form5->CheckBox1->click(); });
     QVERIFY(shown.isEmpty());
     QCOMPARE(app.form1.LB1, TextLines{"0"}); // the setting holds until the program ends
     QCOMPARE(app.settings(), std::string("1\r\n"));
 }
 
-void StartupTest::unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable() {
+void StartupTest::readOnlyProgramFolderKeepsTheSettingsInTheUsersFolder() {
+    TestFolder scratch;
+    const std::string programFolder = scratch.path("program/");
+    scratch.write("program/conf.dat", "0\r\n3\r\n");
+    // Root writes anywhere but on a file system mounted read-only.
+    const bool root = ::geteuid() == 0;
+    if (root && ::mount("tmpfs", programFolder.c_str(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("no file system to mount read-only");
+    if (root)
+        scratch.write("program/conf.dat", "0\r\n3\r\n");
+    QCOMPARE(root
+                 ? ::mount(nullptr, programFolder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr)
+                 : ::chmod(programFolder.c_str(), 0500),
+             0);
+    const auto restore = qScopeGuard([&] {
+        QCOMPARE(root ? ::umount(programFolder.c_str()) : ::chmod(programFolder.c_str(), 0700), 0);
+    });
+    {
+        TestWindows app(programFolder);
+        QVERIFY(AnswerMessageBoxes([&] { app.form1.T2Timer(); }).isEmpty());
+        // The program's settings came along: French, no welcome window.
+        QCOMPARE(LanguageIndex, 3);
+        QVERIFY(!app.form5->isVisible());
+        const std::string users = app.folder.path("config/twinsweep/");
+        QCOMPARE(SettingsDir, users);
+        app.form5->CheckBox1->click();
+        QCOMPARE(app.folder.read("config/twinsweep/conf.dat"), std::string("1\r\n3\r\n"));
+        // The last search's criteria come back at the next start, from the same folder.
+        app.form1.TB1->CK1->setChecked(false);
+        app.form1.SearchFolder =
+            scratch.write("searched/only", "x").substr(0, scratch.path("searched/").size());
+        AnswerMessageBoxes([&] { app.form1.BT1Click(); });
+        TestWindows next(programFolder);
+        setenv("XDG_CONFIG_HOME", app.folder.path("config").c_str(), 1);
+        next.form1.T2Timer();
+        QCOMPARE(next.form1.SearchFolder, scratch.path("searched/"));
+        QVERIFY(!next.form1.TB1->CK1->isChecked());
+    }
+}
+
+void StartupTest::unwritableSettingsFoldersShowOneErrorAndKeepTheWindowUsable() {
     TestFolder scratch;
     // A folder path below a plain file can be neither read nor written, even by root.
     const std::string programFolder = scratch.write("file", "") + "/";
     TestWindows app(programFolder);
+    setenv("XDG_CONFIG_HOME", programFolder.c_str(), 1);
     const QString builtInTitle = app.form1.windowTitle();
     const QStringList shown = AnswerMessageBoxes([&] { app.form1.T2Timer(); });
     QCOMPARE(shown, QStringList{QString::fromStdString("Cannot create file \"" + programFolder +

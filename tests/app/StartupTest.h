@@ -11,7 +11,8 @@ private slots:
     void uncheckingTheBoxRewritesLineOneAndKeepsTheRest_data();
     void uncheckingTheBoxRewritesLineOneAndKeepsTheRest();
     void failingWriteOfTheBoxIsSilent();
-    void unwritableProgramFolderShowsOneErrorAndKeepsTheWindowUsable();
+    void readOnlyProgramFolderKeepsTheSettingsInTheUsersFolder();
+    void unwritableSettingsFoldersShowOneErrorAndKeepTheWindowUsable();
     void settingsFifoIsRefusedWithoutWaiting();
     void hugeSettingsFileIsReadOnlyAsFarAsTheSettingsNeed();
     void onlyTheFirstActivationArmsTheTimer();

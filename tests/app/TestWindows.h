@@ -29,7 +29,10 @@ struct TestWindows {
     explicit TestWindows(const std::string& programFolder = "")
         : windows(host, programFolder.empty() ? folder.path() : programFolder) {
         AppDir.clear();
+        SettingsDir.clear();
         LanguageIndex = 0;
+        // The user's settings of these windows' runs stay in their own folder.
+        setenv("XDG_CONFIG_HOME", folder.path("config").c_str(), 1);
     }
 
     std::string settings() const { return folder.read("conf.dat"); }

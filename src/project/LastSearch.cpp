@@ -1,0 +1,33 @@
+#include "LastSearch.h"
+
+#include "ProjectFile.h"
+
+namespace twinsweep {
+
+void SaveLastSearch(const std::string& path, const SearchChoices& choices) {
+    TextLines lines{choices.folder};
+    try {
+        if (choices.folder.find_first_of("\r\n") != std::string::npos)
+            return;
+        for (std::string& line : CriteriaLines(choices, TFormatSettings{}))
+            lines.push_back(std::move(line));
+    } catch (const EProjectLineError&) {
+        return;
+    }
+    ReplaceTextLines(path, lines);
+}
+
+std::optional<SearchChoices> LoadLastSearch(const std::string& path, const SearchChoices& current) {
+    try {
+        const TextLines lines = ReadTextLines(path, 64 * 1024);
+        if (lines.empty() || lines[0].empty())
+            return std::nullopt;
+        SearchChoices choices = ParseCriteria(TextLines(lines.begin() + 1, lines.end()), current);
+        choices.folder = lines[0];
+        return choices;
+    } catch (const Exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace twinsweep
