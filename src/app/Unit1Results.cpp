@@ -50,13 +50,14 @@ bool TForm1::RunScan() {
     // the counters and the progress text are shown again only a few times a second, so
     // that a long scan spends its time comparing, not painting.
     int filesLeft = Table.FileCount();
-    auto showProgress = [this, &filesLeft] {
+    ScanBytes bytes;
+    auto showProgress = [this, &filesLeft, &bytes] {
         results_->ShowAppended();
         tableModel_->RowsChangedAtBottom();
         Ld1->setIndicatorstring(QString::number(Table.FileCount()));
         form3_->ShowFilesLeft(filesLeft);
+        form3_->ShowBytesCompared(bytes.Compared(), bytes.Total());
     };
-    showProgress(); // the window starts with this scan's figures
     MessagePacer display(std::chrono::milliseconds(250));
     const ResultListsView::Appending appending(*results_);
     BusyWork busy(
@@ -66,8 +67,13 @@ bool TForm1::RunScan() {
                 showProgress();
         },
         [] { return CancelRequested; });
-    busy.Work().progress = [&filesLeft](int left) { filesLeft = left; };
-    const bool completed = RunDuplicateScan(Table, Lists, busy.Work());
+    bool shown = false;
+    busy.Work().progress = [&](int left) {
+        filesLeft = left;
+        if (!std::exchange(shown, true))
+            showProgress(); // the window starts with this scan's figures, its total included
+    };
+    const bool completed = RunDuplicateScan(Table, Lists, busy.Work(), nullptr, &bytes);
     showProgress();
     return completed;
 }

@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <filesystem>
 
+#include "Errors.h"
 #include "FolderDialog.h"
 #include "FolderTreeModel.h"
 #include "PickerValues.h"
@@ -113,8 +114,14 @@ void SearchWindowTest::searchShowsProgressAndEndsWithTheSortedTable() {
     tree.write("sub/b.bin", std::string(10, 'b'));
     tree.write("sub/deeper/c.bin", std::string(2000, 'c'));
     bool modal = false;
-    WatchFoundEntries(app.form1,
-                      [&](int) { modal = QApplication::activeModalWidget() == app.form2; });
+    WatchFoundEntries(app.form1, [&](int count) {
+        modal = QApplication::activeModalWidget() == app.form2;
+        // The window shows the files listed so far while the search runs.
+        if (count == 3)
+            QTRY_COMPARE(app.form2->La2->text(),
+                         QString::fromStdString(
+                             FormatMessage(app.form2->StringTable1.GetKeyText("IDS_0"), {"2"})));
+    });
     FileTable scanned;
     QString count;
     StartSearchIn(app, tree.path(), &scanned, &count);
