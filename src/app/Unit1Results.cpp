@@ -3,19 +3,43 @@
 #include <QMessageBox>
 
 #include "BusyWork.h"
+#include "ByteSizeText.h"
 #include "DuplicateScan.h"
+#include "Errors.h"
 #include "FileTableModel.h"
 #include "Globals.h"
 #include "KeptDuplicatesReport.h"
 #include "LanguageTexts.h"
 #include "MessagePacer.h"
 #include "ResultListsView.h"
+#include "SetsSummary.h"
 #include "ShellAccess.h"
 #include "Unit1.h"
 #include "Unit3.h"
 #include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
+
+namespace {
+
+// What a scan leaves in the lists: the duplicates, then the sets of identical files and
+// the space they hold twice; a cancelled scan says so and what it found until then.
+std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool completed) {
+    const SetsSummary sets = SummarizeSets(lists);
+    const std::string setsText =
+        FormatMessage(texts.GetKeyText("IDS_30"),
+                      {std::to_string(sets.count), ByteSizeText(sets.freeableBytes).toStdString()});
+    if (!completed)
+        return sets.count == 0 ? texts.GetKeyText("IDS_32")
+                               : texts.GetKeyText("IDS_31") + "\n" + setsText;
+    const size_t n = lists.LBB2.size();
+    if (n == 0)
+        return texts.GetKeyText("IDS_11");
+    return (n == 1 ? texts.GetKeyText("IDS_13") : std::to_string(n) + texts.GetKeyText("IDS_15")) +
+           "\n" + setsText;
+}
+
+} // namespace
 
 void TForm1::BT2Click() {
     if (Table.Cell(FileTable::NameColumn, 1).empty()) {
@@ -24,12 +48,9 @@ void TForm1::BT2Click() {
     }
     ScanStarted = false;
     form3_->exec();
-    const size_t n = Lists.LBB2.size();
-    const std::string text = n == 0   ? StringTable1.GetKeyText("IDS_11")
-                             : n == 1 ? StringTable1.GetKeyText("IDS_13")
-                                      : std::to_string(n) + StringTable1.GetKeyText("IDS_15");
-    QMessageBox::information(this, QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
-                             QString::fromStdString(text));
+    QMessageBox::information(
+        this, QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
+        QString::fromStdString(ScanReport(StringTable1, Lists, form3_->Completed())));
     SelectFirstGroup();
 }
 

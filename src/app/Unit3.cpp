@@ -37,10 +37,12 @@ void TForm3::FormActivate() {
         return;
     ScanStarted = true;
     CancelRequested = false;
+    completed_ = false;
     W1->SetEnabled(true);
     {
         const QScopedValueRollback running(scanning_, true);
-        if (!RunScan())
+        completed_ = RunScan();
+        if (!completed_)
             return;
     }
     ScanCompleted();

@@ -21,6 +21,8 @@ public:
     void ShowFilesLeft(int filesLeft);
     // Shows the bytes compared out of the total, with the share done ("IDS_1").
     void ShowBytesCompared(int64_t compared, int64_t total);
+    // Whether the last scan ran to its end.
+    bool Completed() const { return completed_; }
 
     // The scan itself; true when it ran to the end, false when cancelled.
     std::function<bool()> RunScan;
@@ -36,6 +38,7 @@ protected:
 
 private:
     bool scanning_ = false;
+    bool completed_ = false;
 };
 
 } // namespace twinsweep

@@ -6,6 +6,7 @@ class ScanWindowTest : public QObject {
 private slots:
     void searchEndsInTheReportWithTheFirstGroupSelected();
     void reportNamesNoneOneOrTheCount();
+    void reportAndSizesFollowTheActiveLanguage();
     void cancelledScanResumesToTheUninterruptedLists();
     void deleteMovesTheSelectedDuplicatesToTheTrash();
     void deleteKeyWithAnyModifierAsksAndNoChangesNothing();

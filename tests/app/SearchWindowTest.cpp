@@ -248,10 +248,23 @@ void SearchWindowTest::cancellingKeepsTheFilesFoundSoFarSorted() {
 void SearchWindowTest::searchFindingNothingEndsWithAnEmptyTable() {
     TestWindows app;
     TestFolder tree;
-    StartSearchIn(app, tree.path());
+    const auto key = [&](const char* key) {
+        return QString::fromStdString(app.form1.StringTable1.GetKeyText(key));
+    };
+    QCOMPARE(StartSearchIn(app, tree.path()), QStringList{key("IDS_33")});
     QVERIFY(app.form1.Table.IsEmpty());
     QVERIFY(!app.form2->isVisible());
     QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
+
+    // Stopped before it found anything, a search cannot say that nothing matches.
+    app.form1.FF1->OnNewFolder = [&](TFileSearch&, const std::string&, bool&) {
+        app.form2->close();
+    };
+    const QStringList shown = AnswerMessageBoxes([&] {
+        app.form1.BT1Click();
+        QTRY_VERIFY(!app.form1.FF1->Busy());
+    });
+    QCOMPARE(shown, QStringList{key("IDS_34")});
 }
 
 void SearchWindowTest::cancellingTheFolderChoiceChangesNothing() {
