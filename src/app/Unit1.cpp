@@ -137,6 +137,7 @@ void TForm1::BuildMenus() {
 
     PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
     Trocar1 = Named(PopupMenu1->addAction("Swap with reference"), "Trocar1");
+    OpenFolder1 = Named(PopupMenu1->addAction("Open containing folder"), "OpenFolder1");
 }
 
 QWidget* TForm1::BuildToolbar() {

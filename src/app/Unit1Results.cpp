@@ -11,6 +11,7 @@
 #include "KeptDuplicatesReport.h"
 #include "LanguageTexts.h"
 #include "MessagePacer.h"
+#include "Paths.h"
 #include "ResultListsView.h"
 #include "SetsSummary.h"
 #include "ShellAccess.h"
@@ -124,6 +125,11 @@ void TForm1::LBB2Click() {
 void TForm1::LBB1DblClick() { CurrentShellOpener()(CurrentEntry(Lists.LBB1, Lists.current1)); }
 
 void TForm1::LBB2DblClick() { CurrentShellOpener()(CurrentEntry(Lists.LBB2, Lists.current2)); }
+
+void TForm1::OpenFolder1Click() {
+    if (const auto entry = results_->MenuEntry())
+        CurrentShellOpener()(ExtractFilePath(*entry));
+}
 
 void TForm1::Trocar1Click() {
     SwapReferenceAndDuplicate(Lists);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QListView>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "ByteSizeText.h"
 #include "DuplicateScan.h"
 #include "Errors.h"
+#include "Paths.h"
 #include "ShellAccess.h"
 #include "TestWindows.h"
 
@@ -235,6 +237,33 @@ void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     SearchAndScan(app, tree.path());
     emit app.form1.LBB1->doubleClicked(app.form1.LBB1->currentIndex());
     QCOMPARE(opened, std::vector<std::string>{std::string(app.form1.Lists.LBB1[0])});
+}
+
+void ScanWindowTest::openFolderOpensTheFolderOfTheListRightClicked() {
+    TestWindows app;
+    std::vector<std::string> opened;
+    const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) {
+                                opened.push_back(target);
+                            }));
+    app.form1.OpenFolder1->trigger(); // no menu yet: nothing to open
+    QVERIFY(opened.empty());
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    // The last duplicate, of the triple, made current: its reference follows.
+    app.form1.LBB2->selectionModel()->setCurrentIndex(app.form1.LBB2->model()->index(3, 0),
+                                                      QItemSelectionModel::NoUpdate);
+    const auto openFrom = [&](QListView* list) {
+        emit list->customContextMenuRequested(list->visualRect(list->currentIndex()).center());
+        app.form1.OpenFolder1->trigger();
+        app.form1.PopupMenu1->close();
+    };
+    openFrom(app.form1.LBB2);
+    openFrom(app.form1.LBB1);
+    QCOMPARE(opened,
+             (std::vector<std::string>{ExtractFilePath(std::string(app.form1.Lists.LBB2[3])),
+                                       ExtractFilePath(std::string(app.form1.Lists.LBB1[2]))}));
+    QVERIFY(opened[0] != opened[1]);
 }
 
 void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {

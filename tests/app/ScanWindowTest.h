@@ -12,6 +12,7 @@ private slots:
     void deleteKeyWithAnyModifierAsksAndNoChangesNothing();
     void clickingADuplicateFollowsItsGroupAndSwapExchangesThem();
     void openingUsesTheShellAndNeedsACurrentEntry();
+    void openFolderOpensTheFolderOfTheListRightClicked();
     void noInputReachesTheMainWindowWhileTrashing();
     void escapeAndTheCloseButtonCancelTheScan();
     void duplicatesThatStayAreReportedInOneMessage();
