@@ -16,7 +16,7 @@ QLocale LanguageLocale() {
 }
 
 QString ByteSizeText(int64_t bytes) {
-    return LanguageLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+    return LanguageLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }
 
 } // namespace twinsweep

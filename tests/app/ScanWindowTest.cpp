@@ -106,11 +106,11 @@ void ScanWindowTest::reportAndSizesFollowTheActiveLanguage() {
     QCOMPARE(SearchAndScan(app, tree.path()),
              QStringList{"4 doublons trouvés.\nEnsembles de fichiers identiques\u00A0: 2\n"
                          "Espace qui peut être libéré\u00A0: 25 octets"});
-    QCOMPARE(ByteSizeText(1536), QString("1,5 ko"));
+    QCOMPARE(ByteSizeText(1500), QString("1,5 ko"));
     LanguageIndex = 2;
-    QCOMPARE(ByteSizeText(int64_t(5) << 30), QString("5,0 GB"));
+    QCOMPARE(ByteSizeText(5'000'000'000), QString("5,0 GB"));
     LanguageIndex = 1;
-    QCOMPARE(ByteSizeText(1536 * 1024), QString("1.5 MB"));
+    QCOMPARE(ByteSizeText(1'500'000), QString("1.5 MB"));
 }
 
 void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
