@@ -50,7 +50,7 @@ QLabel* ProgressWindow::AddLabel(const char* name) {
     auto* label = new QLabel(Panel1);
     label->setObjectName(name);
     label->setWordWrap(true);
-    layout_->insertWidget(Label1 ? 1 : 0, label);
+    layout_->insertWidget(labels_++, label);
     return label;
 }
 

@@ -37,11 +37,12 @@ public:
     QTimer* T1 = nullptr;
 
 protected:
-    // Adds a label below Label1.
+    // Adds a label below the labels added before it.
     QLabel* AddLabel(const char* name);
 
 private:
     QVBoxLayout* layout_ = nullptr;
+    int labels_ = 0;
     std::unique_ptr<WidgetTranslator> translator_;
 };
 

@@ -94,7 +94,19 @@ void ResultListsView::Connect(CommandRoute& route, QMenu* menu, Acts acts) {
         }));
     for (QListView* view : {references_, duplicates_})
         connect(view, &QWidget::customContextMenuRequested, this,
-                [view, menu](const QPoint& at) { menu->popup(view->viewport()->mapToGlobal(at)); });
+                [this, view, menu](const QPoint& at) {
+                    menuView_ = view;
+                    menu->popup(view->viewport()->mapToGlobal(at));
+                });
+}
+
+std::optional<std::string> ResultListsView::MenuEntry() const {
+    const bool duplicates = menuView_ == duplicates_;
+    const PathList& list = duplicates ? lists_.LBB2 : lists_.LBB1;
+    const int current = duplicates ? lists_.current2 : lists_.current1;
+    if (!menuView_ || current < 0 || static_cast<size_t>(current) >= list.size())
+        return std::nullopt;
+    return std::string(list[static_cast<size_t>(current)]);
 }
 
 // The views are set with their signals on, so that they repaint what changed; the user's

@@ -5,6 +5,8 @@
 // the lists only through the acts given to Connect, run on the window's command route.
 #include <QObject>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "ResultLists.h"
 
@@ -34,6 +36,8 @@ public:
     };
     // `menu` pops up on a right click in either view.
     void Connect(CommandRoute& route, QMenu* menu, Acts acts);
+    // The current entry of the view the menu last popped up in; none when it has none.
+    std::optional<std::string> MenuEntry() const;
 
     // Everything again: the entries, the current ones, the selection, the counters.
     void Refresh();
@@ -72,6 +76,7 @@ private:
     PathListModel* referencesModel_;
     PathListModel* duplicatesModel_;
     bool showing_ = false; // the views are being set from the lists, not by the user
+    QListView* menuView_ = nullptr;
 };
 
 } // namespace twinsweep

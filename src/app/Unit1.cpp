@@ -28,6 +28,7 @@
 #include "TBitmapButton.h"
 #include "TableDump.h"
 #include "ThreadTimer.h"
+#include "Unit2.h"
 #include "Unit3.h"
 #include "ZarvoLiquidIndicator.h"
 
@@ -111,6 +112,7 @@ void TForm1::SetWindows(TForm2* form2, TForm3* form3, TForm4* form4, TForm5* for
     form3_ = form3;
     form4_ = form4;
     form5_ = form5;
+    form2_->FilesFound = [this] { return Table.FileCount(); };
     form3_->RunScan = [this] { return RunScan(); };
     form3_->ScanCompleted = [this] { ScanCompleted(); };
 }
@@ -141,6 +143,7 @@ void TForm1::BuildMenus() {
 
     PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
     Trocar1 = Named(PopupMenu1->addAction("Swap with reference"), "Trocar1");
+    OpenFolder1 = Named(PopupMenu1->addAction("Open containing folder"), "OpenFolder1");
 }
 
 QWidget* TForm1::BuildToolbar() {

@@ -77,6 +77,8 @@ public:
     void LBB1DblClick();
     void LBB2DblClick();
     void Trocar1Click();
+    // Opens the folder of the entry the pop-up menu was opened on.
+    void OpenFolder1Click();
     void BT4Click();
     void LBB2KeyDown(int key);
     void BT9Click();
@@ -139,6 +141,7 @@ public:
     QAction* Odontograma2 = nullptr; // Help > User guide (opens the guide)
     QMenu* PopupMenu1 = nullptr;
     QAction* Trocar1 = nullptr;
+    QAction* OpenFolder1 = nullptr;
 
     TBitmapButton* BT1 = nullptr;
     TBitmapButton* BT2 = nullptr;

@@ -25,6 +25,7 @@ void TForm1::ConnectCommands() {
     Route(BT2, &TForm1::BT2Click);
     Route(Chercherlesdoublons1, &TForm1::Chercherlesdoublons1Click);
     Route(Trocar1, &TForm1::Trocar1Click);
+    Route(OpenFolder1, &TForm1::OpenFolder1Click);
     Route(BT4, &TForm1::BT4Click);
     Route(BT9, &TForm1::BT9Click);
     Route(Ouvrirunprojet1, &TForm1::Ouvrirunprojet1Click);

@@ -3,19 +3,44 @@
 #include <QMessageBox>
 
 #include "BusyWork.h"
+#include "ByteSizeText.h"
 #include "DuplicateScan.h"
+#include "Errors.h"
 #include "FileTableModel.h"
 #include "Globals.h"
 #include "KeptDuplicatesReport.h"
 #include "LanguageTexts.h"
 #include "MessagePacer.h"
+#include "Paths.h"
 #include "ResultListsView.h"
+#include "SetsSummary.h"
 #include "ShellAccess.h"
 #include "Unit1.h"
 #include "Unit3.h"
 #include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
+
+namespace {
+
+// What a scan leaves in the lists: the duplicates, then the sets of identical files and
+// the space they hold twice; a cancelled scan says so and what it found until then.
+std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool completed) {
+    const SetsSummary sets = SummarizeSets(lists);
+    const std::string setsText =
+        FormatMessage(texts.GetKeyText("IDS_30"),
+                      {std::to_string(sets.count), ByteSizeText(sets.freeableBytes).toStdString()});
+    if (!completed)
+        return sets.count == 0 ? texts.GetKeyText("IDS_32")
+                               : texts.GetKeyText("IDS_31") + "\n" + setsText;
+    const size_t n = lists.LBB2.size();
+    if (n == 0)
+        return texts.GetKeyText("IDS_11");
+    return (n == 1 ? texts.GetKeyText("IDS_13") : std::to_string(n) + texts.GetKeyText("IDS_15")) +
+           "\n" + setsText;
+}
+
+} // namespace
 
 void TForm1::BT2Click() {
     if (Table.Cell(FileTable::NameColumn, 1).empty()) {
@@ -24,12 +49,9 @@ void TForm1::BT2Click() {
     }
     ScanStarted = false;
     form3_->exec();
-    const size_t n = Lists.LBB2.size();
-    const std::string text = n == 0   ? StringTable1.GetKeyText("IDS_11")
-                             : n == 1 ? StringTable1.GetKeyText("IDS_13")
-                                      : std::to_string(n) + StringTable1.GetKeyText("IDS_15");
-    QMessageBox::information(this, QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
-                             QString::fromStdString(text));
+    QMessageBox::information(
+        this, QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
+        QString::fromStdString(ScanReport(StringTable1, Lists, form3_->Completed())));
     SelectFirstGroup();
 }
 
@@ -50,13 +72,14 @@ bool TForm1::RunScan() {
     // the counters and the progress text are shown again only a few times a second, so
     // that a long scan spends its time comparing, not painting.
     int filesLeft = Table.FileCount();
-    auto showProgress = [this, &filesLeft] {
+    ScanBytes bytes;
+    auto showProgress = [this, &filesLeft, &bytes] {
         results_->ShowAppended();
         tableModel_->RowsChangedAtBottom();
         Ld1->setIndicatorstring(QString::number(Table.FileCount()));
         form3_->ShowFilesLeft(filesLeft);
+        form3_->ShowBytesCompared(bytes.Compared(), bytes.Total());
     };
-    showProgress(); // the window starts with this scan's figures
     MessagePacer display(std::chrono::milliseconds(250));
     const ResultListsView::Appending appending(*results_);
     BusyWork busy(
@@ -66,8 +89,13 @@ bool TForm1::RunScan() {
                 showProgress();
         },
         [] { return CancelRequested; });
-    busy.Work().progress = [&filesLeft](int left) { filesLeft = left; };
-    const bool completed = RunDuplicateScan(Table, Lists, busy.Work());
+    bool shown = false;
+    busy.Work().progress = [&](int left) {
+        filesLeft = left;
+        if (!std::exchange(shown, true))
+            showProgress(); // the window starts with this scan's figures, its total included
+    };
+    const bool completed = RunDuplicateScan(Table, Lists, busy.Work(), nullptr, &bytes);
     showProgress();
     return completed;
 }
@@ -97,6 +125,11 @@ void TForm1::LBB2Click() {
 void TForm1::LBB1DblClick() { CurrentShellOpener()(CurrentEntry(Lists.LBB1, Lists.current1)); }
 
 void TForm1::LBB2DblClick() { CurrentShellOpener()(CurrentEntry(Lists.LBB2, Lists.current2)); }
+
+void TForm1::OpenFolder1Click() {
+    if (const auto entry = results_->MenuEntry())
+        CurrentShellOpener()(ExtractFilePath(*entry));
+}
 
 void TForm1::Trocar1Click() {
     SwapReferenceAndDuplicate(Lists);

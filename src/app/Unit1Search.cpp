@@ -1,6 +1,7 @@
 // The main window's search: the folder choice, the criteria, the found files and the
 // completion step.
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -75,7 +76,8 @@ void TForm1::ShowFoundFiles() {
     Ld1->setIndicatorstring(QString::number(Table.FileCount()));
 }
 
-void TForm1::FF1Complete(TFileSearch&) {
+void TForm1::FF1Complete(TFileSearch& Sender) {
+    const bool stopped = Sender.Aborted(); // closing the search window below aborts it too
     ShowFoundFiles();
     form2_->W1->setVisible(false);
     form2_->W1->SetEnabled(false);
@@ -85,9 +87,15 @@ void TForm1::FF1Complete(TFileSearch&) {
     FitTableColumns(SG1, Table);
     PageControl1->setCurrentWidget(TB2);
     form2_->close();
-    // A search that found nothing ends here: there is nothing to compare.
-    if (!Table.IsEmpty())
+    if (!Table.IsEmpty()) {
         BT2Click();
+        return;
+    }
+    // A search that found nothing ends here: there is nothing to compare. Stopped early, it
+    // cannot tell whether some file would have matched.
+    QMessageBox::information(
+        this, QString::fromStdString(StringTable1.GetKeyText("IDS_35")),
+        QString::fromStdString(StringTable1.GetKeyText(stopped ? "IDS_34" : "IDS_33")));
 }
 
 } // namespace twinsweep

@@ -1,5 +1,7 @@
 #pragma once
 // The search progress window: shown modally while FF1 searches; its button cancels.
+#include <functional>
+
 #include "ProgressWindow.h"
 
 namespace twinsweep {
@@ -14,11 +16,20 @@ public:
     // Stops the search; it returns once the search's completion step has run.
     void FormClose() override;
 
+    // The number of files listed so far; the window shows it a few times a second.
+    std::function<int()> FilesFound;
+
+    QLabel* La2 = nullptr; // progress text
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Shows the progress text: "IDS_0" with the number of files listed.
+    void ShowFilesFound();
+
     TFileSearch& search_;
+    QTimer* countRefresh_ = nullptr;
 };
 
 } // namespace twinsweep

@@ -6,7 +6,9 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 
+#include "ByteSizeText.h"
 #include "ErrorBox.h"
+#include "Errors.h"
 #include "Globals.h"
 #include "WaitingGradient.h"
 
@@ -14,6 +16,7 @@ namespace twinsweep {
 
 TForm3::TForm3(QWidget* parent, Host& host) : ProgressWindow(parent, host, "TForm3", "Panel1") {
     La2 = AddLabel("La2");
+    La3 = AddLabel("La3");
     StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
@@ -34,10 +37,12 @@ void TForm3::FormActivate() {
         return;
     ScanStarted = true;
     CancelRequested = false;
+    completed_ = false;
     W1->SetEnabled(true);
     {
         const QScopedValueRollback running(scanning_, true);
-        if (!RunScan())
+        completed_ = RunScan();
+        if (!completed_)
             return;
     }
     ScanCompleted();
@@ -54,6 +59,14 @@ void TForm3::reject() {
 void TForm3::ShowFilesLeft(int filesLeft) {
     La2->setText(QString::fromStdString(StringTable1.GetKeyText("IDS_0")) +
                  QString::number(filesLeft));
+}
+
+void TForm3::ShowBytesCompared(int64_t compared, int64_t total) {
+    const int64_t percent = total > 0 ? compared * 100 / total : 100;
+    La3->setText(QString::fromStdString(
+        FormatMessage(StringTable1.GetKeyText("IDS_1"),
+                      {ByteSizeText(compared).toStdString(), ByteSizeText(total).toStdString(),
+                       std::to_string(percent)})));
 }
 
 void TForm3::FormClose() {

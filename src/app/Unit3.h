@@ -1,5 +1,6 @@
 #pragma once
 // The duplicate scan progress window: shown modally while the scan runs; its button cancels.
+#include <cstdint>
 #include <functional>
 
 #include "ProgressWindow.h"
@@ -18,6 +19,10 @@ public:
 
     // Shows the progress text: "IDS_0" followed by the number of files left.
     void ShowFilesLeft(int filesLeft);
+    // Shows the bytes compared out of the total, with the share done ("IDS_1").
+    void ShowBytesCompared(int64_t compared, int64_t total);
+    // Whether the last scan ran to its end.
+    bool Completed() const { return completed_; }
 
     // The scan itself; true when it ran to the end, false when cancelled.
     std::function<bool()> RunScan;
@@ -25,6 +30,7 @@ public:
     std::function<void()> ScanCompleted;
 
     QLabel* La2 = nullptr; // progress text
+    QLabel* La3 = nullptr; // bytes compared
 
 protected:
     bool event(QEvent* event) override;
@@ -32,6 +38,7 @@ protected:
 
 private:
     bool scanning_ = false;
+    bool completed_ = false;
 };
 
 } // namespace twinsweep

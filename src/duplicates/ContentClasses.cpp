@@ -39,8 +39,9 @@ struct Sight {
 class Classifier {
 public:
     Classifier(size_t count, const PathOf& pathOf, const LongWork& work,
-               const ClassifyLimits& limits)
-        : count_(count), pathOf_(pathOf), work_(work), limits_(limits), stamps_(count) {
+               const ClassifyLimits& limits, std::atomic<int64_t>* liveRead)
+        : count_(count), pathOf_(pathOf), work_(work), limits_(limits), liveRead_(liveRead),
+          stamps_(count) {
         result_.classOf.assign(count, Alone);
     }
 
@@ -65,6 +66,13 @@ public:
     }
 
 private:
+    // Reads are counted as they are made, on any thread.
+    void Counted(int64_t bytes) {
+        bytesRead_.fetch_add(bytes, std::memory_order_relaxed);
+        if (liveRead_)
+            liveRead_->fetch_add(bytes, std::memory_order_relaxed);
+    }
+
     void Check() {
         if (!work_.KeepGoing())
             throw Cancelled{};
@@ -136,7 +144,7 @@ private:
     bool Read(FileReader& file, int64_t offset, char* buffer, size_t length) {
         if (!file.ReadAt(offset, buffer, length))
             return false;
-        bytesRead_ += static_cast<int64_t>(length);
+        Counted(static_cast<int64_t>(length));
         return true;
     }
 
@@ -172,13 +180,11 @@ private:
         const size_t glimpse = keep ? slot : std::min(limits_.firstProbe, size_t{4096});
         std::unique_ptr<char[]> contents(keep ? new char[count_ * slot] : nullptr);
         std::vector<Sight> sights(count_);
-        std::atomic<int64_t> bytes{0};
         const bool done = ForSlices(
             count_, 64,
             [&](size_t begin, size_t end) {
                 NearFolder near;
                 std::vector<char> buffer(glimpse);
-                int64_t read = 0;
                 for (size_t i = begin; i < end; ++i) {
                     FileReader file = OpenNear(near, i);
                     if (!file.IsOpen())
@@ -190,15 +196,13 @@ private:
                     char* at = whole ? contents.get() + i * slot : buffer.data();
                     if (!file.ReadAt(0, at, length))
                         continue;
-                    read += static_cast<int64_t>(length);
+                    Counted(static_cast<int64_t>(length));
                     // Kept contents are compared whole later: their first bytes sort them.
                     const size_t hashed = std::min<size_t>(length, 4096);
                     sights[i] = {true, whole, std::hash<std::string_view>{}({at, hashed})};
                 }
-                bytes += read;
             },
             [this] { return work_.KeepGoing(); });
-        bytesRead_ += bytes;
         if (!done)
             throw Cancelled{};
         // Files of one length and hash, in a fixed order.
@@ -241,13 +245,11 @@ private:
         if (sets.empty())
             return;
         std::vector<std::vector<std::vector<size_t>>> found(sets.size());
-        std::atomic<int64_t> bytes{0};
         const bool done = ForSlices(
             sets.size(), 16,
             [&](size_t begin, size_t end) {
                 NearFolder near;
                 std::vector<char> data;
-                int64_t read = 0;
                 for (size_t s = begin; s < end; ++s) {
                     const size_t length = static_cast<size_t>(stamps_[sets[s][0]].size);
                     data.resize(std::max<size_t>(1, sets[s].size() * length));
@@ -258,7 +260,7 @@ private:
                         if (!file.IsOpen() || !(file.Stamp() == stamps_[i]) ||
                             !file.ReadAt(0, data.data() + files.size() * length, length))
                             continue;
-                        read += static_cast<int64_t>(length);
+                        Counted(static_cast<int64_t>(length));
                         files.push_back(std::move(file));
                         open.push_back(i);
                     }
@@ -275,10 +277,8 @@ private:
                         found[s].push_back(std::move(unchanged));
                     }
                 }
-                bytes += read;
             },
             [this] { return work_.KeepGoing(); });
-        bytesRead_ += bytes;
         if (!done)
             throw Cancelled{};
         for (const auto& classes : found)
@@ -390,7 +390,7 @@ private:
             std::vector<std::vector<size_t>> next;
             for (const auto& group : groups) {
                 Check();
-                bytesRead_ += SplitGroup(group, files, blocks, offset, length, next);
+                Counted(SplitGroup(group, files, blocks, offset, length, next));
             }
             groups = std::move(next);
         }
@@ -448,6 +448,7 @@ private:
     const PathOf& pathOf_;
     const LongWork& work_;
     ClassifyLimits limits_;
+    std::atomic<int64_t>* liveRead_;
     std::vector<FileStamp> stamps_;
     NearFolder near_;
     std::vector<Candidates> pending_;
@@ -455,16 +456,16 @@ private:
     std::vector<char> block_, first_;
     ContentClasses result_;
     int nextClass_ = 0;
-    int64_t bytesRead_ = 0;
+    std::atomic<int64_t> bytesRead_{0};
 };
 
 } // namespace
 
 std::optional<ContentClasses> ClassifyByContent(size_t count, const PathOf& pathOf,
-                                                const LongWork& work,
-                                                const ClassifyLimits& limits) {
+                                                const LongWork& work, const ClassifyLimits& limits,
+                                                std::atomic<int64_t>* bytesRead) {
     try {
-        return Classifier(count, pathOf, work, limits).Run();
+        return Classifier(count, pathOf, work, limits, bytesRead).Run();
     } catch (const Cancelled&) {
         return std::nullopt;
     }

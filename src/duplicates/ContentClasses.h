@@ -1,6 +1,8 @@
 #pragma once
 // Sorting files into classes of identical content, reading each file as few times as
 // possible. Files are compared byte for byte; a hash only ever proves that two blocks differ.
+#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -36,10 +38,12 @@ std::optional<ContentClasses> ClassifyByContent(const std::vector<std::string>& 
                                                 const LongWork& work,
                                                 const ClassifyLimits& limits = {});
 
-// The same for `count` paths made on demand, from several threads at once.
+// The same for `count` paths made on demand, from several threads at once. `bytesRead`,
+// when given, grows by every read as it is made, whichever thread makes it.
 using PathOf = std::function<std::string(size_t)>;
 std::optional<ContentClasses> ClassifyByContent(size_t count, const PathOf& pathOf,
                                                 const LongWork& work,
-                                                const ClassifyLimits& limits = {});
+                                                const ClassifyLimits& limits = {},
+                                                std::atomic<int64_t>* bytesRead = nullptr);
 
 } // namespace twinsweep

@@ -1,6 +1,7 @@
 #include "DuplicateScan.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ContentClasses.h"
 
@@ -17,10 +18,18 @@ std::string Trimmed(const std::string& text) {
 
 struct Stopped {};
 
+// The bytes of the run of the bottom row's size, from `top` to `bottom`.
+int64_t RunBytes(const FileTable& table, int top, int bottom) {
+    return (bottom - top + 1) * SizeValue(table.Cell(FileTable::SizeColumn, bottom));
+}
+
 class Scan {
 public:
-    Scan(FileTable& table, ResultLists& lists, const LongWork& work, ScanStats* stats)
-        : table_(table), lists_(lists), work_(work), stats_(stats) {
+    Scan(FileTable& table, ResultLists& lists, const LongWork& work, ScanStats* stats,
+         ScanBytes* bytes)
+        : table_(table), lists_(lists), work_(work), stats_(stats), bytes_(bytes) {
+        if (bytes_)
+            bytes_->Start(BytesToCompare(table_));
         if (!lists_.LBB1.empty()) {
             lastReference_ = lists_.LBB1.IdAt(lists_.LBB1.size() - 1);
             const int group = static_cast<int>(lists_.LBB1.size()) - 1;
@@ -83,7 +92,6 @@ private:
 
     // The rows of the bottom row's size form a run above it; sort it into content classes.
     void ClassifyRunEndingAt(int bottom) {
-        const std::string size = table_.Cell(FileTable::SizeColumn, bottom);
         int top = bottom;
         while (top > 1 && table_.SameSizeCell(top - 1, bottom))
             --top;
@@ -95,15 +103,18 @@ private:
             classes_ = {{-1}, {FileStamp{}}, 0};
             return;
         }
+        const int64_t runBytes = RunBytes(table_, top, bottom);
         if (stats_)
-            stats_->candidateBytes += (bottom - top + 1) * SizeValue(size);
+            stats_->candidateBytes += runBytes;
         const size_t count = static_cast<size_t>(bottom - top + 1);
         const FileTable& table = table_;
         auto classes = ClassifyByContent(
             count, [&table, top](size_t i) { return table.FilePath(top + static_cast<int>(i)); },
-            work_);
+            work_, {}, bytes_ ? bytes_->StartRun(runBytes) : nullptr);
         if (!classes)
             throw Stopped{};
+        if (bytes_)
+            bytes_->EndRun();
         classes_ = std::move(*classes);
         if (stats_)
             stats_->bytesRead += classes_.bytesRead;
@@ -161,6 +172,7 @@ private:
     ResultLists& lists_;
     const LongWork& work_;
     ScanStats* stats_;
+    ScanBytes* bytes_;
     PathStore::Id lastReference_ = UINT32_MAX;
     uint32_t recordGeneration_ = 1;
     std::vector<uint32_t> recordedIn_;
@@ -172,10 +184,40 @@ private:
 
 } // namespace
 
-bool RunDuplicateScan(FileTable& table, ResultLists& lists, const LongWork& work,
-                      ScanStats* stats) {
+void ScanBytes::Start(int64_t total) {
+    total_ = total;
+    classified_ = run_ = 0;
+    runRead_ = 0;
+}
+
+std::atomic<int64_t>* ScanBytes::StartRun(int64_t bytes) {
+    run_ = bytes;
+    runRead_ = 0;
+    return &runRead_;
+}
+
+void ScanBytes::EndRun() {
+    classified_ += std::exchange(run_, 0);
+    runRead_ = 0;
+}
+
+int64_t BytesToCompare(const FileTable& table) {
+    int64_t total = 0;
+    for (int bottom = table.FileCount(); bottom >= 2;) {
+        int top = bottom;
+        while (top > 1 && table.SameSizeCell(top - 1, bottom))
+            --top;
+        if (top < bottom)
+            total += RunBytes(table, top, bottom);
+        bottom = top - 1;
+    }
+    return total;
+}
+
+bool RunDuplicateScan(FileTable& table, ResultLists& lists, const LongWork& work, ScanStats* stats,
+                      ScanBytes* bytes) {
     try {
-        Scan(table, lists, work, stats).Run();
+        Scan(table, lists, work, stats, bytes).Run();
         return true;
     } catch (const Stopped&) {
         return false;

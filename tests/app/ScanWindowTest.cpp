@@ -3,12 +3,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QListView>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <set>
 
+#include "ByteSizeText.h"
 #include "DuplicateScan.h"
+#include "Errors.h"
+#include "Paths.h"
 #include "ShellAccess.h"
 #include "TestWindows.h"
 
@@ -34,6 +39,13 @@ QString Key(TestWindows& app, const char* key) {
     return QString::fromStdString(app.form1.StringTable1.GetKeyText(key));
 }
 
+// The report's line on the sets of identical files.
+QString SetsLine(TestWindows& app, int sets, int64_t freeable) {
+    return QString::fromStdString(
+        FormatMessage(app.form1.StringTable1.GetKeyText("IDS_30"),
+                      {std::to_string(sets), ByteSizeText(freeable).toStdString()}));
+}
+
 // A folder with three identical files, a pair, and files alone in their size or content.
 void WriteGroups(const TestFolder& tree) {
     tree.write("a/1.txt", "triple");
@@ -54,7 +66,8 @@ void ScanWindowTest::searchEndsInTheReportWithTheFirstGroupSelected() {
     TestFolder tree;
     WriteGroups(tree);
     const QStringList shown = SearchAndScan(app, tree.path());
-    QCOMPARE(shown, QStringList{"4" + Key(app, "IDS_15")});
+    // The pair frees 13 bytes, the triple twice 6.
+    QCOMPARE(shown, QStringList{"4" + Key(app, "IDS_15") + "\n" + SetsLine(app, 2, 25)});
     QCOMPARE(app.form1.Lists.LBB1.size(), size_t(3)); // the pair, then two for the triple
     QCOMPARE(app.form1.Lists.LBB2.size(), size_t(4));
     QVERIFY(app.form1.Table.IsEmpty());
@@ -66,6 +79,10 @@ void ScanWindowTest::searchEndsInTheReportWithTheFirstGroupSelected() {
     QVERIFY(!app.form3->isVisible());
     QCOMPARE(app.form3->La2->text(),
              QString::fromStdString(app.form3->StringTable1.GetKeyText("IDS_0")) + "0");
+    // Five files of 6 bytes and two of 13 were compared; the empty ones never are.
+    QCOMPARE(app.form3->La3->text(),
+             QString::fromStdString(FormatMessage(app.form3->StringTable1.GetKeyText("IDS_1"),
+                                                  {"56 bytes", "56 bytes", "100"})));
 }
 
 void ScanWindowTest::reportNamesNoneOneOrTheCount() {
@@ -76,7 +93,24 @@ void ScanWindowTest::reportNamesNoneOneOrTheCount() {
     one.write("a", "same");
     one.write("b", "same");
     QCOMPARE(SearchAndScan(app, none.path()), QStringList{Key(app, "IDS_11")});
-    QCOMPARE(SearchAndScan(app, one.path()), QStringList{Key(app, "IDS_13")});
+    QCOMPARE(SearchAndScan(app, one.path()),
+             QStringList{Key(app, "IDS_13") + "\n" + SetsLine(app, 1, 4)});
+}
+
+void ScanWindowTest::reportAndSizesFollowTheActiveLanguage() {
+    TestWindows app;
+    app.writeSettings("0\r\n3\r\n");
+    app.form1.T2Timer();
+    TestFolder tree;
+    WriteGroups(tree);
+    QCOMPARE(SearchAndScan(app, tree.path()),
+             QStringList{"4 doublons trouvés.\nEnsembles de fichiers identiques\u00A0: 2\n"
+                         "Espace qui peut être libéré\u00A0: 25 octets"});
+    QCOMPARE(ByteSizeText(1500), QString("1,5 ko"));
+    LanguageIndex = 2;
+    QCOMPARE(ByteSizeText(5'000'000'000), QString("5,0 GB"));
+    LanguageIndex = 1;
+    QCOMPARE(ByteSizeText(1'500'000), QString("1.5 MB"));
 }
 
 void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
@@ -107,12 +141,20 @@ void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
     });
     canceller.start();
     QStringList shown = AnswerMessageBoxes([&] { app.form1.BT2->click(); });
-    QCOMPARE(shown.size(), 1); // reported after a cancel too
     QVERIFY(!app.form1.Table.IsEmpty());
     QVERIFY(app.form1.Lists.LBB2.size() < expected.LBB2.size());
+    // One set so far, of every file the lists name: all but one of them can go.
+    std::set<std::string> listed;
+    for (const PathList* list : {&app.form1.Lists.LBB1, &app.form1.Lists.LBB2})
+        for (const std::string& path : list->Texts())
+            listed.insert(path);
+    const int64_t content = std::string("identical content").size();
+    QCOMPARE(shown, QStringList{Key(app, "IDS_31") + "\n" +
+                                SetsLine(app, 1, int64_t(listed.size() - 1) * content)});
 
     shown = AnswerMessageBoxes([&] { app.form1.Chercherlesdoublons1->trigger(); });
-    QCOMPARE(shown, QStringList{QString::number(expected.LBB2.size()) + Key(app, "IDS_15")});
+    QCOMPARE(shown, QStringList{QString::number(expected.LBB2.size()) + Key(app, "IDS_15") + "\n" +
+                                SetsLine(app, 1, 1499 * content)});
     QCOMPARE(app.form1.Lists.LBB1, expected.LBB1);
     QCOMPARE(app.form1.Lists.LBB2, expected.LBB2);
     QCOMPARE(app.form1.Lists.LL1, expected.LL1);
@@ -197,6 +239,33 @@ void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     QCOMPARE(opened, std::vector<std::string>{std::string(app.form1.Lists.LBB1[0])});
 }
 
+void ScanWindowTest::openFolderOpensTheFolderOfTheListRightClicked() {
+    TestWindows app;
+    std::vector<std::string> opened;
+    const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) {
+                                opened.push_back(target);
+                            }));
+    app.form1.OpenFolder1->trigger(); // no menu yet: nothing to open
+    QVERIFY(opened.empty());
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    // The last duplicate, of the triple, made current: its reference follows.
+    app.form1.LBB2->selectionModel()->setCurrentIndex(app.form1.LBB2->model()->index(3, 0),
+                                                      QItemSelectionModel::NoUpdate);
+    const auto openFrom = [&](QListView* list) {
+        emit list->customContextMenuRequested(list->visualRect(list->currentIndex()).center());
+        app.form1.OpenFolder1->trigger();
+        app.form1.PopupMenu1->close();
+    };
+    openFrom(app.form1.LBB2);
+    openFrom(app.form1.LBB1);
+    QCOMPARE(opened,
+             (std::vector<std::string>{ExtractFilePath(std::string(app.form1.Lists.LBB2[3])),
+                                       ExtractFilePath(std::string(app.form1.Lists.LBB1[2]))}));
+    QVERIFY(opened[0] != opened[1]);
+}
+
 void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {
     TestWindows app;
     TestFolder tree;
@@ -236,7 +305,8 @@ void ScanWindowTest::escapeAndTheCloseButtonCancelTheScan() {
     const QStringList shown = SearchAndScan(app, tree.path());
     QVERIFY(stayed);
     QVERIFY(CancelRequested);
-    QCOMPARE(shown.size(), 1); // the report, once the scan window has closed by itself
+    // The report, once the scan window has closed by itself.
+    QCOMPARE(shown, QStringList{Key(app, "IDS_32")});
     QVERIFY(!app.form3->isVisible());
 }
 

@@ -6,11 +6,13 @@ class ScanWindowTest : public QObject {
 private slots:
     void searchEndsInTheReportWithTheFirstGroupSelected();
     void reportNamesNoneOneOrTheCount();
+    void reportAndSizesFollowTheActiveLanguage();
     void cancelledScanResumesToTheUninterruptedLists();
     void deleteMovesTheSelectedDuplicatesToTheTrash();
     void deleteKeyWithAnyModifierAsksAndNoChangesNothing();
     void clickingADuplicateFollowsItsGroupAndSwapExchangesThem();
     void openingUsesTheShellAndNeedsACurrentEntry();
+    void openFolderOpensTheFolderOfTheListRightClicked();
     void noInputReachesTheMainWindowWhileTrashing();
     void escapeAndTheCloseButtonCancelTheScan();
     void duplicatesThatStayAreReportedInOneMessage();

@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <filesystem>
 
+#include "Errors.h"
 #include "FolderDialog.h"
 #include "FolderTreeModel.h"
 #include "PickerValues.h"
@@ -113,8 +114,14 @@ void SearchWindowTest::searchShowsProgressAndEndsWithTheSortedTable() {
     tree.write("sub/b.bin", std::string(10, 'b'));
     tree.write("sub/deeper/c.bin", std::string(2000, 'c'));
     bool modal = false;
-    WatchFoundEntries(app.form1,
-                      [&](int) { modal = QApplication::activeModalWidget() == app.form2; });
+    WatchFoundEntries(app.form1, [&](int count) {
+        modal = QApplication::activeModalWidget() == app.form2;
+        // The window shows the files listed so far while the search runs.
+        if (count == 3)
+            QTRY_COMPARE(app.form2->La2->text(),
+                         QString::fromStdString(
+                             FormatMessage(app.form2->StringTable1.GetKeyText("IDS_0"), {"2"})));
+    });
     FileTable scanned;
     QString count;
     StartSearchIn(app, tree.path(), &scanned, &count);
@@ -241,10 +248,23 @@ void SearchWindowTest::cancellingKeepsTheFilesFoundSoFarSorted() {
 void SearchWindowTest::searchFindingNothingEndsWithAnEmptyTable() {
     TestWindows app;
     TestFolder tree;
-    StartSearchIn(app, tree.path());
+    const auto key = [&](const char* key) {
+        return QString::fromStdString(app.form1.StringTable1.GetKeyText(key));
+    };
+    QCOMPARE(StartSearchIn(app, tree.path()), QStringList{key("IDS_33")});
     QVERIFY(app.form1.Table.IsEmpty());
     QVERIFY(!app.form2->isVisible());
     QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
+
+    // Stopped before it found anything, a search cannot say that nothing matches.
+    app.form1.FF1->OnNewFolder = [&](TFileSearch&, const std::string&, bool&) {
+        app.form2->close();
+    };
+    const QStringList shown = AnswerMessageBoxes([&] {
+        app.form1.BT1Click();
+        QTRY_VERIFY(!app.form1.FF1->Busy());
+    });
+    QCOMPARE(shown, QStringList{key("IDS_34")});
 }
 
 void SearchWindowTest::cancellingTheFolderChoiceChangesNothing() {

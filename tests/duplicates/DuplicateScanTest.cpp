@@ -1,6 +1,8 @@
 #include "DuplicateScan.h"
 
+#include <algorithm>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <unistd.h>
@@ -217,4 +219,81 @@ TEST(DuplicateScan, FindsCopiesWhosePathsAreLongerThanAnyOneCall) {
     ASSERT_TRUE(RunDuplicateScan(table, lists, {}));
     EXPECT_EQ(lists.LBB1, (TextLines{dir.path("f2"), deep + "f1"}));
     EXPECT_EQ(lists.LBB2, (TextLines{deep + "f1", deep + "f0", deep + "f0"}));
+}
+
+namespace {
+
+// A scan that notes the bytes compared whenever it reports progress or asks to go on.
+struct WatchedScan {
+    ScanBytes bytes;
+    ScanStats stats;
+    std::vector<int64_t> seen;
+
+    bool Run(FileTable& table, ResultLists& lists, const std::function<bool()>& keepGoing = {}) {
+        const LongWork work{[&] {
+                                seen.push_back(bytes.Compared());
+                                return !keepGoing || keepGoing();
+                            },
+                            [&](int) { seen.push_back(bytes.Compared()); }};
+        const bool completed = RunDuplicateScan(table, lists, work, &stats, &bytes);
+        seen.push_back(bytes.Compared());
+        return completed;
+    }
+
+    void ExpectNeverFallingNorPastTheTotal() const {
+        EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+        EXPECT_LE(seen.back(), bytes.Total());
+    }
+};
+
+} // namespace
+
+TEST(DuplicateScan, ComparedBytesRiseToTheTotalOfTheRunsOfEqualSizes) {
+    TestFolder dir;
+    const std::string big(1 << 20, 'b'), middle(70000, 'm');
+    std::vector<std::pair<std::string, std::string>> files{
+        {"big1", big}, {"big2", big},      {"s1", "abc"}, {"s2", "abc"},
+        {"s3", "abd"}, {"alone", "12345"}, {"e1", ""},    {"e2", ""}};
+    // More files than are read side by side: their blocks are read more than once.
+    for (int i = 0; i < 130; ++i)
+        files.emplace_back("m" + std::to_string(i), middle);
+    FileTable table = TableOf(dir, files);
+    table.SortBySize();
+    EXPECT_EQ(BytesToCompare(table), 2 * (1 << 20) + 130 * 70000 + 3 * 3);
+
+    WatchedScan scan;
+    ResultLists lists;
+    ASSERT_TRUE(scan.Run(table, lists));
+    EXPECT_EQ(scan.bytes.Total(), 2 * (1 << 20) + 130 * 70000 + 3 * 3);
+    EXPECT_EQ(scan.seen.back(), scan.bytes.Total());
+    EXPECT_EQ(scan.stats.candidateBytes, scan.bytes.Total());
+    EXPECT_GT(scan.stats.bytesRead, scan.bytes.Total());
+    scan.ExpectNeverFallingNorPastTheTotal();
+    // The large pair comes first, and is followed while it is read.
+    EXPECT_TRUE(std::any_of(scan.seen.begin(), scan.seen.end(),
+                            [&](int64_t seen) { return seen > 0 && seen < 2 * (1 << 20); }));
+}
+
+TEST(DuplicateScan, AResumedScanCountsTheBytesLeft) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 40; ++round) {
+        TestFolder dir;
+        FileTable table = RandomTable(random, dir);
+        ResultLists lists;
+        int steps = 0, stopAfter = static_cast<int>(random() % 12);
+        // Cancelled: start again on what the table still holds, each time a little longer.
+        for (;;) {
+            WatchedScan scan;
+            const bool completed = scan.Run(table, lists, [&] { return steps++ < stopAfter; });
+            scan.ExpectNeverFallingNorPastTheTotal();
+            if (completed) {
+                // What the resumed scan counted at its start is what it went on to compare.
+                EXPECT_EQ(scan.seen.back(), scan.bytes.Total());
+                EXPECT_EQ(scan.stats.candidateBytes, scan.bytes.Total());
+                break;
+            }
+            steps = 0;
+            stopAfter = stopAfter * 2 + 1;
+        }
+    }
 }

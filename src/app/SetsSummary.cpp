@@ -1,0 +1,12 @@
+#include "SetsSummary.h"
+
+#include "DuplicateSets.h"
+
+namespace twinsweep {
+
+SetsSummary SummarizeSets(const ResultLists& lists) {
+    const auto sets = SetsOf(lists);
+    return {sets.size(), FreeableBytes(sets)};
+}
+
+} // namespace twinsweep

@@ -1,0 +1,19 @@
+#pragma once
+// What the result lists amount to: their sets of identical files and the space that
+// trashing all but one file of each would free.
+#include <cstddef>
+#include <cstdint>
+
+#include "ResultLists.h"
+
+namespace twinsweep {
+
+struct SetsSummary {
+    size_t count = 0;
+    int64_t freeableBytes = 0;
+};
+
+// The sizes are those of the files on disk now; a file gone counts 0.
+SetsSummary SummarizeSets(const ResultLists& lists);
+
+} // namespace twinsweep
