@@ -29,6 +29,10 @@ namespace {
 // Above this many sets the page opens with the sets folded.
 constexpr size_t ExpandedSets = 1000;
 
+std::string CountText(size_t count) {
+    return LanguageLocale().toString(static_cast<qulonglong>(count)).toStdString();
+}
+
 } // namespace
 
 void TForm1::BuildSetsPage() {
@@ -112,9 +116,8 @@ void TForm1::ShowSetsTotal() {
     const auto& sets = setsModel_->Sets();
     TB3->SetsTotal->setText(QString::fromStdString(FormatMessage(
         StringTable1.GetKeyText("IDS_45"),
-        {std::to_string(setsModel_->MarkedFiles()),
-         ByteSizeText(setsModel_->MarkedBytes()).toStdString(), std::to_string(sets.size()),
-         ByteSizeText(FreeableBytes(sets)).toStdString()})));
+        {CountText(setsModel_->MarkedFiles()), ByteSizeText(setsModel_->MarkedBytes()).toStdString(),
+         CountText(sets.size()), ByteSizeText(FreeableBytes(sets)).toStdString()})));
 }
 
 bool TForm1::MarkRequested(size_t set, size_t member, bool marked) {
