@@ -13,6 +13,7 @@
 #include "DateTime.h"
 #include "NamedWidgets.h"
 #include "PickerValues.h"
+#include "SizeBox.h"
 #include "TMediaButton.h"
 
 namespace twinsweep {
@@ -90,10 +91,8 @@ CriteriaPage::CriteriaPage() {
 
     FileSize = Named(new QGroupBox(panel), "FileSize");
     auto* size = new QGridLayout(FileSize);
-    SizeMin = Named(new QSpinBox(FileSize), "SizeMin");
-    SizeMax = Named(new QSpinBox(FileSize), "SizeMax");
-    for (auto* spin : {SizeMin, SizeMax})
-        spin->setRange(0, 2097151); // kilobytes that still fit a signed 32-bit byte count
+    SizeMin = Named(new SizeBox(FileSize), "SizeMin");
+    SizeMax = Named(new SizeBox(FileSize), "SizeMax");
     size->addWidget(NamedLabel("Label8", FileSize), 0, 0);
     size->addWidget(SizeMin, 0, 1);
     size->addWidget(NamedLabel("Label9", FileSize), 0, 2);
@@ -167,8 +166,8 @@ void CriteriaPage::Write(const SearchChoices& choices) {
     Readonly->setChecked(choices.readonly);
     Hidden->setChecked(choices.hidden);
     System->setChecked(choices.system);
-    SizeMin->setValue(static_cast<int>(choices.sizeMinKB));
-    SizeMax->setValue(static_cast<int>(choices.sizeMaxKB));
+    SizeMin->setValue(choices.sizeMinKB);
+    SizeMax->setValue(choices.sizeMaxKB);
     SetDateRangeIndex(static_cast<int>(choices.dateRange));
     WriteBound(choices.before, BD, BeforeDate, BT, BeforeTime);
     WriteBound(choices.after, AD, AfterDate, AT, AfterTime);

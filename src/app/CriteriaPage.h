@@ -11,10 +11,10 @@ class QDateTimeEdit;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
-class QSpinBox;
 
 namespace twinsweep {
 
+class SizeBox;
 class TMediaButton;
 
 class CriteriaPage : public QWidget {
@@ -44,8 +44,8 @@ public:
     QCheckBox* Hidden = nullptr;
     QCheckBox* System = nullptr;
     QGroupBox* FileSize = nullptr;
-    QSpinBox* SizeMin = nullptr; // kilobytes
-    QSpinBox* SizeMax = nullptr;
+    SizeBox* SizeMin = nullptr; // kilobytes
+    SizeBox* SizeMax = nullptr;
     QGroupBox* DateRangeChoice = nullptr;
     QRadioButton* DateRangeItems[3] = {};
     QCheckBox* BD = nullptr;

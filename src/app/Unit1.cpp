@@ -25,6 +25,7 @@
 #include "ResultListsView.h"
 #include "SetsPage.h"
 #include "Shader.h"
+#include "SizeBox.h"
 #include "TBitmapButton.h"
 #include "TableDump.h"
 #include "ThreadTimer.h"
@@ -68,6 +69,7 @@ TForm1::TForm1(Host& host, std::string programFolder)
     layout->addWidget(BuildToolbar());
     PageControl1 = Named(new QTabWidget(central), "PageControl1");
     TB1 = new CriteriaPage;
+    TB1->SizeMin->limitText = TB1->SizeMax->limitText = [this] { return SizeLimitText(); };
     TB2 = BuildResultsPage();
     PageControl1->addTab(TB1, "Search");
     PageControl1->addTab(TB2, "Results");

@@ -173,6 +173,8 @@ public:
 
     // The criteria page and SearchFolder, and back.
     SearchChoices ReadSearchChoices() const;
+    // Why a size bound out of range stops a search.
+    QString SizeLimitText() const;
     void WriteSearchChoices(const SearchChoices& choices);
 
 protected:

@@ -5,11 +5,14 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "ByteSizeText.h"
 #include "CriteriaPage.h"
 #include "FileTableModel.h"
 #include "FolderDialog.h"
 #include "Paths.h"
+#include "ProjectFile.h"
 #include "ResultListsView.h"
+#include "SizeBox.h"
 #include "TBitmapButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -34,6 +37,8 @@ void TForm1::BT1Click() {
         B1Click();
     if (SearchFolder.empty())
         return;
+    if (!TB1->SizeMin->InRange() || !TB1->SizeMax->InRange())
+        throw Exception(SizeLimitText().toStdString());
     ResetTableAndLists();
     ConfigureSearch(*FF1, ReadSearchChoices());
     KeepLastSearch();
@@ -54,6 +59,12 @@ void TForm1::ResetTableAndLists() {
 FileTable::Row TForm1::TableCaptions() const {
     return {StringTable1.GetKeyText("IDS_0"), StringTable1.GetKeyText("IDS_1"),
             StringTable1.GetKeyText("IDS_2"), StringTable1.GetKeyText("IDS_3")};
+}
+
+QString TForm1::SizeLimitText() const {
+    return QString::fromStdString(FormatMessage(
+        StringTable1.GetKeyText("IDS_56"),
+        {LanguageLocale().toString(static_cast<qlonglong>(MaxSizeKB)).toStdString()}));
 }
 
 SearchChoices TForm1::ReadSearchChoices() const { return TB1->Read(SearchFolder); }

@@ -1,6 +1,7 @@
 #include "ProjectFile.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "Conversions.h"
 
@@ -24,6 +25,15 @@ public:
     }
     bool Flag(size_t i) const { return (*this)[i] != "0"; }
     int Integer(size_t i) const { return StrToInt((*this)[i]); }
+    // A size bound in kilobytes, past what 32 bits hold; other texts are read as Integer.
+    int64_t SizeBound(size_t i) const {
+        const std::string& text = (*this)[i];
+        int64_t value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc{} || end != text.data() + text.size())
+            value = Integer(i);
+        return std::clamp<int64_t>(value, 0, MaxSizeKB);
+    }
 
 private:
     const TextLines& lines_;
@@ -84,8 +94,8 @@ SearchChoices ParseCriteria(const TextLines& lines, const SearchChoices& current
     choices.readonly = header.Flag(13);
     choices.system = header.Flag(14);
     choices.hidden = header.Flag(15);
-    choices.sizeMinKB = std::clamp<int64_t>(header.Integer(16), 0, MaxSizeKB);
-    choices.sizeMaxKB = std::clamp<int64_t>(header.Integer(17), 0, MaxSizeKB);
+    choices.sizeMinKB = header.SizeBound(16);
+    choices.sizeMaxKB = header.SizeBound(17);
     return choices;
 }
 

@@ -23,8 +23,8 @@ public:
     std::string text;
 };
 
-// The size bounds' largest value, in kilobytes.
-inline constexpr int64_t MaxSizeKB = 2097151;
+// The size bounds' largest value, in kilobytes (a pebibyte).
+inline constexpr int64_t MaxSizeKB = int64_t{1} << 40;
 
 struct Project {
     SearchChoices choices; // all but the folder, which no project holds

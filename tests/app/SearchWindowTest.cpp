@@ -15,6 +15,7 @@
 #include "FolderDialog.h"
 #include "FolderTreeModel.h"
 #include "PickerValues.h"
+#include "SizeBox.h"
 #include "TestWindows.h"
 
 using namespace twinsweep;
@@ -137,6 +138,23 @@ void SearchWindowTest::searchShowsProgressAndEndsWithTheSortedTable() {
     QVERIFY(!scanned.Cell(3, 1).empty());
     QVERIFY(app.form1.BT1->isEnabled());
     QVERIFY(!app.form2->W1->isVisible());
+}
+
+void SearchWindowTest::sizeBoundsKeepEveryDigitAndRefuseWhatIsTooLarge() {
+    TestWindows app;
+    SizeBox* box = app.form1.TB1->SizeMax;
+    box->selectAll();
+    QTest::keyClicks(box, "1099511627776");
+    QVERIFY(box->InRange());
+    QCOMPARE(app.form1.ReadSearchChoices().sizeMaxKB, int64_t{1} << 40);
+    QTest::keyClicks(box, "9x");
+    QCOMPARE(box->text(), QString("10995116277769"));
+    QVERIFY(!box->InRange());
+    app.form1.SearchFolder = app.folder.path();
+    const QStringList shown = AnswerMessageBoxes([&] { app.form1.BT1->click(); });
+    QCOMPARE(shown, QStringList{app.form1.SizeLimitText()});
+    QVERIFY(shown[0].contains("1,099,511,627,776"));
+    QVERIFY(!app.form2->isVisible());
 }
 
 void SearchWindowTest::criteriaControlsBecomeTheSearchCriteria() {

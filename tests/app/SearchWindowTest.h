@@ -8,6 +8,7 @@ private slots:
     void folderIsSearchedAsItIsNamed();
     void choicesWrittenToTheControlsReadBackTheSame();
     void criteriaControlsBecomeTheSearchCriteria();
+    void sizeBoundsKeepEveryDigitAndRefuseWhatIsTooLarge();
     void dateBoundsFollowTheChosenDateAndTheirBoxes();
     void invalidExtensionEndsTheCommandWithTheErrorBox();
     void cancellingKeepsTheFilesFoundSoFarSorted();
