@@ -19,21 +19,8 @@ BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo}
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libjpeg-dev libglib2.0-dev
           libgtest-dev xvfb xauth)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -eq 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  else
-    echo "Please install these Debian packages first (as root):" >&2
-    echo "  apt-get install ${missing[*]}" >&2
-    exit 1
-  fi
-fi
+source "$top/scripts/need-packages.sh"
+need_packages "${packages[@]}"
 
 # Configured once, and again when the sanitizer choice differs from the build folder's.
 if [ ! -f "$BUILD_DIR/build.ninja" ] ||

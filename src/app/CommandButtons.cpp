@@ -12,7 +12,7 @@ const TColor Magenta = 0x00FF00FF;
 }
 
 QImage LoadButtonImage(const QString& file) {
-    return QImage(QString::fromStdString(ProgramFolder()) + "buttons/" + file);
+    return QImage(QString::fromStdString(DataFolder()) + "buttons/" + file);
 }
 
 TBitmapButton* MakeCommandButton(const char* name, const char* image, QWidget* parent) {

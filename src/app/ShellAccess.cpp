@@ -3,6 +3,7 @@
 #include "Globals.h"
 #include "LanguageTexts.h"
 #include "Shell.h"
+#include "SystemFolders.h"
 
 namespace twinsweep {
 
@@ -19,7 +20,7 @@ TrashMover& CurrentTrashMover() {
 }
 
 void OpenLanguageTarget() {
-    const std::string target = LanguageTarget(LanguageIndex, AppDir);
+    const std::string target = LanguageTarget(LanguageIndex, DataFolder());
     if (!target.empty())
         CurrentShellOpener()(target);
 }

@@ -28,12 +28,12 @@ QLabel* TextLabel(const char* name, QWidget* parent) {
     return label;
 }
 
-// A screenshot or drawing shipped beside the program; an unreadable file shows nothing.
+// A screenshot or drawing shipped with the program; an unreadable file shows nothing.
 QLabel* Picture(const char* name, const std::string& file, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     constexpr int widest = 560; // narrower than the window, so no sideways scrolling
-    QImage image = LoadJpeg(ProgramFolder() + "pictures/" + file);
+    QImage image = LoadJpeg(DataFolder() + "pictures/" + file);
     if (image.width() > widest)
         image = image.scaledToWidth(widest, Qt::SmoothTransformation);
     if (!image.isNull())

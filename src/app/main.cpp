@@ -1,5 +1,7 @@
 // Twinsweep: creates the five windows in their order and runs the event loop.
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 #include "AppHooks.h"
 #include "ErrorBox.h"
@@ -13,6 +15,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Twinsweep");
     QApplication::setApplicationDisplayName("Twinsweep");
+    // The desktop id ties the windows to the launcher and its icon (Wayland's app id).
+    QApplication::setDesktopFileName(TWINSWEEP_APP_ID);
+    QIcon icon;
+    for (const QString& file : QDir(":/icons").entryList())
+        icon.addFile(":/icons/" + file);
+    QApplication::setWindowIcon(icon);
     QtHost host;
     ProgramWindows windows(host, ProgramFolder());
     SetApplicationExceptionHandler(

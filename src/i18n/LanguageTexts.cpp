@@ -45,9 +45,9 @@ std::string LanguageTargetName(int languageIndex) {
     return data == nullptr ? std::string() : data->guidePage;
 }
 
-std::string LanguageTarget(int languageIndex, const std::string& appDir) {
+std::string LanguageTarget(int languageIndex, const std::string& dataFolder) {
     std::string name = LanguageTargetName(languageIndex);
-    return name.empty() ? name : appDir + name;
+    return name.empty() ? name : dataFolder + name;
 }
 
 } // namespace twinsweep

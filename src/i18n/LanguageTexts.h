@@ -15,12 +15,12 @@ struct DeleteConfirmationText {
 
 DeleteConfirmationText DeleteConfirmation(int languageIndex);
 
-// The user guide page of the language, relative to the program folder
-// ("guide/en.html"); empty when there is none.
+// The user guide page of the language, relative to the data folder ("guide/en.html");
+// empty when there is none.
 std::string LanguageTargetName(int languageIndex);
 
-// LanguageTarget: the guide page as a full path, `appDir` (ending in "/") followed by the
-// page name; empty when the language has none.
-std::string LanguageTarget(int languageIndex, const std::string& appDir);
+// LanguageTarget: the guide page as a full path, `dataFolder` (ending in "/") followed by
+// the page name; empty when the language has none.
+std::string LanguageTarget(int languageIndex, const std::string& dataFolder);
 
 } // namespace twinsweep

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -23,6 +24,19 @@ std::string ProgramFolder() {
             return IncludeTrailingPathDelimiter(ExtractFilePath(std::string(buffer.data(), n)));
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::string DataFolderFor(const std::string& programFolder) {
+    const std::string installed = ExpandFileName(programFolder + "../share/twinsweep/");
+    struct stat info {};
+    if (::stat(installed.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return installed;
+    return programFolder;
+}
+
+std::string DataFolder() {
+    static const std::string folder = DataFolderFor(ProgramFolder());
+    return folder;
 }
 
 std::string TemporaryFolder() {

@@ -23,7 +23,7 @@ QImage WithoutOlive(const QImage& strip) {
 }
 
 QImage ProgramStrip(const char* file) {
-    return QImage(QString::fromStdString(ProgramFolder()) + "buttons/" + file);
+    return QImage(QString::fromStdString(DataFolder()) + "buttons/" + file);
 }
 
 int Channel(int from, int to, int step, int span) {

@@ -60,6 +60,21 @@ TEST(SystemFolders, ProgramAndTemporaryFolders) {
         setenv("TMPDIR", previous.c_str(), 1);
 }
 
+TEST(SystemFolders, DataBesideTheProgramOrInstalledUnderShare) {
+    TestFolder folder;
+    const std::string bin = folder.path("bin/");
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(DataFolderFor(bin), bin); // the build tree: data beside the program
+    folder.write("share/twinsweep", "a file, not a folder");
+    EXPECT_EQ(DataFolderFor(bin), bin);
+    std::filesystem::remove(folder.path("share/twinsweep"));
+    std::filesystem::create_directories(folder.path("share/twinsweep"));
+    EXPECT_EQ(DataFolderFor(bin), folder.path("share/twinsweep/"));
+
+    // The tests run from the build tree.
+    EXPECT_EQ(DataFolder(), ProgramFolder());
+}
+
 TEST(SystemFolders, TemporaryFilesAreNewAndPrivate) {
     TestFolder folder;
     const std::string a = CreateUniqueTempFile(folder.path(), "dump");
