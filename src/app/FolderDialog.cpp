@@ -64,7 +64,7 @@ FolderDialog::FolderDialog(QWidget* parent, const std::string& start) : QDialog(
     connect(Buttons, &QDialogButtonBox::accepted, this, &FolderDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &FolderDialog::reject);
     // Help context 1000: the user guide.
-    connect(Buttons, &QDialogButtonBox::helpRequested, this, [] { OpenLanguageTarget(); });
+    connect(Buttons, &QDialogButtonBox::helpRequested, this, [this] { OpenLanguageTarget(this); });
 
     const QModelIndex at = Model->IndexOf(ExistingFolderAt(start));
     Folders->setCurrentIndex(at);

@@ -1,5 +1,9 @@
 #include "ShellAccess.h"
 
+#include <QApplication>
+#include <QMessageBox>
+
+#include "Errors.h"
 #include "Globals.h"
 #include "LanguageTexts.h"
 #include "Shell.h"
@@ -8,7 +12,9 @@
 namespace twinsweep {
 
 ShellOpener& CurrentShellOpener() {
-    static ShellOpener opener = ShellOpen;
+    static ShellOpener opener = [](const std::string& target, std::string* error) {
+        return ShellOpen(target, error);
+    };
     return opener;
 }
 
@@ -19,10 +25,19 @@ TrashMover& CurrentTrashMover() {
     return mover;
 }
 
-void OpenLanguageTarget() {
+void OpenTarget(QWidget* parent, const std::string& target) {
+    std::string error;
+    if (CurrentShellOpener()(target, &error))
+        return;
+    QMessageBox::warning(
+        parent, QApplication::applicationName(),
+        QString::fromStdString(FormatMessage(CannotOpenText(LanguageIndex), {target, error})));
+}
+
+void OpenLanguageTarget(QWidget* parent) {
     const std::string target = LanguageTarget(LanguageIndex, DataFolder());
     if (!target.empty())
-        CurrentShellOpener()(target);
+        OpenTarget(parent, target);
 }
 
 } // namespace twinsweep

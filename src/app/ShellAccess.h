@@ -4,9 +4,12 @@
 #include <functional>
 #include <string>
 
+class QWidget;
+
 namespace twinsweep {
 
-using ShellOpener = std::function<void(const std::string& target)>;
+// False, with the reason in `error` when given, when nothing can open the target.
+using ShellOpener = std::function<bool(const std::string& target, std::string* error)>;
 
 // The opener in use; by default the platform shell's.
 ShellOpener& CurrentShellOpener();
@@ -17,7 +20,11 @@ using TrashMover = std::function<bool(const std::string& path, std::string* erro
 // The trash in use; by default the desktop's.
 TrashMover& CurrentTrashMover();
 
+// Opens a file, a folder or a URI with the opener in use; when nothing can open it, a
+// message over `parent` says so and names it.
+void OpenTarget(QWidget* parent, const std::string& target);
+
 // Opens the user guide page of LanguageIndex; nothing happens while no language is active.
-void OpenLanguageTarget();
+void OpenLanguageTarget(QWidget* parent);
 
 } // namespace twinsweep

@@ -62,7 +62,7 @@ void TForm1::BT5Click() { form5_->ShowWelcome(); }
 
 void TForm1::BT6Click() { form4_->exec(); }
 
-void TForm1::BT7Click() { OpenLanguageTarget(); }
+void TForm1::BT7Click() { OpenLanguageTarget(this); }
 
 void TForm1::BT8Click() { close(); }
 void TForm1::Fechar1Click() { close(); }

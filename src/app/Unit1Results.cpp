@@ -122,13 +122,13 @@ void TForm1::LBB2Click() {
     results_->ShowCurrentReference();
 }
 
-void TForm1::LBB1DblClick() { CurrentShellOpener()(CurrentEntry(Lists.LBB1, Lists.current1)); }
+void TForm1::LBB1DblClick() { OpenTarget(this, CurrentEntry(Lists.LBB1, Lists.current1)); }
 
-void TForm1::LBB2DblClick() { CurrentShellOpener()(CurrentEntry(Lists.LBB2, Lists.current2)); }
+void TForm1::LBB2DblClick() { OpenTarget(this, CurrentEntry(Lists.LBB2, Lists.current2)); }
 
 void TForm1::OpenFolder1Click() {
     if (const auto entry = results_->MenuEntry())
-        CurrentShellOpener()(ExtractFilePath(*entry));
+        OpenTarget(this, ExtractFilePath(*entry));
 }
 
 void TForm1::Trocar1Click() {

@@ -193,12 +193,12 @@ std::string TForm1::CurrentSetsFile() const {
 
 void TForm1::SetsOpen1Click() {
     if (const std::string path = CurrentSetsFile(); !path.empty())
-        CurrentShellOpener()(path);
+        OpenTarget(this, path);
 }
 
 void TForm1::SetsOpenFolder1Click() {
     if (const std::string path = CurrentSetsFile(); !path.empty())
-        CurrentShellOpener()(path.substr(0, path.rfind('/') + 1));
+        OpenTarget(this, path.substr(0, path.rfind('/') + 1));
 }
 
 void TForm1::ExportSets1Click() {

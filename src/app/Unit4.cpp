@@ -50,6 +50,6 @@ TForm4::~TForm4() = default;
 
 void TForm4::SpeedButton1Click() { accept(); }
 
-void TForm4::Label2Click() { OpenLanguageTarget(); }
+void TForm4::Label2Click() { OpenLanguageTarget(this); }
 
 } // namespace twinsweep

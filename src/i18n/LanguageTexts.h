@@ -15,6 +15,10 @@ struct DeleteConfirmationText {
 
 DeleteConfirmationText DeleteConfirmation(int languageIndex);
 
+// Said when no program opens a file: %s the file, then %s the system's reason; a number
+// without a language of its own gets the first language's.
+std::string CannotOpenText(int languageIndex);
+
 // The user guide page of the language, relative to the data folder ("guide/en.html");
 // empty when there is none.
 std::string LanguageTargetName(int languageIndex);

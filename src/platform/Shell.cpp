@@ -14,12 +14,28 @@ GFile* FileForTarget(const std::string& target) {
 
 } // namespace
 
-void ShellOpen(const std::string& target) {
+bool ShellOpen(const std::string& target, std::string* error) {
     GFile* file = FileForTarget(target);
     char* uri = g_file_get_uri(file);
-    g_app_info_launch_default_for_uri_async(uri, nullptr, nullptr, nullptr, nullptr);
+    GAppInfo* handler = nullptr;
+    GError* failure = nullptr;
+    if (g_file_is_native(file)) {
+        handler = g_file_query_default_handler(file, nullptr, &failure);
+    } else if (char* scheme = g_uri_parse_scheme(uri)) {
+        handler = g_app_info_get_default_for_uri_scheme(scheme);
+        g_free(scheme);
+    }
+    if (handler) {
+        g_app_info_launch_default_for_uri_async(uri, nullptr, nullptr, nullptr, nullptr);
+        g_object_unref(handler);
+    } else if (error) {
+        *error = failure ? failure->message : "";
+    }
+    if (failure)
+        g_error_free(failure);
     g_free(uri);
     g_object_unref(file);
+    return handler != nullptr;
 }
 
 bool MoveToTrash(const std::string& path, std::string* error) {

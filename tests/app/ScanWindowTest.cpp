@@ -227,8 +227,10 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
 void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     TestWindows app;
     std::vector<std::string> opened;
-    const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) {
+    const ScopedHook opener(CurrentShellOpener(),
+                            ShellOpener([&](const std::string& target, std::string*) {
                                 opened.push_back(target);
+                                return true;
                             }));
     QStringList shown = AnswerMessageBoxes([&] { emit app.form1.LBB2->doubleClicked({}); });
     QCOMPARE(shown, QStringList{"List index out of bounds (-1)"}); // ")" sorts before "."
@@ -236,14 +238,27 @@ void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
     emit app.form1.LBB1->doubleClicked(app.form1.LBB1->currentIndex());
-    QCOMPARE(opened, std::vector<std::string>{std::string(app.form1.Lists.LBB1[0])});
+    const std::string reference(app.form1.Lists.LBB1[0]);
+    QCOMPARE(opened, std::vector<std::string>{reference});
+    // Nothing to open it with: the user is told, with the file and the reason.
+    const ScopedHook none(CurrentShellOpener(), ShellOpener([](const std::string&, std::string* e) {
+                              *e = "no handler";
+                              return false;
+                          }));
+    shown = AnswerMessageBoxes(
+        [&] { emit app.form1.LBB1->doubleClicked(app.form1.LBB1->currentIndex()); });
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].contains(QString::fromStdString(reference)) &&
+            shown[0].contains("no handler"));
 }
 
 void ScanWindowTest::openFolderOpensTheFolderOfTheListRightClicked() {
     TestWindows app;
     std::vector<std::string> opened;
-    const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) {
+    const ScopedHook opener(CurrentShellOpener(),
+                            ShellOpener([&](const std::string& target, std::string*) {
                                 opened.push_back(target);
+                                return true;
                             }));
     app.form1.OpenFolder1->trigger(); // no menu yet: nothing to open
     QVERIFY(opened.empty());

@@ -227,7 +227,10 @@ void StartupTest::unwritableSettingsFoldersShowOneErrorAndKeepTheWindowUsable() 
     std::string opened = "nothing";
     {
         const ScopedHook opener(CurrentShellOpener(),
-                                ShellOpener([&](const std::string& target) { opened = target; }));
+                                ShellOpener([&](const std::string& target, std::string*) {
+                                    opened = target;
+                                    return true;
+                                }));
         app.form1.BT7Click();
     }
     QCOMPARE(opened, std::string("nothing"));

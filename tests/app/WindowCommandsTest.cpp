@@ -19,8 +19,10 @@ using namespace twinsweep;
 void WindowCommandsTest::guideButtonAndAboutLinkOpenTheSamePagePerLanguage() {
     TestWindows app;
     std::vector<std::string> opened;
-    const ScopedHook opener(CurrentShellOpener(), ShellOpener([&](const std::string& target) {
+    const ScopedHook opener(CurrentShellOpener(),
+                            ShellOpener([&](const std::string& target, std::string*) {
                                 opened.push_back(target);
+                                return true;
                             }));
     AppDir = "/settings/elsewhere/"; // the guide comes with the program's data, not its settings
     for (int language = 1; language <= 3; ++language) {

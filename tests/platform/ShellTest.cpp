@@ -47,3 +47,10 @@ TEST_F(Trash, FailsForAMissingFile) {
     EXPECT_FALSE(MoveToTrash(folder_->path("docs/never-there.txt"), &reason));
     EXPECT_FALSE(reason.empty()); // the trash's own words, to show the user
 }
+
+TEST(ShellOpen, SaysWhenNothingOpensATarget) {
+    std::string error;
+    EXPECT_FALSE(ShellOpen("/no/such/file.twinsweep-test", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(ShellOpen("no-such-scheme-for-twinsweep://x", &error));
+}
