@@ -101,10 +101,13 @@ void ResultListsView::Connect(CommandRoute& route, QMenu* menu, Acts acts) {
 }
 
 std::optional<std::string> ResultListsView::MenuEntry() const {
-    const bool duplicates = menuView_ == duplicates_;
+    const QListView* view = references_->hasFocus()   ? references_
+                            : duplicates_->hasFocus() ? duplicates_
+                                                      : menuView_;
+    const bool duplicates = view == duplicates_;
     const PathList& list = duplicates ? lists_.LBB2 : lists_.LBB1;
     const int current = duplicates ? lists_.current2 : lists_.current1;
-    if (!menuView_ || current < 0 || static_cast<size_t>(current) >= list.size())
+    if (!view || current < 0 || static_cast<size_t>(current) >= list.size())
         return std::nullopt;
     return std::string(list[static_cast<size_t>(current)]);
 }

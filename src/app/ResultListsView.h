@@ -36,7 +36,8 @@ public:
     };
     // `menu` pops up on a right click in either view.
     void Connect(CommandRoute& route, QMenu* menu, Acts acts);
-    // The current entry of the view the menu last popped up in; none when it has none.
+    // The current entry of the view with the keyboard focus, else of the view the menu last
+    // popped up in; none when it has none.
     std::optional<std::string> MenuEntry() const;
 
     // Everything again: the entries, the current ones, the selection, the counters.

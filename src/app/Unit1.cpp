@@ -71,6 +71,7 @@ TForm1::TForm1(Host& host, std::string programFolder)
     TB1 = new CriteriaPage;
     TB1->SizeMin->limitText = TB1->SizeMax->limitText = [this] { return SizeLimitText(); };
     TB2 = BuildResultsPage();
+    TB2->addActions({Lixeira1, Trocar1, OpenFolder1});
     PageControl1->addTab(TB1, "Search");
     PageControl1->addTab(TB2, "Results");
     layout->addWidget(PageControl1, 1);
@@ -124,6 +125,7 @@ void TForm1::BuildMenus() {
     Arquivo1 = Named(menuBar()->addMenu("&File"), "Arquivo1");
     MnNova = Named(Arquivo1->addAction("&New search"), "MnNova");
     Chercherlesdoublons1 = Named(Arquivo1->addAction("&Find duplicates"), "Chercherlesdoublons1");
+    Lixeira1 = Named(Arquivo1->addAction("Move selected duplicates to the &trash"), "Lixeira1");
     Named(Arquivo1->addSeparator(), "N2");
     Ouvrirunprojet1 = Named(Arquivo1->addAction("&Open project..."), "Ouvrirunprojet1");
     Enregistrerleprojet1 = Named(Arquivo1->addAction("&Save project..."), "Enregistrerleprojet1");
@@ -140,12 +142,21 @@ void TForm1::BuildMenus() {
     Ouvrirunprojet1->setShortcut(QKeySequence::Open);
     Enregistrerleprojet1->setShortcut(QKeySequence::Save);
     ExportSets1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    Fechar1->setShortcut(QKeySequence::Quit);
+    Fechar1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Chercherlesdoublons1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    Planilha2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
     Odontograma2->setShortcut(QKeySequence::HelpContents);
+    Pacientes1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
 
     PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
     Trocar1 = Named(PopupMenu1->addAction("Swap with reference"), "Trocar1");
     OpenFolder1 = Named(PopupMenu1->addAction("Open containing folder"), "OpenFolder1");
+    // The acts on the result lists answer their keys while the focus is on the results page.
+    Lixeira1->setShortcut(QKeySequence::Delete);
+    Trocar1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    OpenFolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    for (QAction* action : {Lixeira1, Trocar1, OpenFolder1})
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 }
 
 QWidget* TForm1::BuildToolbar() {

@@ -132,6 +132,7 @@ public:
     QMenu* Modulos1 = nullptr;
     QAction* MnNova = nullptr;
     QAction* Chercherlesdoublons1 = nullptr;
+    QAction* Lixeira1 = nullptr; // File > Move selected duplicates to the trash (BT4)
     QAction* Ouvrirunprojet1 = nullptr;
     QAction* Enregistrerleprojet1 = nullptr;
     QAction* ExportSets1 = nullptr;

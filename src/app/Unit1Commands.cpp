@@ -27,6 +27,7 @@ void TForm1::ConnectCommands() {
     Route(Trocar1, &TForm1::Trocar1Click);
     Route(OpenFolder1, &TForm1::OpenFolder1Click);
     Route(BT4, &TForm1::BT4Click);
+    Route(Lixeira1, &TForm1::BT4Click);
     Route(BT9, &TForm1::BT9Click);
     Route(Ouvrirunprojet1, &TForm1::Ouvrirunprojet1Click);
     Route(BT10, &TForm1::BT10Click);

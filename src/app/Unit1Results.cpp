@@ -1,4 +1,5 @@
 // The main window's duplicate scan and the commands on its result lists.
+#include <QGuiApplication>
 #include <QListView>
 #include <QMessageBox>
 
@@ -114,7 +115,9 @@ void TForm1::LBB1Click() {
     SelectGroup(Lists, BusyWork(host_).Work());
     results_->ShowDuplicateSelection();
     LBB2->show();
-    LBB2->setFocus();
+    // A click hands the focus to the duplicates; browsing with the keys keeps it.
+    if (!LBB1->hasFocus() || QGuiApplication::mouseButtons() != Qt::NoButton)
+        LBB2->setFocus();
 }
 
 void TForm1::LBB2Click() {

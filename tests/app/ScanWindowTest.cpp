@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
@@ -201,6 +202,35 @@ void ScanWindowTest::deleteKeyWithAnyModifierAsksAndNoChangesNothing() {
     QCOMPARE(app.form1.Lists.LBB2, before);
     for (const std::string& path : before.Texts())
         QVERIFY(fs::exists(path));
+}
+
+void ScanWindowTest::keysBrowseTheReferencesAndEveryMenuCommandHasOne() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.LBB1->setFocus();
+    QTest::keyClick(form.LBB1, Qt::Key_Down);
+    QCOMPARE(form.Lists.current1, 1);
+    QVERIFY(form.LBB1->hasFocus());
+    for (int row : SelectedRows(form.LBB2))
+        QCOMPARE(form.Lists.LL1[static_cast<size_t>(row)], 1);
+    // A click on a duplicate, then Delete: the question comes, once.
+    const QRect first = form.LBB2->visualRect(form.LBB2->model()->index(0, 0));
+    QTest::mouseClick(form.LBB2->viewport(), Qt::LeftButton, {}, first.center());
+    const QStringList asked = AnswerMessageBoxesWith(
+        QMessageBox::No, [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete); });
+    QCOMPARE(asked.size(), 1);
+    std::vector<QMenu*> menus{form.PopupMenu1};
+    for (QAction* entry : form.menuBar()->actions())
+        menus.push_back(entry->menu());
+    for (QMenu* menu : menus)
+        for (QAction* action : menu->actions())
+            QVERIFY2(action->isSeparator() || !action->shortcut().isEmpty(),
+                     qPrintable(action->objectName()));
 }
 
 void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {

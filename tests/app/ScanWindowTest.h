@@ -4,6 +4,7 @@
 class ScanWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void keysBrowseTheReferencesAndEveryMenuCommandHasOne();
     void searchEndsInTheReportWithTheFirstGroupSelected();
     void reportNamesNoneOneOrTheCount();
     void reportAndSizesFollowTheActiveLanguage();
