@@ -24,7 +24,10 @@ void TForm1::BT10Click() {
         widths[static_cast<size_t>(column)] = SG1->columnWidth(column);
     TextLines lines;
     try {
-        lines = ProjectLines(ReadSearchChoices(), Lists, Table, widths, formats_, busy.Work());
+        // The criteria's dates in the same order and separators whatever the language, as
+        // any language reads them.
+        lines =
+            ProjectLines(ReadSearchChoices(), Lists, Table, widths, TFormatSettings{}, busy.Work());
     } catch (const EProjectLineError& e) {
         throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_27"), {e.text}));
     }
