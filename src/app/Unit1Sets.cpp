@@ -114,10 +114,11 @@ void TForm1::ShowSets() {
 
 void TForm1::ShowSetsTotal() {
     const auto& sets = setsModel_->Sets();
-    TB3->SetsTotal->setText(QString::fromStdString(FormatMessage(
-        StringTable1.GetKeyText("IDS_45"),
-        {CountText(setsModel_->MarkedFiles()), ByteSizeText(setsModel_->MarkedBytes()).toStdString(),
-         CountText(sets.size()), ByteSizeText(FreeableBytes(sets)).toStdString()})));
+    TB3->SetsTotal->setText(QString::fromStdString(
+        FormatMessage(StringTable1.GetKeyText("IDS_45"),
+                      {CountText(setsModel_->MarkedFiles()),
+                       ByteSizeText(setsModel_->MarkedBytes()).toStdString(),
+                       CountText(sets.size()), ByteSizeText(FreeableBytes(sets)).toStdString()})));
 }
 
 bool TForm1::MarkRequested(size_t set, size_t member, bool marked) {
