@@ -50,6 +50,7 @@ void TForm1::LoadProjectFile(const std::string& path) {
     WriteSearchChoices(project.choices);
     Lists = std::move(project.lists);
     Table = std::move(project.table);
+    WriteTableCaptions(); // the file's are those of the language it was saved in
     tableModel_->TableReset();
     for (int column = 0; column < FileTable::ColumnCount; ++column)
         SG1->setColumnWidth(column, project.widths[static_cast<size_t>(column)]);

@@ -56,6 +56,12 @@ FileTable::Row TForm1::TableCaptions() const {
             StringTable1.GetKeyText("IDS_2"), StringTable1.GetKeyText("IDS_3")};
 }
 
+void TForm1::WriteTableCaptions() {
+    const FileTable::Row captions = TableCaptions();
+    for (int column = 0; column < FileTable::ColumnCount; ++column)
+        Table.SetCell(column, 0, captions[static_cast<size_t>(column)]);
+}
+
 SearchChoices TForm1::ReadSearchChoices() const { return TB1->Read(SearchFolder); }
 
 void TForm1::WriteSearchChoices(const SearchChoices& choices) {
