@@ -16,7 +16,7 @@ else
 fi
 BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo}
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libjpeg-dev libglib2.0-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libjpeg-dev libglib2.0-dev
           libgtest-dev xvfb xauth)
 
 source "$top/scripts/need-packages.sh"

@@ -22,10 +22,6 @@ namespace {
 
 QDateTimeEdit* Picker(const char* name, bool date, QWidget* parent) {
     auto* picker = Named(new QDateTimeEdit(parent), name);
-    // The time zone that long time formats carry means nothing for these bounds.
-    QString format = date ? QLocale().dateFormat(QLocale::ShortFormat)
-                          : QLocale().timeFormat(QLocale::LongFormat).remove('t').trimmed();
-    picker->setDisplayFormat(format);
     picker->setCalendarPopup(date);
     picker->setEnabled(false);
     return picker;
@@ -136,7 +132,22 @@ QWidget* CriteriaPage::BuildBounds(QWidget* parent) {
         for (int column = 0; column < 4; ++column)
             grid->addWidget(rows[row][column], row, column);
     grid->setColumnStretch(4, 1);
+    ShowDatesIn(QLocale());
     return bounds;
+}
+
+void CriteriaPage::ShowDatesIn(const QLocale& locale) {
+    const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
+    // The time zone that long time formats carry means nothing for these bounds.
+    const QString timeFormat = locale.timeFormat(QLocale::LongFormat).remove('t').trimmed();
+    for (QDateTimeEdit* picker : {BeforeDate, AfterDate, BeforeTime, AfterTime}) {
+        const bool date = picker == BeforeDate || picker == AfterDate;
+        // A new format reads the value back from the text, losing the part not shown.
+        const QDateTime value = picker->dateTime();
+        picker->setLocale(locale);
+        picker->setDisplayFormat(date ? dateFormat : timeFormat);
+        picker->setDateTime(value);
+    }
 }
 
 SearchChoices CriteriaPage::Read(const std::string& folder) const {

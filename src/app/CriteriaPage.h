@@ -10,6 +10,7 @@ class QCheckBox;
 class QDateTimeEdit;
 class QGroupBox;
 class QLineEdit;
+class QLocale;
 class QRadioButton;
 
 namespace twinsweep {
@@ -28,6 +29,8 @@ public:
     void EnablePickers();
     // Today's date in the date pickers, the time now in the time pickers.
     void SetBoundsToNow();
+    // The pickers' formats, month and day names of `locale`; their values stay.
+    void ShowDatesIn(const QLocale& locale);
 
     // The index of the chosen DateRangeChoice item, -1 when none.
     int DateRangeIndex() const;

@@ -64,6 +64,13 @@ void FileTableModel::RowsChangedAtBottom() {
     emit dataChanged(index(0, 0), index(0, FileTable::ColumnCount - 1));
 }
 
+void FileTableModel::TextsChanged() {
+    emit headerDataChanged(Qt::Horizontal, 0, FileTable::ColumnCount - 1);
+    if (shownRows_ > 0)
+        emit dataChanged(index(0, FileTable::DateColumn),
+                         index(shownRows_ - 1, FileTable::DateColumn), {Qt::DisplayRole});
+}
+
 void FitTableColumns(QTableView* view, const FileTable& table) {
     const QFontMetrics cells(view->font());
     const QFontMetrics header(view->horizontalHeader()->font());

@@ -22,6 +22,8 @@ public:
     void TableReset();
     // Rows were added or removed at the bottom (or row 1 was filled or blanked).
     void RowsChangedAtBottom();
+    // The headings and the dates are written anew (another language).
+    void TextsChanged();
 
     // The path of a row's file as bytes, for acting on it.
     static constexpr int PathRole = Qt::UserRole + 1;

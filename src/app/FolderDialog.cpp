@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "Errors.h"
 #include "FolderTreeModel.h"
+#include "Globals.h"
 #include "Paths.h"
 #include "ShellAccess.h"
 #include "Subfolders.h"
@@ -40,7 +42,6 @@ std::string ExistingFolderAt(const std::string& start) {
 
 FolderDialog::FolderDialog(QWidget* parent, const std::string& start) : QDialog(parent) {
     setObjectName("FolderDialog");
-    setWindowTitle(tr("Choose a folder"));
     resize(560, 480);
     auto* layout = new QVBoxLayout(this);
 
@@ -61,6 +62,9 @@ FolderDialog::FolderDialog(QWidget* parent, const std::string& start) : QDialog(
     Buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     layout->addWidget(Buttons);
+    Buttons->button(QDialogButtonBox::Ok)->setObjectName("OkButton");
+    Buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelButton");
+    Buttons->button(QDialogButtonBox::Help)->setObjectName("HelpButton");
     connect(Buttons, &QDialogButtonBox::accepted, this, &FolderDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &FolderDialog::reject);
     // Help context 1000: the user guide.
@@ -71,6 +75,16 @@ FolderDialog::FolderDialog(QWidget* parent, const std::string& start) : QDialog(
     Folders->scrollTo(at);
     connect(Folders->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { ShowPath(Model->Path(current)); });
+
+    // Before the start-up sequence has chosen a language, the first.
+    if (LanguageIndex >= 1 && LanguageIndex <= StringTable1.NumOfLanguages())
+        StringTable1.SetActiveLanguage(LanguageIndex);
+    translator_ = BindStringTable(this, StringTable1);
+    StringTable1.Translate();
+}
+
+QString FolderDialog::Text(const char* key) const {
+    return QString::fromStdString(StringTable1.GetKeyText(key));
 }
 
 void FolderDialog::ShowPath(const std::string& path) {
@@ -89,15 +103,18 @@ void FolderDialog::accept() {
         return;
     const std::string folder = ExpandFileName(path);
     if (!IsFolder(folder)) {
-        if (QMessageBox::question(this, windowTitle(), CreateFolderQuestion,
-                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        QMessageBox question(QMessageBox::Question, windowTitle(), Text("IDS_0"),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.button(QMessageBox::Yes)->setText(Text("IDS_1"));
+        question.button(QMessageBox::No)->setText(Text("IDS_2"));
+        if (question.exec() != QMessageBox::Yes)
             return; // back to the dialog
         std::error_code error;
         std::filesystem::create_directories(folder, error);
         if (error) {
             QMessageBox::critical(
                 this, windowTitle(),
-                tr("Cannot create the folder \"%1\".").arg(QString::fromStdString(folder)));
+                QString::fromStdString(FormatMessage(StringTable1.GetKeyText("IDS_3"), {folder})));
             return;
         }
     }

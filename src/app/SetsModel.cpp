@@ -73,6 +73,13 @@ void SetsModel::MarksChanged() {
     emit layoutChanged();
 }
 
+void SetsModel::TextsChanged() {
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    // Every row's texts are made when asked for: one relayout asks for them all again.
+    emit layoutAboutToBeChanged();
+    emit layoutChanged();
+}
+
 void SetsModel::SetMarkedChanged(size_t set) {
     const int64_t bytes = twinsweep::MarkedBytes(sets_[set]);
     markedBytesTotal_ += bytes - markedBytes_[set];

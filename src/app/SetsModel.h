@@ -27,6 +27,8 @@ public:
     const PathStore& Paths() const { return *paths_; }
     // The marks of Sets() were changed from outside.
     void MarksChanged();
+    // The texts' language changed: headings, names, sizes and dates are shown anew.
+    void TextsChanged();
 
     // A check box clicked: the act decides and changes the mark; false when it refused.
     std::function<bool(size_t set, size_t member, bool marked)> markRequested;

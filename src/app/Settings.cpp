@@ -1,8 +1,11 @@
 #include "Settings.h"
 
+#include <algorithm>
+
 #include "ConfigFolder.h"
 #include "Conversions.h"
 #include "Errors.h"
+#include "Globals.h"
 
 namespace twinsweep {
 
@@ -35,6 +38,22 @@ void StoreWelcomeSetting(TextLines& lines, bool show) {
         lines.push_back(line);
     else
         lines[0] = line;
+}
+
+void StoreLanguageSetting(TextLines& lines, int language) {
+    if (lines.empty())
+        lines.push_back("1");
+    lines.resize(std::max<size_t>(lines.size(), 2));
+    lines[1] = std::to_string(language);
+}
+
+void WriteSettingsQuietly(const TextLines& lines) {
+    if (SettingsDir.empty())
+        return;
+    try {
+        WriteTextLines(SettingsDir + SettingsFileName, lines);
+    } catch (const Exception&) {
+    }
 }
 
 } // namespace twinsweep

@@ -27,4 +27,12 @@ int LanguageFromSettings(const TextLines& lines);
 // Line 1 becomes "1" or "0" (the only line when there was none); other lines stay.
 void StoreWelcomeSetting(TextLines& lines, bool show);
 
+// Line 2 becomes the language's number; a missing line 1 is "1", which a missing file
+// meant too. Other lines stay.
+void StoreLanguageSetting(TextLines& lines, int language);
+
+// Writes the lines to "conf.dat" in SettingsDir. A failure, or no folder yet (before the
+// start-up sequence), is silent: the setting then holds until the program ends.
+void WriteSettingsQuietly(const TextLines& lines);
+
 } // namespace twinsweep

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -24,6 +25,7 @@
 #include "NamedWidgets.h"
 #include "ResultListsView.h"
 #include "SetsPage.h"
+#include "Settings.h"
 #include "Shader.h"
 #include "SizeBox.h"
 #include "TBitmapButton.h"
@@ -137,6 +139,20 @@ void TForm1::BuildMenus() {
     Planilha2 = Named(Modulos1->addAction("&Welcome"), "Planilha2");
     Odontograma2 = Named(Modulos1->addAction("&User guide"), "Odontograma2");
     Pacientes1 = Named(Modulos1->addAction("&About"), "Pacientes1");
+
+    Idioma1 = Named(menuBar()->addMenu("&Language"), "Idioma1");
+    auto* languages = new QActionGroup(Idioma1);
+    QAction** items[LanguageCount] = {&Language1, &Language2, &Language3};
+    static const char* const itemNames[LanguageCount] = {"Language1", "Language2", "Language3"};
+    const std::vector<std::string>& names = StringTable1.LangNames(); // each in its own words
+    for (int i = 0; i < LanguageCount; ++i) {
+        *items[i] = Named(Idioma1->addAction(QString::fromStdString(names.at(i))), itemNames[i]);
+        (*items[i])->setCheckable(true);
+        (*items[i])->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | (Qt::Key_1 + i)));
+        languages->addAction(*items[i]);
+    }
+    connect(Idioma1, &QMenu::aboutToShow, this, [this] { CheckLanguageItem(); });
+    CheckLanguageItem(); // the built-in texts are the first language
 
     MnNova->setShortcut(QKeySequence::New);
     Ouvrirunprojet1->setShortcut(QKeySequence::Open);

@@ -93,6 +93,11 @@ public:
     void Odontograma2Click();
     void BT8Click();
     void Fechar1Click();
+    // Language > English, Português, Français: the language of every window, kept in
+    // line 2 of "conf.dat".
+    void Language1Click();
+    void Language2Click();
+    void Language3Click();
     // The sets page.
     void KeepNewestClick();
     void KeepOldestClick();
@@ -130,6 +135,7 @@ public:
     // Elements, named as the string table and the other windows know them.
     QMenu* Arquivo1 = nullptr;
     QMenu* Modulos1 = nullptr;
+    QMenu* Idioma1 = nullptr; // the languages, each named in its own words
     QAction* MnNova = nullptr;
     QAction* Chercherlesdoublons1 = nullptr;
     QAction* Lixeira1 = nullptr; // File > Move selected duplicates to the trash (BT4)
@@ -140,6 +146,9 @@ public:
     QAction* Planilha2 = nullptr;    // Help > Welcome (shows TForm5)
     QAction* Pacientes1 = nullptr;   // Help > About (shows TForm4)
     QAction* Odontograma2 = nullptr; // Help > User guide (opens the guide)
+    QAction* Language1 = nullptr;
+    QAction* Language2 = nullptr;
+    QAction* Language3 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Trocar1 = nullptr;
     QAction* OpenFolder1 = nullptr;
@@ -209,13 +218,19 @@ private:
     }
     void ResetTableAndLists();
     FileTable::Row TableCaptions() const;
+    // Row 0 of the table, its headings, in the active language.
+    void WriteTableCaptions();
     // Loads a project: the whole file is checked first, so a file that does not load
     // changes nothing.
     void LoadProjectFile(const std::string& path);
     void ShowFoundFiles();
     // Start-up steps 2 to 4; false when "conf.dat" can be neither read nor made.
     bool ReadSettings();
+    // Every window, Qt's own texts, the locale and the dates shown in LanguageIndex.
     void ActivateLanguage();
+    void ChooseLanguage(int language);
+    // The Language menu's check mark on LanguageIndex, also when a choice was dropped.
+    void CheckLanguageItem();
     // The criteria of the last search, kept between runs in the user's settings folder.
     void RestoreLastSearch();
     void KeepLastSearch() const;
@@ -223,7 +238,7 @@ private:
 
     Host& host_;
     std::string programFolder_;
-    TFormatSettings formats_;
+    TFormatSettings formats_; // the active language's, for the table's dates
     CommandRoute route_{this};
     FileTableModel* tableModel_ = nullptr;
     QTimer* tableRefresh_ = nullptr;

@@ -40,6 +40,9 @@ void TForm1::ConnectCommands() {
     Route(Odontograma2, &TForm1::Odontograma2Click);
     Route(BT8, &TForm1::BT8Click);
     Route(Fechar1, &TForm1::Fechar1Click);
+    Route(Language1, &TForm1::Language1Click);
+    Route(Language2, &TForm1::Language2Click);
+    Route(Language3, &TForm1::Language3Click);
 
     results_->Connect(route_, PopupMenu1,
                       {[this] { LBB1Click(); }, [this] { LBB2Click(); }, [this] { LBB1DblClick(); },

@@ -24,7 +24,10 @@ void TForm1::BT10Click() {
         widths[static_cast<size_t>(column)] = SG1->columnWidth(column);
     TextLines lines;
     try {
-        lines = ProjectLines(ReadSearchChoices(), Lists, Table, widths, formats_, busy.Work());
+        // The criteria's dates in the same order and separators whatever the language, as
+        // any language reads them.
+        lines =
+            ProjectLines(ReadSearchChoices(), Lists, Table, widths, TFormatSettings{}, busy.Work());
     } catch (const EProjectLineError& e) {
         throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_27"), {e.text}));
     }
@@ -47,6 +50,7 @@ void TForm1::LoadProjectFile(const std::string& path) {
     WriteSearchChoices(project.choices);
     Lists = std::move(project.lists);
     Table = std::move(project.table);
+    WriteTableCaptions(); // the file's are those of the language it was saved in
     tableModel_->TableReset();
     for (int column = 0; column < FileTable::ColumnCount; ++column)
         SG1->setColumnWidth(column, project.widths[static_cast<size_t>(column)]);

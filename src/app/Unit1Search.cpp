@@ -67,6 +67,12 @@ QString TForm1::SizeLimitText() const {
         {LanguageLocale().toString(static_cast<qlonglong>(MaxSizeKB)).toStdString()}));
 }
 
+void TForm1::WriteTableCaptions() {
+    const FileTable::Row captions = TableCaptions();
+    for (int column = 0; column < FileTable::ColumnCount; ++column)
+        Table.SetCell(column, 0, captions[static_cast<size_t>(column)]);
+}
+
 SearchChoices TForm1::ReadSearchChoices() const { return TB1->Read(SearchFolder); }
 
 void TForm1::WriteSearchChoices(const SearchChoices& choices) {

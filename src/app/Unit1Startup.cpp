@@ -11,9 +11,6 @@
 #include "SystemFolders.h"
 #include "ThreadTimer.h"
 #include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
 #include "Unit5.h"
 
 namespace twinsweep {
@@ -84,18 +81,6 @@ void TForm1::KeepLastSearch() const {
         SaveLastSearch(UserConfigFolder() + LastSearchFileName, ReadSearchChoices());
     } catch (const Exception&) {
         // Remembering the criteria is a courtesy; the search goes on without it.
-    }
-}
-
-void TForm1::ActivateLanguage() {
-    try {
-        StringTable1.SetActiveLanguage(LanguageIndex);
-        form2_->StringTable1.SetActiveLanguage(LanguageIndex);
-        form3_->StringTable1.SetActiveLanguage(LanguageIndex);
-        form4_->StringTable1.SetActiveLanguage(LanguageIndex);
-        form5_->StringTable1.SetActiveLanguage(LanguageIndex);
-    } catch (...) {
-        // A failed activation skips the windows after it, silently.
     }
 }
 

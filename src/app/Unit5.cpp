@@ -10,8 +10,6 @@
 #include <QVBoxLayout>
 
 #include "ErrorBox.h"
-#include "Errors.h"
-#include "Globals.h"
 #include "JpegImage.h"
 #include "Settings.h"
 #include "SystemFolders.h"
@@ -157,13 +155,7 @@ void TForm5::SpeedButton1Click() { hide(); }
 
 void TForm5::CheckBox1Click() {
     StoreWelcomeSetting(settingsLines_, CheckBox1->isChecked());
-    if (SettingsDir.empty())
-        return; // the settings' folder is not known before start-up
-    try {
-        WriteTextLines(SettingsDir + SettingsFileName, settingsLines_);
-    } catch (const Exception&) {
-        // The setting then holds until the program ends.
-    }
+    WriteSettingsQuietly(settingsLines_);
 }
 
 } // namespace twinsweep

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "ErrorBoxTest.h"
+#include "LanguageTest.h"
 #include "ProjectWindowTest.h"
 #include "ResultListsViewTest.h"
 #include "ScanWindowTest.h"
@@ -34,5 +35,7 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&projects, argc, argv);
     SetsPageTest setsPage;
     failures += QTest::qExec(&setsPage, argc, argv);
+    LanguageTest language;
+    failures += QTest::qExec(&language, argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -9,7 +9,9 @@
 #include <QTableView>
 #include <QTest>
 
+#include "DateTime.h"
 #include "ErrorBox.h"
+#include "PickerValues.h"
 #include "ProjectDialogs.h"
 #include "TestWindows.h"
 
@@ -48,7 +50,7 @@ void ExpectSameState(TForm1& actual, TForm1& expected) {
     QCOMPARE(actual.Lists.LBB2, expected.Lists.LBB2);
     QCOMPARE(actual.Lists.LL2, expected.Lists.LL2);
     QCOMPARE(actual.Table.RowCount(), expected.Table.RowCount());
-    for (int row = 0; row < actual.Table.RowCount(); ++row)
+    for (int row = 1; row < actual.Table.RowCount(); ++row) // row 0: the window's headings
         QVERIFY(actual.Table.RowAt(row) == expected.Table.RowAt(row));
 }
 
@@ -125,4 +127,38 @@ void ProjectWindowTest::aProjectNamedAtStartOpensAfterTheStartUp() {
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].startsWith("Cannot open file"));
     QVERIFY(failing.form1.Lists.LBB1.empty());
+}
+
+void ProjectWindowTest::aProjectSavedInOneLanguageLoadsInAnother() {
+    // English shows the month first, French the day: the file must not follow either.
+    const TDateTime date = EncodeDate(2006, 4, 5), time = EncodeTime(13, 7, 8, 0);
+    TestWindows english, french;
+    english.writeSettings("0\r\n1\r\n");
+    english.form1.T2Timer();
+    french.writeSettings("0\r\n3\r\n");
+    french.form1.T2Timer();
+    for (auto [from, to] : {std::pair{&english, &french}, std::pair{&french, &english}}) {
+        CriteriaPage& saved = *from->form1.TB1;
+        saved.AfterDate->setDateTime(ToQDateTime(date + EncodeTime(1, 2, 3, 0)));
+        saved.BeforeTime->setDateTime(ToQDateTime(EncodeDate(2001, 2, 3) + time));
+        const std::string path = from->folder.path("dates.twinsweep");
+        {
+            const auto chooser = Choosing(path);
+            QVERIFY(AnswerMessageBoxes([&] { from->form1.BT10->click(); }).isEmpty());
+        }
+        const TextLines lines = ReadTextLines(path);
+        QCOMPARE(lines.at(6), std::string("05/04/2006"));
+        QCOMPARE(lines.at(11), std::string("13:07:08"));
+        CriteriaPage& loaded = *to->form1.TB1;
+        loaded.AfterDate->setDateTime(ToQDateTime(EncodeDate(2020, 1, 1)));
+        loaded.BeforeTime->setDateTime(ToQDateTime(EncodeDate(2020, 1, 1)));
+        {
+            const auto chooser = Choosing(path);
+            QVERIFY(AnswerMessageBoxes([&] { to->form1.BT9->click(); }).isEmpty());
+        }
+        QCOMPARE(DecodeDate(ToDateTime(loaded.AfterDate->dateTime())), (DateParts{2006, 4, 5}));
+        QCOMPARE(DecodeTime(ToDateTime(loaded.BeforeTime->dateTime())), (TimeParts{13, 7, 8, 0}));
+        QCOMPARE(to->form1.SG1->model()->headerData(0, Qt::Horizontal).toString(),
+                 QString::fromStdString(to->form1.StringTable1.GetKeyText("IDS_0")));
+    }
 }

@@ -7,4 +7,5 @@ private slots:
     void theWholeStateSavesAndLoadsBack();
     void aFileThatDoesNotLoadChangesNothing();
     void aProjectNamedAtStartOpensAfterTheStartUp();
+    void aProjectSavedInOneLanguageLoadsInAnother();
 };

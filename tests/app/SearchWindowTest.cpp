@@ -302,9 +302,11 @@ void SearchWindowTest::typedFolderIsCreatedOnlyAfterConfirmation() {
     TestFolder tree;
     const std::string wanted = tree.path("new/deeper");
     QStringList questions;
+    QString question;
     bool stayedOpen = false;
     WithModal<FolderDialog>(
         [&](FolderDialog* dialog) {
+            question = QString::fromStdString(dialog->StringTable1.GetKeyText("IDS_0"));
             dialog->PathEdit->setText(QString::fromStdString(wanted));
             // No: back to the dialog, nothing created.
             questions += AnswerMessageBoxesWith(QMessageBox::No, [&] { dialog->accept(); });
@@ -312,7 +314,7 @@ void SearchWindowTest::typedFolderIsCreatedOnlyAfterConfirmation() {
             questions += AnswerMessageBoxesWith(QMessageBox::Yes, [&] { dialog->accept(); });
         },
         [&] { app.form1.TB1->B1->click(); });
-    QCOMPARE(questions, (QStringList{CreateFolderQuestion, CreateFolderQuestion}));
+    QCOMPARE(questions, (QStringList{question, question}));
     QVERIFY(stayedOpen);
     QVERIFY(std::filesystem::is_directory(wanted));
     QCOMPARE(app.form1.SearchFolder, wanted + "/");

@@ -16,6 +16,7 @@
 #include "LinkLabel.h"
 #include "ProgramWindows.h"
 #include "QtHost.h"
+#include "QtLanguage.h"
 #include "TBitmapButton.h"
 #include "TMediaButton.h"
 #include "TestFolder.h"
@@ -38,6 +39,9 @@ struct TestWindows {
     std::string settings() const { return folder.read("conf.dat"); }
     void writeSettings(const std::string& content) const { folder.write("conf.dat", content); }
 
+    // Qt's texts and the default locale as before any language is chosen, from before the
+    // windows are made.
+    bool qtLanguageReset = (ResetQtLanguage(), true);
     TestFolder folder;
     QtHost host;
     ProgramWindows windows;

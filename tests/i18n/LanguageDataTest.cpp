@@ -10,7 +10,8 @@ using namespace twinsweep;
 
 namespace {
 
-const std::vector<std::string> kWindows{"TForm1", "TForm2", "TForm3", "TForm4", "TForm5"};
+const std::vector<std::string> kWindows{"FolderDialog", "TForm1", "TForm2",
+                                        "TForm3",       "TForm4", "TForm5"};
 
 } // namespace
 

@@ -1,0 +1,61 @@
+// The main window's language: the five windows' string tables, Qt's own texts, the locale
+// of the dates and sizes shown, and the Language menu.
+#include <QAction>
+
+#include "ByteSizeText.h"
+#include "CriteriaPage.h"
+#include "FileTableModel.h"
+#include "Globals.h"
+#include "LocaleFormats.h"
+#include "QtLanguage.h"
+#include "SetsModel.h"
+#include "Settings.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+namespace twinsweep {
+
+void TForm1::ActivateLanguage() {
+    const QLocale locale = LanguageLocale();
+    // Before the tables, so that no retranslation by Qt overwrites a table's text.
+    UseQtLanguage(locale);
+    try {
+        StringTable1.SetActiveLanguage(LanguageIndex);
+        form2_->StringTable1.SetActiveLanguage(LanguageIndex);
+        form3_->StringTable1.SetActiveLanguage(LanguageIndex);
+        form4_->StringTable1.SetActiveLanguage(LanguageIndex);
+        form5_->StringTable1.SetActiveLanguage(LanguageIndex);
+    } catch (...) {
+        // A failed activation skips the windows after it, silently.
+    }
+    formats_ = FormatSettingsFor(locale);
+    Table.SetDateFormats(formats_);
+    WriteTableCaptions();
+    tableModel_->TextsChanged();
+    TB1->ShowDatesIn(locale);
+    setsModel_->TextsChanged();
+    ShowSetsTotal();
+    CheckLanguageItem();
+}
+
+void TForm1::CheckLanguageItem() {
+    QAction* const items[LanguageCount] = {Language1, Language2, Language3};
+    const int language = LanguageIndex >= 1 && LanguageIndex <= LanguageCount ? LanguageIndex : 1;
+    items[language - 1]->setChecked(true); // the group unchecks the others
+}
+
+void TForm1::ChooseLanguage(int language) {
+    LanguageIndex = language;
+    ActivateLanguage();
+    StoreLanguageSetting(LB1, language);
+    WriteSettingsQuietly(LB1);
+}
+
+void TForm1::Language1Click() { ChooseLanguage(1); }
+void TForm1::Language2Click() { ChooseLanguage(2); }
+void TForm1::Language3Click() { ChooseLanguage(3); }
+
+} // namespace twinsweep
