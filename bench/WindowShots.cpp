@@ -120,5 +120,7 @@ int main(int argc, char** argv) {
     Save(&box, "buttons");
     std::printf("pictures of language %s in %s\n", argv[1], argv[2]);
     std::fflush(stdout);
-    std::_Exit(0);
+    tree.remove();
+    program.remove();
+    std::_Exit(0); // the windows' teardown is not needed
 }
