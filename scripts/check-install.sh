@@ -48,13 +48,13 @@ status=0
 QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/twinsweep" >"$log" 2>&1 || status=$?
 [ "$status" -eq 124 ] || { cat "$log" >&2; fail "the installed program ended with status $status"; }
 
-# On a display its main window appears, with the program's icon.
+# On a display its main window ("… — Twinsweep") appears, with the program's icon.
 QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x900x24' bash -c '
   "$1" >/dev/null 2>&1 &
   program=$!
   for _ in $(seq 100); do
     window=$(xwininfo -root -tree |
-             sed -n "s/^ *\(0x[0-9a-f]*\) \"Twinsweep[^\"]*\": (\"twinsweep\".*/\1/p" | head -n 1)
+             sed -n "s/^ *\(0x[0-9a-f]*\) \"[^\"]* — Twinsweep\": (\"twinsweep\".*/\1/p" | head -n 1)
     if [ -n "$window" ] && xwininfo -id "$window" | grep -q "IsViewable"; then
       xprop -id "$window" _NET_WM_ICON | grep -q "Icon (" || { echo "no window icon" >&2; exit 1; }
       kill "$program"
