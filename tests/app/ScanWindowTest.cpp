@@ -257,11 +257,7 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
 void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     TestWindows app;
     std::vector<std::string> opened;
-    const ScopedHook opener(CurrentShellOpener(),
-                            ShellOpener([&](const std::string& target, std::string*) {
-                                opened.push_back(target);
-                                return true;
-                            }));
+    const ScopedHook opener(CurrentShellOpener(), RecordingOpener(opened));
     QStringList shown = AnswerMessageBoxes([&] { emit app.form1.LBB2->doubleClicked({}); });
     QCOMPARE(shown, QStringList{"List index out of bounds (-1)"}); // ")" sorts before "."
     TestFolder tree;
@@ -285,11 +281,7 @@ void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
 void ScanWindowTest::openFolderOpensTheFolderOfTheListRightClicked() {
     TestWindows app;
     std::vector<std::string> opened;
-    const ScopedHook opener(CurrentShellOpener(),
-                            ShellOpener([&](const std::string& target, std::string*) {
-                                opened.push_back(target);
-                                return true;
-                            }));
+    const ScopedHook opener(CurrentShellOpener(), RecordingOpener(opened));
     app.form1.OpenFolder1->trigger(); // no menu yet: nothing to open
     QVERIFY(opened.empty());
     TestFolder tree;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "CriteriaPage.h"
 #include "Globals.h"
@@ -17,6 +18,7 @@
 #include "ProgramWindows.h"
 #include "QtHost.h"
 #include "QtLanguage.h"
+#include "ShellAccess.h"
 #include "TBitmapButton.h"
 #include "TMediaButton.h"
 #include "TestFolder.h"
@@ -66,6 +68,14 @@ private:
     Hook& hook_;
     Hook saved_;
 };
+
+// An opener that records what it is asked to open and opens nothing.
+inline ShellOpener RecordingOpener(std::vector<std::string>& opened) {
+    return [&opened](const std::string& target, std::string*) {
+        opened.push_back(target);
+        return true;
+    };
+}
 
 // Answers every message box that opens while `action` runs with `button`, and returns
 // their texts.

@@ -19,11 +19,7 @@ using namespace twinsweep;
 void WindowCommandsTest::guideButtonAndAboutLinkOpenTheSamePagePerLanguage() {
     TestWindows app;
     std::vector<std::string> opened;
-    const ScopedHook opener(CurrentShellOpener(),
-                            ShellOpener([&](const std::string& target, std::string*) {
-                                opened.push_back(target);
-                                return true;
-                            }));
+    const ScopedHook opener(CurrentShellOpener(), RecordingOpener(opened));
     AppDir = "/settings/elsewhere/"; // the guide comes with the program's data, not its settings
     for (int language = 1; language <= 3; ++language) {
         LanguageIndex = language;
