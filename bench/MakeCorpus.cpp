@@ -1,13 +1,15 @@
 // Writes the corpora of the peer comparison; the same bytes on every run.
-//   make_corpus a|b|c FOLDER [SCALE]    writes the corpus into FOLDER, which must not exist
-//   make_corpus --bytes a|b|c [SCALE]   prints the disk space it needs, in bytes
+//   make_corpus a|b|c|d|e|f FOLDER [SCALE]    writes the corpus into FOLDER, which must not exist
+//   make_corpus --bytes a|b|c|d|e|f [SCALE]   prints the disk space it needs, in bytes
 // a: 20,000 files of 1 KiB to 8 MiB, mostly small; about a third in groups of 2 to 5
 //    identical files, and groups of equal size that differ only in the last byte.
 // b: 200,000 files of 4 KiB; 10 % are in groups of 2 or 3 identical files.
 // c: four 2 GiB files with one content but for the last byte: two identical, two not.
+// f: six 4 GiB files with one content but for the last byte, each different.
 // d: 50 sizes (1 KiB to 50 KiB) with 250 identical copies each: 12,500 files.
 // e: 1,000,000 files of 8 bytes; 5 % are in identical pairs.
-// SCALE (0 to 1, default 1) scales the number of files of a, b, d and e, the file size of c.
+// SCALE (0 to 1, default 1) scales the number of files of a, b, d and e, the file size of c
+// and f.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -166,16 +168,16 @@ void WriteFiles(std::vector<PlannedFile> plan, const std::string& root, int fold
     }
 }
 
-// Four files written side by side from one stream; only their last bytes differ.
-void WriteCorpusC(const std::string& root, int64_t size) {
+// Files written side by side from one stream; only their last bytes differ, by `variants`.
+void WriteSideBySide(const std::string& root, int64_t size, const std::vector<std::string>& names,
+                     const std::vector<int>& variants) {
     MakeFolder(root);
-    const char* names[] = {"same1.bin", "same2.bin", "last1.bin", "last2.bin"};
-    const int variants[] = {0, 0, 1, 2};
-    int fds[4];
-    for (int k = 0; k < 4; ++k)
-        if ((fds[k] = ::open((root + "/" + names[k]).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644)) <
-            0)
-            Fail(root + "/" + names[k]);
+    std::vector<int> fds;
+    for (const std::string& name : names) {
+        fds.push_back(::open((root + "/" + name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644));
+        if (fds.back() < 0)
+            Fail(root + "/" + name);
+    }
     Rng rng{0xc0ffee};
     std::vector<char> chunk(8 << 20);
     for (int64_t done = 0; done < size;) {
@@ -186,7 +188,7 @@ void WriteCorpusC(const std::string& root, int64_t size) {
         }
         done += int64_t(length);
         const char last = chunk[length - 1];
-        for (int k = 0; k < 4; ++k) {
+        for (size_t k = 0; k < fds.size(); ++k) {
             if (done == size)
                 chunk[length - 1] = char(last + variants[k]);
             WriteAll(fds[k], chunk.data(), length, names[k]);
@@ -198,8 +200,8 @@ void WriteCorpusC(const std::string& root, int64_t size) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: make_corpus a|b|c|d|e FOLDER [SCALE]\n"
-                         "       make_corpus --bytes a|b|c|d|e [SCALE]\n");
+    std::fprintf(stderr, "usage: make_corpus a|b|c|d|e|f FOLDER [SCALE]\n"
+                         "       make_corpus --bytes a|b|c|d|e|f [SCALE]\n");
     return 2;
 }
 
@@ -211,15 +213,24 @@ int main(int argc, char** argv) {
     const bool bytesOnly = std::strcmp(argv[1], "--bytes") == 0;
     const std::string kind = argv[bytesOnly ? 2 : 1];
     const double scale = argc == 4 ? std::atof(argv[3]) : 1.0;
-    if (scale <= 0 || scale > 1 || kind.size() != 1 || kind[0] < 'a' || kind[0] > 'e')
+    if (scale <= 0 || scale > 1 || kind.size() != 1 || kind[0] < 'a' || kind[0] > 'f')
         return Usage();
     const std::string root = argv[2];
-    if (kind == "c") {
-        const int64_t size = int64_t(double(int64_t(2) << 30) * scale) / 4096 * 4096;
+    if (kind == "c" || kind == "f") {
+        // c: two of four 2 GiB files identical; f: six 4 GiB files, all different.
+        const bool c = kind == "c";
+        const std::vector<std::string> names =
+            c ? std::vector<std::string>{"same1.bin", "same2.bin", "last1.bin", "last2.bin"}
+              : std::vector<std::string>{"last0.bin", "last1.bin", "last2.bin",
+                                         "last3.bin", "last4.bin", "last5.bin"};
+        const std::vector<int> variants =
+            c ? std::vector<int>{0, 0, 1, 2} : std::vector<int>{0, 1, 2, 3, 4, 5};
+        const int64_t size =
+            int64_t(double(int64_t(c ? 2 : 4) << 30) * scale) / 4096 * 4096;
         if (bytesOnly)
-            std::printf("%lld\n", 4LL * (long long)size);
+            std::printf("%lld\n", (long long)names.size() * (long long)size);
         else
-            WriteCorpusC(root, size);
+            WriteSideBySide(root, size, names, variants);
         return 0;
     }
     struct Corpus {

@@ -18,13 +18,20 @@
 // For cancel:
 //   cancels N median M max X groups G duplicates D lists H
 // with the median and the longest time of a cancel in milliseconds.
+//   window_scan_bench cancel-search FOLDER MS
+// cancel-search: the window's search, whose Cancel is clicked MS milliseconds after its
+// start; prints "search-cancel C files F", C the milliseconds from the click to the
+// search's end, F the files found until then.
+// Every click reaches the button as the window system delivers it, through its QWindow.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -99,6 +106,17 @@ public:
 private:
     std::function<void(const QString&)> shown_;
 };
+
+// A left click on the middle of `widget`, delivered to its window's QWindow as a real one is.
+void ClickThroughWindow(QWidget* widget) {
+    QWindow* window = widget->window()->windowHandle();
+    const QPointF at = widget->mapTo(widget->window(), widget->rect().center());
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+        QCoreApplication::sendEvent(window, &event);
+    }
+}
 
 // The main window over a program folder whose settings hide the welcome window, shown and
 // started up.
@@ -176,7 +194,7 @@ int RunCancels(const std::string& folder, int afterMs) {
         click.setSingleShot(true);
         click.setTimerType(Qt::PreciseTimer);
         QObject::connect(&click, &QTimer::timeout, form3,
-                         [form3] { form3->SpeedButton1->click(); });
+                         [form3] { ClickThroughWindow(form3->SpeedButton1); });
         QElapsedTimer clock;
         clock.start();
         click.start(afterMs);
@@ -198,6 +216,29 @@ int RunCancels(const std::string& folder, int afterMs) {
                 cancels.empty() ? 0.0 : cancels.back());
     ReportLists(form1.Lists);
     std::_Exit(0);
+}
+
+int RunSearchCancel(const std::string& folder, int afterMs) {
+    Program program;
+    TForm1& form1 = program.form1;
+    QElapsedTimer clock;
+    QTimer click;
+    click.setSingleShot(true);
+    click.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&click, &QTimer::timeout, program.windows.form2, [&] {
+        ClickThroughWindow(program.windows.form2->SpeedButton1);
+    });
+    form1.FF1->OnComplete = [&](TFileSearch&) {
+        std::printf("search-cancel %.1f files %d\n", clock.nsecsElapsed() / 1e6 - afterMs,
+                    form1.Table.FileCount());
+        std::_Exit(0);
+    };
+    form1.SearchFolder = folder;
+    clock.start();
+    click.start(afterMs);
+    form1.BT1Click();
+    std::fprintf(stderr, "the search ended without its completion step\n");
+    return 1;
 }
 
 int RunHeadless(const std::string& folder) {
@@ -225,10 +266,12 @@ bool IsFolder(const char* path) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    const bool cancel = mode == "cancel" && argc == 4 && std::atoi(argv[3]) > 0;
+    const bool cancel =
+        (mode == "cancel" || mode == "cancel-search") && argc == 4 && std::atoi(argv[3]) > 0;
     if (!(cancel || ((mode == "window" || mode == "headless") && argc == 3)) ||
         !IsFolder(argv[2])) {
-        std::fprintf(stderr, "usage: %s window|headless FOLDER\n       %s cancel FOLDER MS\n",
+        std::fprintf(stderr,
+                     "usage: %s window|headless FOLDER\n       %s cancel|cancel-search FOLDER MS\n",
                      argv[0], argv[0]);
         return 2;
     }
@@ -240,5 +283,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (mode == "cancel-search")
+        return RunSearchCancel(folder, std::atoi(argv[3]));
     return cancel ? RunCancels(folder, std::atoi(argv[3])) : RunWindow(folder);
 }

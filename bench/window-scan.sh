@@ -5,10 +5,13 @@
 # process; both must produce the same lists (LBB1, LL1, LBB2). Then the window's Cancel: a
 # scan stopped 100 ms after its start, resumed and stopped again twice as late, and so on
 # until one completes, each cancel timed from its click to the scan's return; the resumed
-# scans must end in the same lists.
-# Usage: bench/window-scan.sh [CORPUS] [--rounds N]
-# CORPUS: a, b, c, d or e as compare-peers.sh makes them (default d), made once when
-# missing. BENCH_DATA may name the folder that holds the corpora (default bench/data),
+# scans must end in the same lists. Last the search window's Cancel, clicked 100 ms, 200 ms
+# and 400 ms into a search, each timed from its click to the search's end. Every click is
+# delivered as the window system delivers it, through the window's QWindow.
+# Usage: bench/window-scan.sh [CORPUS] [--rounds N] [--cancel]
+# CORPUS: a, b, c, d or e as compare-peers.sh makes them (default d), or f (six 4 GiB files
+# that differ in their last byte only), made once when missing. --cancel measures only the
+# cancels, and ends with "cancel: ... ms at most". BENCH_DATA may name the folder that holds the corpora (default bench/data),
 # BUILD_DIR another build folder. The last line reads "ratio window/headless: X", the
 # median window time over the median headless time.
 set -euo pipefail
@@ -17,11 +20,13 @@ build=${BUILD_DIR:-"$top/build"}
 data=${BENCH_DATA:-"$top/bench/data"}
 kind=d
 rounds=3
+cancel_only=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --rounds) rounds=${2:?--rounds needs a number}; shift 2 ;;
-    a|b|c|d|e) kind=$1; shift ;;
-    *) echo "usage: $0 [a|b|c|d|e] [--rounds N]" >&2; exit 2 ;;
+    --cancel) cancel_only=1; shift ;;
+    a|b|c|d|e|f) kind=$1; shift ;;
+    *) echo "usage: $0 [a|b|c|d|e|f] [--rounds N] [--cancel]" >&2; exit 2 ;;
   esac
 done
 [ "$rounds" -ge 1 ] 2>/dev/null || { echo "--rounds needs a number of at least 1" >&2; exit 2; }
@@ -51,6 +56,25 @@ median() {
   sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# The search window's Cancel, clicked later and later into a search.
+search_cancels() {
+  local after line
+  for after in 100 200 400; do
+    line=$("$build/bench/window_scan_bench" cancel-search "$dir" "$after" 2>"$work/err") ||
+      { cat "$work/err" >&2; exit 1; }
+    echo "search cancel $after ms into the search: answered in $(field search-cancel <<<"$line") ms" \
+         "($(field files <<<"$line") files found)"
+  done
+}
+if [ "$cancel_only" = 1 ]; then
+  "$build/bench/window_scan_bench" cancel "$dir" 100 >"$work/cancel" 2>"$work/err" ||
+    { cat "$work/err" >&2; exit 1; }
+  search_cancels
+  echo "cancel: $(field cancels < "$work/cancel") cancels from 100 ms into a scan, answered in" \
+       "$(field median < "$work/cancel") ms (median), $(field max < "$work/cancel") ms at most"
+  exit 0
+fi
+
 run headless >/dev/null # warms the cache
 run window >/dev/null
 : > "$work/window" ; : > "$work/headless"
@@ -74,6 +98,7 @@ if [ "$(wc -l <<<"$lists")" -ne 1 ]; then
 fi
 echo "cancel: $(field cancels < "$work/cancel") cancels from 100 ms into a scan, answered in" \
      "$(field median < "$work/cancel") ms (median), $(field max < "$work/cancel") ms at most"
+search_cancels
 col() { field "$1" < "$work/$2" | median; }
 echo "corpus $kind: $(find "$dir" -type f | wc -l) files, $(col groups window) groups," \
      "$(col duplicates window) duplicates, the same lists in every run"

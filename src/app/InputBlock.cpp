@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWindow>
 
 namespace twinsweep {
 
@@ -35,6 +36,11 @@ bool IsUserInput(const QEvent* event) {
     }
 }
 
+bool IsInside(const QObject* watched, const QWidget& open) {
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return widget && widget->window() == open.window();
+}
+
 } // namespace
 
 InputBlock::InputBlock(QWidget* open) : open_(open) {
@@ -46,8 +52,8 @@ InputBlock::~InputBlock() { QCoreApplication::instance()->removeEventFilter(this
 bool InputBlock::eventFilter(QObject* watched, QEvent* event) {
     if (!IsUserInput(event))
         return false;
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    if (open_ && widget && widget->window() == open_->window())
+    // A real event reaches the window system's window (a QWindow) before the widget it is for.
+    if (open_ && (watched == open_->window()->windowHandle() || IsInside(watched, *open_)))
         return false;
     event->ignore();
     return true;

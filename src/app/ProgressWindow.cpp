@@ -50,9 +50,11 @@ QLabel* ProgressWindow::AddLabel(const char* name) {
     auto* label = new QLabel(Panel1);
     label->setObjectName(name);
     label->setWordWrap(true);
-    layout_->insertWidget(labels_++, label);
+    AddBelowLabels(label);
     return label;
 }
+
+void ProgressWindow::AddBelowLabels(QWidget* widget) { layout_->insertWidget(labels_++, widget); }
 
 void ProgressWindow::SpeedButton1Click() {
     CancelRequested = true;
@@ -65,6 +67,7 @@ void ProgressWindow::T1Timer() {
 }
 
 void ProgressWindow::done(int result) {
+    T1->stop(); // closed already: the pause after a cancel is over
     RunGuarded(this, [this] { FormClose(); });
     QDialog::done(result);
 }

@@ -23,7 +23,8 @@ public:
     // through host.
     ProgressWindow(QWidget* parent, Host& host, const char* name, const char* panelName);
 
-    void SpeedButton1Click();
+    // Asks the work to stop; the window closes a moment later.
+    virtual void SpeedButton1Click();
     void T1Timer();
     // Runs on every closing, whatever its cause.
     virtual void FormClose() = 0;
@@ -39,6 +40,8 @@ public:
 protected:
     // Adds a label below the labels added before it.
     QLabel* AddLabel(const char* name);
+    // Adds a widget below the labels, above the waiting band.
+    void AddBelowLabels(QWidget* widget);
 
 private:
     QVBoxLayout* layout_ = nullptr;

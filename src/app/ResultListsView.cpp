@@ -35,6 +35,32 @@ private:
     std::function<void(int)> onKey_;
 };
 
+// Runs `act` when a mouse press on the view's rows leaves its current entry as it was: a
+// click on the entry that is already current acts as a click on any other does.
+class PressOnCurrent : public QObject {
+public:
+    PressOnCurrent(QListView* view, std::function<void(const QModelIndex&)> act)
+        : QObject(view), view_(view), act_(std::move(act)) {
+        view->viewport()->installEventFilter(this);
+        connect(view, &QAbstractItemView::pressed, this, [this](const QModelIndex& pressed) {
+            if (pressed == currentAtPress_)
+                act_(pressed);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress)
+            currentAtPress_ = view_->currentIndex();
+        return false;
+    }
+
+private:
+    QListView* view_;
+    std::function<void(const QModelIndex&)> act_;
+    QPersistentModelIndex currentAtPress_;
+};
+
 // Scrolls to a row; a view still laying out its rows in batches lays them all out first.
 void ScrollTo(QListView* view, const QModelIndex& index) {
     if (!view->visualRect(index).isValid())
@@ -63,20 +89,21 @@ void ResultListsView::Connect(CommandRoute& route, QMenu* menu, Acts acts) {
                 route.Run(act);
         };
     };
+    // An entry becomes a list's current one, then the act runs.
+    auto choosing = [this, onRoute](int ResultLists::*current, std::function<void()> chosen) {
+        return [this, onRoute, current, chosen](const QModelIndex& index) {
+            onRoute([this, current, row = index.isValid() ? index.row() : -1, chosen] {
+                lists_.*current = row;
+                chosen();
+            })();
+        };
+    };
     connect(references_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, onRoute, chosen = acts.referenceChosen](const QModelIndex& current) {
-                onRoute([this, row = current.isValid() ? current.row() : -1, chosen] {
-                    lists_.current1 = row;
-                    chosen();
-                })();
-            });
+            choosing(&ResultLists::current1, acts.referenceChosen));
     connect(duplicates_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, onRoute, chosen = acts.duplicateChosen](const QModelIndex& current) {
-                onRoute([this, row = current.isValid() ? current.row() : -1, chosen] {
-                    lists_.current2 = row;
-                    chosen();
-                })();
-            });
+            choosing(&ResultLists::current2, acts.duplicateChosen));
+    new PressOnCurrent(references_, choosing(&ResultLists::current1, acts.referenceChosen));
+    new PressOnCurrent(duplicates_, choosing(&ResultLists::current2, acts.duplicateChosen));
     connect(duplicates_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this, onRoute](const QItemSelection& selected, const QItemSelection& deselected) {
                 onRoute([this, selected, deselected] {

@@ -28,8 +28,8 @@ public:
     // The window's commands for the user's acts; the views' current entries and the
     // duplicates' selection are written into the lists on the route, before the act runs.
     struct Acts {
-        std::function<void()> referenceChosen;     // LBB1's current entry changed
-        std::function<void()> duplicateChosen;     // LBB2's current entry changed
+        std::function<void()> referenceChosen;     // LBB1's current entry changed or clicked
+        std::function<void()> duplicateChosen;     // LBB2's current entry changed or clicked
         std::function<void()> referenceOpened;     // double click in LBB1
         std::function<void()> duplicateOpened;     // double click in LBB2
         std::function<void(int key)> duplicateKey; // a key pressed in LBB2

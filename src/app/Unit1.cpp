@@ -110,7 +110,9 @@ TForm1::TForm1(Host& host, std::string programFolder)
     StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
-TForm1::~TForm1() = default;
+// The views go with the window's base, after the table and lists they show: hidden first,
+// they ask those no more.
+TForm1::~TForm1() { hide(); }
 
 void TForm1::SetWindows(TForm2* form2, TForm3* form3, TForm4* form4, TForm5* form5) {
     form2_ = form2;

@@ -199,6 +199,8 @@ private:
     void BuildSetsPage();
     void ConnectSetsCommands();
     void ShowSetsTotal();
+    // Lists of another search or project: no mark of the sets shown before applies to them.
+    void ForgetMarks();
     // A check box of the sets page: false when the mark was refused (and the user told).
     bool MarkRequested(size_t set, size_t member, bool marked);
     void MarkAllButOne(KeepRule rule, const std::string& folder = {});

@@ -49,6 +49,7 @@ void TForm1::LoadProjectFile(const std::string& path) {
     project.choices.folder = SearchFolder;
     WriteSearchChoices(project.choices);
     Lists = std::move(project.lists);
+    ForgetMarks();
     Table = std::move(project.table);
     WriteTableCaptions(); // the file's are those of the language it was saved in
     tableModel_->TableReset();

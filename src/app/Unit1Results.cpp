@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QListView>
 #include <QMessageBox>
+#include <QTabWidget>
 
 #include "BusyWork.h"
 #include "ByteSizeText.h"
@@ -14,6 +15,7 @@
 #include "MessagePacer.h"
 #include "Paths.h"
 #include "ResultListsView.h"
+#include "SetsPage.h"
 #include "SetsSummary.h"
 #include "ShellAccess.h"
 #include "Unit1.h"
@@ -140,6 +142,11 @@ void TForm1::Trocar1Click() {
 }
 
 void TForm1::BT4Click() {
+    // The Sets tab shows marks, not the Results tab's selection: the marks go.
+    if (PageControl1->currentWidget() == TB3) {
+        TrashMarkedClick();
+        return;
+    }
     if (Lists.LBB1.empty())
         return;
     const DeleteConfirmationText confirmation = DeleteConfirmation(LanguageIndex);

@@ -53,6 +53,7 @@ void TForm1::ResetTableAndLists() {
     tableModel_->TableReset();
     Ld1->setIndicatorstring("0");
     Lists.ClearResults();
+    ForgetMarks();
     results_->Refresh();
 }
 

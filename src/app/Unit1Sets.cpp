@@ -161,6 +161,11 @@ void TForm1::ClearMarksClick() {
     setsModel_->MarksChanged();
 }
 
+void TForm1::ForgetMarks() {
+    ClearMarksClick();
+    setsStale_ = true;
+}
+
 void TForm1::TrashMarkedClick() {
     ShowSets();
     const QString title = QString::fromStdString(StringTable1.GetKeyText("IDS_47"));

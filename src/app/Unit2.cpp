@@ -35,6 +35,11 @@ void TForm2::ShowFilesFound() {
 
 void TForm2::FormShow() { search_.Execute(); }
 
+void TForm2::SpeedButton1Click() {
+    ProgressWindow::SpeedButton1Click();
+    search_.Abort();
+}
+
 void TForm2::FormClose() {
     countRefresh_->stop();
     CancelRequested = true;

@@ -13,6 +13,8 @@ public:
     TForm2(QWidget* parent, Host& host, TFileSearch& search);
 
     void FormShow();
+    // The search stops at once; its completion step runs before this returns.
+    void SpeedButton1Click() override;
     // Stops the search; it returns once the search's completion step has run.
     void FormClose() override;
 

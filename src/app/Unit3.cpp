@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScopedValueRollback>
 #include <QTimer>
 
@@ -17,6 +18,11 @@ namespace twinsweep {
 TForm3::TForm3(QWidget* parent, Host& host) : ProgressWindow(parent, host, "TForm3", "Panel1") {
     La2 = AddLabel("La2");
     La3 = AddLabel("La3");
+    Bar1 = new QProgressBar(Panel1);
+    Bar1->setObjectName("Bar1");
+    Bar1->setRange(0, 100);
+    Bar1->setValue(0);
+    AddBelowLabels(Bar1);
     StringTable1.Translate(); // the built-in texts are the table's first language
 }
 
@@ -63,6 +69,7 @@ void TForm3::ShowFilesLeft(int filesLeft) {
 
 void TForm3::ShowBytesCompared(int64_t compared, int64_t total) {
     const int64_t percent = total > 0 ? compared * 100 / total : 100;
+    Bar1->setValue(static_cast<int>(percent));
     La3->setText(QString::fromStdString(
         FormatMessage(StringTable1.GetKeyText("IDS_1"),
                       {ByteSizeText(compared).toStdString(), ByteSizeText(total).toStdString(),

@@ -5,6 +5,8 @@
 
 #include "ProgressWindow.h"
 
+class QProgressBar;
+
 namespace twinsweep {
 
 class TForm3 : public ProgressWindow {
@@ -31,6 +33,7 @@ public:
 
     QLabel* La2 = nullptr; // progress text
     QLabel* La3 = nullptr; // bytes compared
+    QProgressBar* Bar1 = nullptr; // the share of the bytes compared
 
 protected:
     bool event(QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "DuplicateSets.h"
 
 #include <algorithm>
+#include <cassert>
 #include <numeric>
 #include <string>
 #include <sys/stat.h>
@@ -73,6 +74,7 @@ FileFacts StatFacts(std::string_view path) {
 }
 
 std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& factsOf) {
+    assert(lists.OneStore());
     Partition files(lists.paths->size());
     std::vector<uint32_t> references;
     for (size_t g = 0; g < lists.LBB1.size(); ++g)

@@ -4,21 +4,6 @@
 
 namespace twinsweep {
 
-PathList& PathList::operator=(const PathList& other) {
-    if (this == &other)
-        return *this;
-    if (store_ == other.store_) {
-        ids_ = other.ids_;
-        return *this;
-    }
-    std::vector<PathStore::Id> ids;
-    ids.reserve(other.size());
-    for (size_t i = 0; i < other.size(); ++i)
-        ids.push_back(store_->Intern(other[i]));
-    ids_ = std::move(ids);
-    return *this;
-}
-
 PathList& PathList::operator=(const TextLines& texts) {
     ids_.clear();
     ids_.reserve(texts.size());

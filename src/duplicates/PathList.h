@@ -13,10 +13,9 @@ namespace twinsweep {
 
 class PathList {
 public:
+    // A list and its store go together: a copy or a move shares the other list's store, so
+    // lists that share a store (those of one result) still share one once assigned as a whole.
     explicit PathList(std::shared_ptr<PathStore> store) : store_(std::move(store)) {}
-    PathList(const PathList&) = default;
-    // Keeps this list's store: the entries are looked up in it again when the stores differ.
-    PathList& operator=(const PathList& other);
     PathList& operator=(const TextLines& texts);
 
     size_t size() const { return ids_.size(); }
@@ -26,6 +25,7 @@ public:
     std::string_view back() const { return (*store_)[ids_.back()]; }
     PathStore::Id IdAt(size_t i) const { return ids_[i]; }
     const PathStore& Store() const { return *store_; }
+    bool Uses(const std::shared_ptr<PathStore>& store) const { return store_ == store; }
 
     void push_back(std::string_view path) { ids_.push_back(store_->Intern(path)); }
     void Set(size_t i, std::string_view path) { ids_[i] = store_->Intern(path); }

@@ -123,6 +123,26 @@ void RemoveDuplicate(ResultLists& lists, size_t i) {
         lists.selected2.erase(lists.selected2.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
+// After a delete in group g: its members selected again; when none is left, the group goes,
+// then the first groups until one with members is current.
+void SettleCurrentGroup(ResultLists& lists, int g, const LongWork& work) {
+    lists.current2 = -1;
+    SelectGroup(lists, work);
+    if (lists.AnySelected())
+        return;
+    if (g >= 0 && static_cast<size_t>(g) < lists.LBB1.size())
+        RemoveGroup(lists, g);
+    while (!lists.LBB1.empty()) {
+        work.KeepGoing();
+        lists.current1 = 0;
+        SelectGroup(lists, work);
+        if (lists.AnySelected())
+            return;
+        RemoveGroup(lists, 0);
+    }
+    lists.current1 = -1;
+}
+
 } // namespace
 
 std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const TrashFile& trash,
@@ -156,23 +176,15 @@ std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const Tr
         RemoveDuplicate(lists, i);
     }
     std::reverse(kept.begin(), kept.end());
-    lists.current2 = -1;
     // Once stopped, keepGoing is no longer asked.
-    const LongWork& rest = going ? work : LongWork{};
-    SelectGroup(lists, rest);
-    if (lists.AnySelected())
-        return kept;
-    if (g >= 0 && static_cast<size_t>(g) < lists.LBB1.size())
-        RemoveGroup(lists, g);
-    while (!lists.LBB1.empty()) {
-        rest.KeepGoing();
-        lists.current1 = 0;
-        SelectGroup(lists, rest);
-        if (lists.AnySelected())
-            return kept;
-        RemoveGroup(lists, 0);
+    SettleCurrentGroup(lists, g, going ? work : LongWork{});
+    // A file that left the disk leaves the other groups too, and so do groups it emptied.
+    if (!trashed.empty()) {
+        std::vector<bool> gone(lists.paths->size(), false);
+        for (const PathStore::Id path : trashed)
+            gone[path] = true;
+        RemoveFiles(lists, gone);
     }
-    lists.current1 = -1;
     return kept;
 }
 

@@ -30,6 +30,8 @@ struct ResultLists {
     bool AnySelected() const;
     // Empties LBB1, LBB2 and LL1 with their current entries and selection.
     void ClearResults();
+    // Whether LBB1 and LBB2 number their paths in `paths`, as every path number assumes.
+    bool OneStore() const { return LBB1.Uses(paths) && LBB2.Uses(paths); }
 };
 
 // The group selection: exactly the members of LBB1's current group become selected in
@@ -73,6 +75,8 @@ using TrashFile = std::function<bool(const std::string& path, std::string& error
 // Right before each move the duplicate is compared with its group's reference; unless the
 // reference still exists, is another file and has the same bytes, the duplicate stays, as
 // does one the trash refused. Those are returned, in list order, with their reason.
+// Files that went leave the other groups as RemoveFiles takes them out, and groups the
+// delete left without members go.
 // The work's keepGoing runs between entries; once it answers false no further file is
 // moved (those stay listed, and are not reported), but the lists are still left whole.
 std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const TrashFile& trash,

@@ -8,11 +8,13 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTreeView>
 
 #include "DateTime.h"
 #include "ErrorBox.h"
 #include "PickerValues.h"
 #include "ProjectDialogs.h"
+#include "SetsPage.h"
 #include "TestWindows.h"
 
 using namespace twinsweep;
@@ -161,4 +163,41 @@ void ProjectWindowTest::aProjectSavedInOneLanguageLoadsInAnother() {
         QCOMPARE(to->form1.SG1->model()->headerData(0, Qt::Horizontal).toString(),
                  QString::fromStdString(to->form1.StringTable1.GetKeyText("IDS_0")));
     }
+}
+
+void ProjectWindowTest::aSearchAfterOpeningAProjectListsOnlyItsOwnFiles() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TestFolder first, second;
+    first.write("old", "old pair");
+    first.write("old copy", "old pair");
+    second.write("new", "new pair");
+    second.write("new copy", "new pair");
+    SearchAndScan(app, first.path());
+    const std::string path = app.folder.path("first.twinsweep");
+    {
+        const auto chooser = Choosing(path);
+        QVERIFY(AnswerMessageBoxes([&] {
+                    KeyThroughWindow(&form, Qt::Key_S, Qt::ControlModifier);
+                    KeyThroughWindow(&form, Qt::Key_O, Qt::ControlModifier);
+                }).isEmpty());
+    }
+    QCOMPARE(form.Lists.LBB1.size(), size_t(1));
+    SearchAndScan(app, second.path());
+    QVERIFY(form.Lists.OneStore());
+    TextLines listed{std::string(form.Lists.LBB1[0]), std::string(form.Lists.LBB2[0])};
+    std::sort(listed.begin(), listed.end());
+    QCOMPARE(listed, (TextLines{second.path("new"), second.path("new copy")}));
+    form.PageControl1->setCurrentWidget(form.TB3);
+    QCOMPARE(form.TB3->SetsTree->model()->rowCount(), 1);
+    {
+        const auto chooser = Choosing(path);
+        QVERIFY(AnswerMessageBoxes([&] { KeyThroughWindow(&form, Qt::Key_S, Qt::ControlModifier); })
+                    .isEmpty());
+    }
+    const std::string saved = app.folder.read("first.twinsweep");
+    QVERIFY(saved.find(second.path("new copy")) != std::string::npos);
+    QVERIFY(saved.find(first.path("old")) == std::string::npos);
 }

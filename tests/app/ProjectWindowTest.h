@@ -8,4 +8,5 @@ private slots:
     void aFileThatDoesNotLoadChangesNothing();
     void aProjectNamedAtStartOpensAfterTheStartUp();
     void aProjectSavedInOneLanguageLoadsInAnother();
+    void aSearchAfterOpeningAProjectListsOnlyItsOwnFiles();
 };

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
+#include <QProgressBar>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -22,11 +23,6 @@ using namespace twinsweep;
 namespace fs = std::filesystem;
 
 namespace {
-
-QStringList SearchAndScan(TestWindows& app, const std::string& folder) {
-    app.form1.SearchFolder = folder;
-    return AnswerMessageBoxes([&] { app.form1.BT1Click(); });
-}
 
 std::vector<int> SelectedRows(QListView* list) {
     std::vector<int> rows;
@@ -84,6 +80,7 @@ void ScanWindowTest::searchEndsInTheReportWithTheFirstGroupSelected() {
     QCOMPARE(app.form3->La3->text(),
              QString::fromStdString(FormatMessage(app.form3->StringTable1.GetKeyText("IDS_1"),
                                                   {"56 bytes", "56 bytes", "100"})));
+    QCOMPARE(app.form3->Bar1->value(), 100);
 }
 
 void ScanWindowTest::reportNamesNoneOneOrTheCount() {
@@ -136,7 +133,7 @@ void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
     canceller.setInterval(1);
     QObject::connect(&canceller, &QTimer::timeout, [&] {
         if (!app.form1.Lists.LBB2.empty() && app.form3->isVisible()) {
-            app.form3->SpeedButton1->click();
+            ClickThroughWindow(app.form3->SpeedButton1);
             canceller.stop();
         }
     });
@@ -254,6 +251,35 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
              std::string(before.LBB2[3]));
 }
 
+void ScanWindowTest::aClickOnTheCurrentEntryActsAsOnAnyOther() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    TestFolder tree;
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const ResultLists before = form.Lists;
+    const QPoint duplicate = form.LBB2->visualRect(form.LBB2->model()->index(0, 0)).center();
+    ClickThroughWindow(form.LBB2->viewport(), duplicate);
+    QCOMPARE(form.Lists.current2, 0);
+    // The references browsed to group 1 by the keys, a click on the duplicate of group 0
+    // that is still current brings its group back, and Swap stays within it.
+    form.LBB1->setFocus();
+    KeyThroughWindow(form.LBB1, Qt::Key_Down);
+    QCOMPARE(form.Lists.current1, 1);
+    ClickThroughWindow(form.LBB2->viewport(), duplicate);
+    QCOMPARE(form.Lists.current1, 0);
+    form.Trocar1->trigger();
+    QCOMPARE(form.Lists.LBB1[0], before.LBB2[0]);
+    QCOMPARE(form.Lists.LBB1[1], before.LBB1[1]);
+    // A click on the current reference selects its group again.
+    form.LBB2->selectionModel()->clearSelection();
+    ClickThroughWindow(form.LBB1->viewport(),
+                       form.LBB1->visualRect(form.LBB1->model()->index(0, 0)).center());
+    QCOMPARE(SelectedRows(form.LBB2), std::vector<int>{0});
+}
+
 void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     TestWindows app;
     std::vector<std::string> opened;
@@ -345,6 +371,27 @@ void ScanWindowTest::escapeAndTheCloseButtonCancelTheScan() {
     // The report, once the scan window has closed by itself.
     QCOMPARE(shown, QStringList{Key(app, "IDS_32")});
     QVERIFY(!app.form3->isVisible());
+}
+
+void ScanWindowTest::escapeThroughTheWindowStopsARunningScan() {
+    TestWindows app;
+    TestFolder tree;
+    for (int i = 0; i < 1500; ++i)
+        tree.write("f" + std::to_string(i), "identical content");
+    QTimer escape;
+    escape.setInterval(1);
+    QObject::connect(&escape, &QTimer::timeout, [&] {
+        if (!app.form1.Lists.LBB2.empty() && app.form3->isVisible()) {
+            KeyThroughWindow(app.form3, Qt::Key_Escape);
+            escape.stop();
+        }
+    });
+    escape.start();
+    const QStringList shown = SearchAndScan(app, tree.path());
+    QVERIFY(!app.form3->Completed());
+    QVERIFY(!app.form1.Table.IsEmpty());
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].startsWith(Key(app, "IDS_31")));
 }
 
 void ScanWindowTest::duplicatesThatStayAreReportedInOneMessage() {

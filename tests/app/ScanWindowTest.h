@@ -12,10 +12,12 @@ private slots:
     void deleteMovesTheSelectedDuplicatesToTheTrash();
     void deleteKeyWithAnyModifierAsksAndNoChangesNothing();
     void clickingADuplicateFollowsItsGroupAndSwapExchangesThem();
+    void aClickOnTheCurrentEntryActsAsOnAnyOther();
     void openingUsesTheShellAndNeedsACurrentEntry();
     void openFolderOpensTheFolderOfTheListRightClicked();
     void noInputReachesTheMainWindowWhileTrashing();
     void escapeAndTheCloseButtonCancelTheScan();
+    void escapeThroughTheWindowStopsARunningScan();
     void duplicatesThatStayAreReportedInOneMessage();
     void theReferenceViewRepaintsTheGroupsItShows();
 };

@@ -85,3 +85,54 @@ void SetsPageTest::marksKeepAFileInEverySetAndTheTrashRechecksIt() {
     QCOMPARE(model->rowCount(), 1);
     QVERIFY(marked(0, 1)); // its mark stays
 }
+
+void SetsPageTest::theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TestFolder tree;
+    // One set; its shortest path, kept below, is the first duplicate of the Results tab.
+    auto showSet = [&] {
+        form.Lists.LBB1 = {tree.write("a_long_name", "aaa")};
+        form.Lists.LBB2 = {tree.write("a", "aaa"), tree.write("a_copy", "aaa")};
+        form.Lists.LL1 = {"0", "0"};
+        form.ShowLists();
+        form.PageControl1->setCurrentWidget(form.TB3);
+        ClickThroughWindow(form.TB3->KeepShortest);
+    };
+    QAbstractItemModel* model = form.TB3->SetsTree->model();
+    auto markedFiles = [&] {
+        int marked = 0;
+        for (int set = 0; set < model->rowCount(); ++set)
+            for (int file = 0; file < model->rowCount(model->index(set, 0)); ++file)
+                marked += model->index(file, 0, model->index(set, 0)).data(Qt::CheckStateRole) ==
+                          Qt::Checked;
+        return marked;
+    };
+    showSet();
+    QCOMPARE(markedFiles(), 2);
+    form.Language3->trigger(); // the marks still apply in another language
+    QCOMPARE(markedFiles(), 2);
+    // A new search starts without marks, though it finds the same files.
+    SearchAndScan(app, tree.path());
+    form.PageControl1->setCurrentWidget(form.TB3);
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(markedFiles(), 0);
+
+    showSet();
+    form.Lists.SetSelected(0, true); // on the hidden Results tab: the file kept
+    std::vector<std::string> trashed;
+    const ScopedHook trash(CurrentTrashMover(),
+                           TrashMover([&](const std::string& path, std::string*) {
+                               trashed.push_back(path);
+                               return true;
+                           }));
+    // File > Move to the trash, by its keys.
+    AnswerMessageBoxesWith(QMessageBox::Yes, [&] {
+        KeyThroughWindow(&form, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(form.windowHandle(), Qt::Key_T);
+    });
+    std::sort(trashed.begin(), trashed.end());
+    QCOMPARE(trashed, (std::vector<std::string>{tree.path("a_copy"), tree.path("a_long_name")}));
+}

@@ -5,4 +5,5 @@ class SetsPageTest : public QObject {
     Q_OBJECT
 private slots:
     void marksKeepAFileInEverySetAndTheTrashRechecksIt();
+    void theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists();
 };

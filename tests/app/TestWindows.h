@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <QToolButton>
 #include <functional>
 #include <memory>
@@ -100,6 +103,32 @@ inline QStringList AnswerMessageBoxesWith(QMessageBox::StandardButton button,
 
 inline QStringList AnswerMessageBoxes(const std::function<void()>& action) {
     return AnswerMessageBoxesWith(QMessageBox::Ok, action);
+}
+
+// Searches `folder` and scans what it finds, as the search button does; the texts of the
+// message boxes shown on the way, each answered with OK.
+inline QStringList SearchAndScan(TestWindows& app, const std::string& folder) {
+    app.form1.SearchFolder = folder;
+    app.form1.TB1->Edit2->setText(QString::fromStdString(folder));
+    return AnswerMessageBoxes([&] { app.form1.BT1Click(); });
+}
+
+// Input as the window system sends it: to the QWindow of the widget's window, which hands it
+// on to the widget, so that every filter on the way sees it as a real event does.
+inline void ClickThroughWindow(QWidget* widget, QPoint at = {}, Qt::MouseButton button = Qt::LeftButton,
+                               Qt::KeyboardModifiers modifiers = {}) {
+    if (at.isNull())
+        at = widget->rect().center();
+    QTest::mouseClick(widget->window()->windowHandle(), button, modifiers,
+                      widget->mapTo(widget->window(), at));
+}
+
+// Keys go to the active window: it becomes active first, as a user's click would make it.
+inline void KeyThroughWindow(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* window = widget->window();
+    window->activateWindow();
+    QTest::qWaitForWindowActive(window);
+    QTest::keyClick(window->windowHandle(), key, modifiers);
 }
 
 } // namespace twinsweep

@@ -29,6 +29,24 @@ std::vector<size_t> Selected(const ResultLists& lists) {
 
 } // namespace
 
+// Lists assigned as a whole (a loaded project replacing the window's) keep numbering their
+// paths in their own store, so that later entries and every path number agree.
+TEST(ResultLists, AssignedListsNumberTheirPathsInTheirOwnStore) {
+    ResultLists shown = ThreeGroups();
+    ResultLists loaded;
+    loaded.LBB1 = {"/loaded"};
+    loaded.LBB2 = {"/loaded copy"};
+    shown = std::move(loaded);
+    ASSERT_TRUE(shown.OneStore());
+    EXPECT_EQ(shown.LBB1, TextLines{"/loaded"});
+    shown.ClearResults();
+    shown.LBB2.push_back("/new");
+    EXPECT_EQ((*shown.paths)[shown.LBB2.IdAt(0)], "/new");
+    const ResultLists copy = shown;
+    EXPECT_TRUE(copy.OneStore());
+    EXPECT_EQ(copy.LBB2, TextLines{"/new"});
+}
+
 TEST(ResultLists, GroupSelectionSelectsExactlyTheMembers) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 1;
@@ -120,6 +138,28 @@ protected:
     TestFolder dir;
     TextLines trashed;
 };
+
+// Three copies make two groups, A with B and C, then B with C: once B and C went from the
+// first, the second names only files that left the disk, and goes too.
+TEST_F(DeleteDuplicates, TrashedFilesLeaveEveryGroup) {
+    for (const char* name : {"A", "B", "C", "X", "Y"})
+        dir.write(name, name[0] < 'X' ? "three" : "two");
+    ResultLists lists;
+    lists.LBB1 = Ps({"A", "B", "X"});
+    lists.LBB2 = Ps({"B", "C", "C", "Y"});
+    lists.LL1 = {"0", "0", "1", "2"};
+    lists.current1 = 0;
+    SelectGroup(lists);
+    const auto trash = [](const std::string& path, std::string&) {
+        return std::remove(path.c_str()) == 0;
+    };
+    EXPECT_TRUE(DeleteSelectedDuplicates(lists, trash).empty());
+    EXPECT_EQ(lists.LBB1, Ps({"X"}));
+    EXPECT_EQ(lists.LBB2, Ps({"Y"}));
+    EXPECT_EQ(lists.LL1, TextLines{"0"});
+    EXPECT_EQ(lists.current1, 0);
+    EXPECT_EQ(Selected(lists), std::vector<size_t>{0});
+}
 
 TEST_F(DeleteDuplicates, DeletingSomeMembersKeepsTheGroup) {
     ResultLists lists = ThreeGroups();
@@ -256,9 +296,16 @@ TEST_F(DeleteDuplicates, TheLastCopyNeverGoesAndRefusalsAreReported) {
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0].path, P("B"));
     EXPECT_EQ(kept[0].reason, KeepReason::ReferenceGone);
+    // A left the disk, so it left both groups, and B is listed with nothing.
+    EXPECT_TRUE(lists.LBB1.empty());
+    EXPECT_TRUE(lists.LBB2.empty());
 
-    lists.SetSelected(0, true);
     dir.write("A", "same");
+    lists.LBB1 = Ps({"A"});
+    lists.LBB2 = Ps({"B"});
+    lists.LL1 = {"0"};
+    lists.current1 = 0;
+    lists.SetSelected(0, true);
     const TrashFile refusing = [](const std::string&, std::string& error) {
         error = "Trashing on system internal mounts is not supported";
         return false;
