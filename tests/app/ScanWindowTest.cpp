@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,7 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 QStringList SearchAndScan(TestWindows& app, const std::string& folder) {
-    app.form1.SearchFolder = folder;
+    app.form1.TB1->Edit2->setText(QString::fromStdString(folder));
     return AnswerMessageBoxes([&] { app.form1.BT1Click(); });
 }
 
