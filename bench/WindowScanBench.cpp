@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -45,6 +46,7 @@
 #include <vector>
 
 #include "BenchTree.h"
+#include "CriteriaPage.h"
 #include "DuplicateScan.h"
 #include "FindDuplicates.h"
 #include "Globals.h"
@@ -169,7 +171,7 @@ int RunWindow(const std::string& folder) {
         seconds = clock.nsecsElapsed() / 1e9;
     });
     qApp->installEventFilter(&answer);
-    form1.SearchFolder = folder;
+    form1.TB1->Edit2->setText(QString::fromStdString(folder));
     clock.start();
     form1.BT1Click();
     if (!OnlyReports(boxes, 1))
@@ -204,7 +206,7 @@ int RunCancels(const std::string& folder, int afterMs) {
         afterMs *= 2;
         return completed;
     };
-    form1.SearchFolder = folder;
+    form1.TB1->Edit2->setText(QString::fromStdString(folder));
     form1.BT1Click();
     while (!form1.Table.IsEmpty() && boxes.size() < 10000)
         form1.BT2Click();

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLineEdit>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +20,7 @@
 #include <utility>
 
 #include "BenchTree.h"
+#include "CriteriaPage.h"
 #include "FindDuplicates.h"
 #include "Globals.h"
 #include "ProgramWindows.h"
@@ -85,7 +87,7 @@ int RunWindow(int argc, char** argv, const std::string& data, const BenchTree& t
         std::_Exit(form1.Table.FileCount() == tree.files ? 0 : 1);
     });
     form2->installEventFilter(&watch);
-    form1.SearchFolder = tree.path + "/";
+    form1.TB1->Edit2->setText(QString::fromStdString(tree.path));
     clock.start();
     form1.BT1Click();
     std::fprintf(stderr, "the search ended without closing the progress window\n");

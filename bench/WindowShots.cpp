@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
     Save(windows.form2, "search-progress");
     Save(windows.form3, "scan-progress");
 
-    form.SearchFolder = tree.path().toStdString() + "/";
+    form.TB1->Edit2->setText(tree.path());
     SaveMessageBoxes("report", QMessageBox::Ok, [&] { form.BT1Click(); });
     QApplication::processEvents();
     Save(&form, "main-results");

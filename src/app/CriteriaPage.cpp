@@ -150,9 +150,14 @@ void CriteriaPage::ShowDatesIn(const QLocale& locale) {
     }
 }
 
-SearchChoices CriteriaPage::Read(const std::string& folder) const {
+std::string CriteriaPage::Folder(const std::string& known) const {
+    const QString shown = Edit2->text();
+    return shown == QString::fromStdString(known) ? known : shown.toStdString();
+}
+
+SearchChoices CriteriaPage::Read(const std::string& known) const {
     SearchChoices choices;
-    choices.folder = folder;
+    choices.folder = Folder(known);
     choices.subfolders = CK1->isChecked();
     choices.extensionOnly = CK2->isChecked();
     choices.extension = Edit1->text().toStdString();

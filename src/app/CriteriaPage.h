@@ -22,8 +22,11 @@ class CriteriaPage : public QWidget {
 public:
     CriteriaPage();
 
-    // The controls, with `folder` as the folder searched (the shown text may differ).
-    SearchChoices Read(const std::string& folder) const;
+    // The folder Edit2 shows: the bytes of `known` while it shows them (a name need not be
+    // UTF-8), else its text.
+    std::string Folder(const std::string& known) const;
+    // The controls, their folder as Folder(known).
+    SearchChoices Read(const std::string& known) const;
     void Write(const SearchChoices& choices);
     // Each date or time picker is enabled while its check box is checked.
     void EnablePickers();

@@ -118,7 +118,7 @@ public:
 
     // Fields of the window.
     bool ActivatedOnce = false;
-    std::string SearchFolder;
+    std::string SearchFolder; // the folder last chosen or searched, by its bytes
     std::string TempDir;
     TextLines LB1;  // the lines of "conf.dat"
     TextLines LB0;  // the lines of a project file being read or written
@@ -181,7 +181,7 @@ public:
     // the counters.
     void ShowLists();
 
-    // The criteria page and SearchFolder, and back.
+    // The criteria page, its folder as the field shows it, and back.
     SearchChoices ReadSearchChoices() const;
     // Why a size bound out of range stops a search.
     QString SizeLimitText() const;

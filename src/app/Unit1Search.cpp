@@ -13,6 +13,7 @@
 #include "ProjectFile.h"
 #include "ResultListsView.h"
 #include "SizeBox.h"
+#include "Subfolders.h"
 #include "TBitmapButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -22,10 +23,7 @@
 namespace twinsweep {
 
 void TForm1::B1Click() {
-    // While Edit2 shows SearchFolder, the choice starts from its bytes; else from the text.
-    const QString shown = TB1->Edit2->text();
-    const auto folder = FolderDialog::Choose(
-        this, shown == QString::fromStdString(SearchFolder) ? SearchFolder : shown.toStdString());
+    const auto folder = FolderDialog::Choose(this, TB1->Folder(SearchFolder));
     if (!folder)
         return;
     SearchFolder = IncludeTrailingPathDelimiter(*folder);
@@ -33,12 +31,19 @@ void TForm1::B1Click() {
 }
 
 void TForm1::BT1Click() {
-    if (SearchFolder.empty())
+    if (TB1->Edit2->text().isEmpty())
         B1Click();
-    if (SearchFolder.empty())
+    if (TB1->Edit2->text().isEmpty())
         return;
+    // The folder the field shows, typed or chosen, taken as it is: "~" and relative paths
+    // are not expanded, and blanks belong to the name.
+    const std::string folder = TB1->Folder(SearchFolder);
+    if (folder.front() != PathDelim || !IsFolder(folder))
+        throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_57"), {folder}));
     if (!TB1->SizeMin->InRange() || !TB1->SizeMax->InRange())
         throw Exception(SizeLimitText().toStdString());
+    SearchFolder = IncludeTrailingPathDelimiter(folder);
+    TB1->Edit2->setText(QString::fromStdString(SearchFolder));
     ResetTableAndLists();
     ConfigureSearch(*FF1, ReadSearchChoices());
     KeepLastSearch();

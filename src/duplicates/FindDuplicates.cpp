@@ -32,6 +32,7 @@ void ConfigureSearch(TFileSearch& search, const SearchChoices& choices) {
     if (choices.system)
         attributes.Include(ffSystem);
     search.SetAttributes(attributes);
+    search.SetIncludeHidden(choices.hidden);
     search.SetSizeMin(choices.sizeMinKB * 1024);
     search.SetSizeMax(choices.sizeMaxKB * 1024);
 

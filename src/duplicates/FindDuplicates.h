@@ -32,6 +32,7 @@ struct SearchChoices {
     bool subfolders = true;
     bool extensionOnly = false;
     std::string extension; // without the dot
+    // hidden: names beginning with "." are listed and entered; off, they are skipped.
     bool archive = true, readonly = true, hidden = true, system = true;
     int64_t sizeMinKB = 0, sizeMaxKB = 0; // 0 is no bound
     DateRange dateRange = DateRange::Modified;

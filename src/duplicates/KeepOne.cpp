@@ -8,6 +8,11 @@ namespace twinsweep {
 
 namespace {
 
+// How many folders down a path lies; within one folder, the fewer the closer to it.
+size_t Depth(std::string_view path) {
+    return static_cast<size_t>(std::count(path.begin(), path.end(), PathDelim));
+}
+
 // True when a should be kept rather than b.
 bool Prefer(const SetMember& a, const SetMember& b, const PathStore& paths, KeepRule rule) {
     switch (rule) {
@@ -18,7 +23,7 @@ bool Prefer(const SetMember& a, const SetMember& b, const PathStore& paths, Keep
     case KeepRule::ShortestPath:
         return paths[a.path].size() < paths[b.path].size();
     case KeepRule::InsideFolder:
-        return false; // the first one inside
+        return Depth(paths[a.path]) < Depth(paths[b.path]);
     }
     return false;
 }

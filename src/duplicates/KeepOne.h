@@ -12,7 +12,7 @@ enum class KeepRule {
     Newest,       // the file modified last
     Oldest,       // the file modified first
     ShortestPath, // the shortest path, in bytes
-    InsideFolder, // a file below a given folder
+    InsideFolder, // a file below a given folder, the fewest folders down
 };
 
 // Marks every member of each set but the one the rule keeps (on a tie, the first of them);

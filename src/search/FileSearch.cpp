@@ -82,6 +82,7 @@ void TFileSearch::Execute() {
         criteria->subfolders = subfolders_;
         criteria->attributes = attributes_;
         criteria->exactAttribute = exactAttribute_;
+        criteria->includeHidden = includeHidden_;
         criteria->createdBefore = createdBefore_;
         criteria->createdAfter = createdAfter_;
         criteria->modifiedBefore = modifiedBefore_;

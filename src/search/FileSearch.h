@@ -62,6 +62,10 @@ public:
     void SetAttributes(TFileAttributes value) { attributes_ = value; }
     bool ExactAttribute() const { return exactAttribute_; }
     void SetExactAttribute(bool value) { exactAttribute_ = value; }
+    // Off, names beginning with "." are neither listed nor entered, whatever Attributes
+    // holds; on, they pass to the attribute test like any other entry.
+    bool IncludeHidden() const { return includeHidden_; }
+    void SetIncludeHidden(bool value) { includeHidden_ = value; }
 
     // Time bounds: 0 is no bound; a whole number bounds the date, a value between 0 and 1
     // the time of day, anything else the date and time.
@@ -137,6 +141,7 @@ private:
     bool subfolders_ = true;
     TFileAttributes attributes_{ffArchive, ffReadonly, ffHidden, ffSystem};
     bool exactAttribute_ = false;
+    bool includeHidden_ = true;
     TDateTime modifiedBefore_ = 0, modifiedAfter_ = 0;
     TDateTime createdBefore_ = 0, createdAfter_ = 0;
     TDateTime accessedBefore_ = 0, accessedAfter_ = 0;

@@ -22,6 +22,7 @@ struct SearchCriteria {
     bool subfolders = true;
     TFileAttributes attributes;
     bool exactAttribute = false;
+    bool includeHidden = true; // false: dot-names are neither listed nor entered
     TDateTime createdBefore = 0, createdAfter = 0;
     TDateTime modifiedBefore = 0, modifiedAfter = 0;
     TDateTime accessedBefore = 0, accessedAfter = 0;

@@ -92,6 +92,8 @@ private:
         FileStatus status;
         while (listing.Next()) {
             const std::string_view name = listing.Name();
+            if (!criteria_.includeHidden && name.front() == '.')
+                continue;
             if (criteria_.subfolders && listing.IsDirectory() &&
                 !(mountTop && IsMountTrashName(name)))
                 pending.subfolders.emplace_back(name);

@@ -11,9 +11,11 @@
 #include <QTreeView>
 #include <filesystem>
 
+#include "ConfigFolder.h"
 #include "Errors.h"
 #include "FolderDialog.h"
 #include "FolderTreeModel.h"
+#include "LastSearch.h"
 #include "PickerValues.h"
 #include "SizeBox.h"
 #include "TestWindows.h"
@@ -43,7 +45,7 @@ std::vector<std::string> Column(const FileTable& table, int column) {
 // the table it would get, and the report boxes are answered. Returns their texts.
 QStringList StartSearchIn(TestWindows& app, const std::string& folder,
                           FileTable* tableAtScan = nullptr, QString* countAtScan = nullptr) {
-    app.form1.SearchFolder = folder;
+    app.form1.TB1->Edit2->setText(QString::fromStdString(folder));
     app.form3->RunScan = [&app, tableAtScan, countAtScan] {
         if (tableAtScan)
             *tableAtScan = app.form1.Table;
@@ -68,6 +70,17 @@ void WithModal(const std::function<void(T*)>& answer, const std::function<void()
     });
     poll.start();
     action();
+}
+
+// Replaces the text of `edit` by clicking it and typing `text` into its window, key by key,
+// as the window system delivers them.
+void TypeThroughWindow(QLineEdit* edit, const std::string& text) {
+    QWindow* window = edit->window()->windowHandle();
+    QTest::mouseClick(window, Qt::LeftButton, {},
+                      edit->mapTo(edit->window(), edit->rect().center()));
+    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    for (char c : text)
+        QTest::keyClick(window, c);
 }
 
 } // namespace
@@ -150,7 +163,7 @@ void SearchWindowTest::sizeBoundsKeepEveryDigitAndRefuseWhatIsTooLarge() {
     QTest::keyClicks(box, "9x");
     QCOMPARE(box->text(), QString("10995116277769"));
     QVERIFY(!box->InRange());
-    app.form1.SearchFolder = app.folder.path();
+    app.form1.TB1->Edit2->setText(QString::fromStdString(app.folder.path()));
     const QStringList shown = AnswerMessageBoxes([&] { app.form1.BT1->click(); });
     QCOMPARE(shown, QStringList{app.form1.SizeLimitText()});
     QVERIFY(shown[0].contains("1,099,511,627,776"));
@@ -232,7 +245,7 @@ void SearchWindowTest::invalidExtensionEndsTheCommandWithTheErrorBox() {
     app.form1.Lists.LBB1 = {"/old/reference"};
     app.form1.TB1->CK2->setChecked(true);
     app.form1.TB1->Edit1->setText("a/b");
-    app.form1.SearchFolder = tree.path();
+    app.form1.TB1->Edit2->setText(QString::fromStdString(tree.path()));
     const QStringList shown = AnswerMessageBoxes([&] { app.form1.BT1->click(); });
     QCOMPARE(shown, QStringList{"*.a/b\n\rInvalid filename specified."});
     QVERIFY(app.form1.Table.IsEmpty());
@@ -346,4 +359,60 @@ void SearchWindowTest::chosenFolderKeepsTheBytesOfItsName() {
     QCOMPARE(openedAt, folder);
     QCOMPARE(app.form1.SearchFolder, folder + "/");
     QVERIFY(!std::filesystem::exists(tree.path("\ufffd")));
+}
+
+void SearchWindowTest::typedFolderIsTheOneSearchedAndNoOtherIsAccepted() {
+    TestWindows app;
+    TestFolder tree;
+    tree.write("chosen/old.txt", "o");
+    tree.write("typed/new.txt", "n");
+    TForm1& form = app.form1;
+    // File > New search, by its key. Closing a message box leaves no window active here, as
+    // a window manager would.
+    const auto search = [&] {
+        form.activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form);
+        return AnswerMessageBoxes(
+            [&] { QTest::keyClick(form.windowHandle(), Qt::Key_N, Qt::ControlModifier); });
+    };
+    form.SearchFolder = tree.path("chosen/");
+    form.TB1->Edit2->setText(QString::fromStdString(form.SearchFolder));
+    form.Table.Append("/kept", "file", 1, "date");
+    form.ActivatedOnce = true; // no start-up sequence, no welcome window
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    // What names no absolute, existing folder stops the search and changes nothing.
+    for (const std::string& wrong :
+         {std::string("~/typed"), std::string("typed"), tree.path("typed "),
+          tree.path("typed/new.txt"), tree.path("missing")}) {
+        TypeThroughWindow(form.TB1->Edit2, wrong);
+        QCOMPARE(form.TB1->Edit2->text().toStdString(), wrong);
+        const QStringList shown = search();
+        QCOMPARE(shown, QStringList{QString::fromStdString(
+                            FormatMessage(form.StringTable1.GetKeyText("IDS_57"), {wrong}))});
+        QCOMPARE(form.SearchFolder, tree.path("chosen/"));
+        QCOMPARE(form.Table.FileCount(), 1);
+        QVERIFY(!app.form2->isVisible());
+    }
+
+    // A typed folder is searched, shown as searched, and kept as the last search.
+    const std::string typed = tree.path("typed");
+    TypeThroughWindow(form.TB1->Edit2, typed);
+    FileTable scanned;
+    app.form3->RunScan = [&] {
+        scanned = form.Table;
+        return true;
+    };
+    search();
+    QCOMPARE(Column(scanned, 0), std::vector<std::string>{"new.txt"});
+    QCOMPARE(form.SearchFolder, typed + "/");
+    QCOMPARE(form.TB1->Edit2->text().toStdString(), typed + "/");
+    QCOMPARE(LoadLastSearch(UserConfigFolder() + LastSearchFileName, {})->folder, typed + "/");
+
+    // A project saved now holds the folder the field shows.
+    form.PageControl1->setCurrentWidget(form.TB1);
+    TypeThroughWindow(form.TB1->Edit2, tree.path("chosen"));
+    QCOMPARE(form.ReadSearchChoices().folder, tree.path("chosen"));
+    form.hide();
 }

@@ -16,4 +16,5 @@ private slots:
     void cancellingTheFolderChoiceChangesNothing();
     void typedFolderIsCreatedOnlyAfterConfirmation();
     void chosenFolderKeepsTheBytesOfItsName();
+    void typedFolderIsTheOneSearchedAndNoOtherIsAccepted();
 };

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 #include <condition_variable>
@@ -198,8 +199,8 @@ void StartupTest::readOnlyProgramFolderKeepsTheSettingsInTheUsersFolder() {
         QCOMPARE(app.folder.read("config/twinsweep/conf.dat"), std::string("1\r\n3\r\n"));
         // The last search's criteria come back at the next start, from the same folder.
         app.form1.TB1->CK1->setChecked(false);
-        app.form1.SearchFolder =
-            scratch.write("searched/only", "x").substr(0, scratch.path("searched/").size());
+        scratch.write("searched/only", "x");
+        app.form1.TB1->Edit2->setText(QString::fromStdString(scratch.path("searched")));
         AnswerMessageBoxes([&] { app.form1.BT1Click(); });
         TestWindows next(programFolder);
         setenv("XDG_CONFIG_HOME", app.folder.path("config").c_str(), 1);

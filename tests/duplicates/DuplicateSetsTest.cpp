@@ -101,6 +101,35 @@ TEST(KeepOne, EveryRuleKeepsExactlyOneExistingFilePerSet) {
     }
 }
 
+TEST(KeepOne, InsideAFolderKeepsTheExistingFileClosestToIt) {
+    PathStore paths;
+    const auto set = [&](std::initializer_list<std::pair<const char*, bool>> files) {
+        DuplicateSet s;
+        for (const auto& [path, exists] : files)
+            s.members.push_back({paths.Intern(path), {exists, {}, 1, 0}});
+        return s;
+    };
+    std::vector<DuplicateSet> sets{
+        set({{"/p/Photos/Backup 2019/deep/x", true},
+             {"/p/Photos 2/x", true},
+             {"/p/Photos/x", false}, // gone: never kept
+             {"/p/Photos/a/x", true},
+             {"/p/Photos/b/x", true},
+             {"/p/x", true}}),
+        set({{"/p/Photos/Backup 2019/deep/y", true}, {"/p/Photos/y", true}}),
+    };
+    EXPECT_EQ(MarkAllButOne(sets, paths, KeepRule::InsideFolder, "/p/Photos"), 2u);
+    const auto kept = [&](const DuplicateSet& s) {
+        std::vector<std::string_view> unmarked;
+        for (const SetMember& m : s.members)
+            if (!m.marked)
+                unmarked.push_back(paths[m.path]);
+        return unmarked;
+    };
+    EXPECT_EQ(kept(sets[0]), std::vector<std::string_view>{"/p/Photos/a/x"});
+    EXPECT_EQ(kept(sets[1]), std::vector<std::string_view>{"/p/Photos/y"});
+}
+
 TEST(KeepOne, TheLastUnmarkedFileOfASetCannotBeMarked) {
     DuplicateSet set;
     set.members = {{0, {}}, {1, {}}};

@@ -86,4 +86,13 @@ TEST(FindDuplicates, HeadlessSearchFillsAndSortsTheTable) {
     EXPECT_EQ(table.FilePath(2), dir.path(".hidden"));
     EXPECT_EQ(table.FilePath(3), dir.path("big"));
     EXPECT_FALSE(table.Cell(FileTable::DateColumn, 3).empty());
+
+    // Without hidden files, neither dot-files nor what dot-folders hold, though every
+    // other attribute is chosen.
+    dir.write(".cache/cached.jpg", "12");
+    choices.hidden = false;
+    SearchIntoTable(choices, host, table, TFormatSettings{});
+    ASSERT_EQ(table.FileCount(), 2);
+    EXPECT_EQ(table.FilePath(1), dir.path("sub/small"));
+    EXPECT_EQ(table.FilePath(2), dir.path("big"));
 }

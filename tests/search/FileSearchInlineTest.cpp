@@ -123,6 +123,23 @@ TEST_F(InlineSearch, FoldersLinksAndSpecialFilesByTheirAttributes) {
     EXPECT_EQ(Run(), Paths{});
 }
 
+TEST_F(InlineSearch, WithoutHiddenEntriesDotNamesAreNeitherListedNorEntered) {
+    for (const char* name : {"plain", ".hidden", ".dotfolder/x", "sub/.inner", "sub/in"})
+        tree.file(name);
+    search.SetIncludeHidden(false);
+    search.SetAttributes({ffArchive, ffHidden, ffDirectory}); // dot-names have these
+    EXPECT_EQ(Run(), (Paths{"plain", "sub", "sub/in"}));
+    EXPECT_EQ(recorder.count("new .dotfolder"), 0u);
+    // A dot-folder the user names is searched.
+    search.SetLocation(tree.path(".dotfolder"));
+    EXPECT_EQ(Run(), Paths{".dotfolder/x"});
+
+    search.SetIncludeHidden(true);
+    search.SetLocation(tree.root());
+    EXPECT_EQ(Run(), (Paths{"plain", ".hidden", ".dotfolder", ".dotfolder/x", "sub", "sub/.inner",
+                            "sub/in"}));
+}
+
 TEST_F(InlineSearch, SizeAndTimeBounds) {
     tree.file("small", std::string(1023, 'x'));
     tree.file("exact", std::string(1024, 'x'));
