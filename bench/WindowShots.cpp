@@ -23,6 +23,7 @@
 #include <string>
 
 #include "CriteriaPage.h"
+#include "Errors.h"
 #include "FolderDialog.h"
 #include "Globals.h"
 #include "LanguageTexts.h"
@@ -116,7 +117,8 @@ int main(int argc, char** argv) {
     form.TB1->AfterDate->calendarWidget()->resize(320, 240);
     Save(form.TB1->AfterDate->calendarWidget(), "calendar");
     QMessageBox box(QMessageBox::Question, "Twinsweep",
-                    QString::fromStdString(DeleteConfirmation(LanguageIndex).question),
+                    QString::fromStdString(FormatMessage(
+                        DeleteConfirmation(LanguageIndex, 2).question, {"2", "12 MB"})),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &form);
     Save(&box, "buttons");
     std::printf("pictures of language %s in %s\n", argv[1], argv[2]);

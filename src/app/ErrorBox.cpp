@@ -1,8 +1,9 @@
 #include "ErrorBox.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <exception>
+
+#include "MessageBoxes.h"
 
 namespace twinsweep {
 
@@ -16,7 +17,7 @@ void ShowErrorBox(QWidget* parent, const std::string& message) {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
                     QString::fromStdString(ErrorBoxText(message)), QMessageBox::Ok, parent);
     box.setObjectName("ErrorBox");
-    box.exec();
+    ExecMessageBox(box);
 }
 
 void RunGuarded(QWidget* parent, const std::function<void()>& handler) {

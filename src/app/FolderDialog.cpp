@@ -3,7 +3,6 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -13,6 +12,7 @@
 #include "Errors.h"
 #include "FolderTreeModel.h"
 #include "Globals.h"
+#include "MessageBoxes.h"
 #include "Paths.h"
 #include "ShellAccess.h"
 #include "Subfolders.h"
@@ -107,13 +107,13 @@ void FolderDialog::accept() {
                              QMessageBox::Yes | QMessageBox::No, this);
         question.button(QMessageBox::Yes)->setText(Text("IDS_1"));
         question.button(QMessageBox::No)->setText(Text("IDS_2"));
-        if (question.exec() != QMessageBox::Yes)
+        if (ExecMessageBox(question) != QMessageBox::Yes)
             return; // back to the dialog
         std::error_code error;
         std::filesystem::create_directories(folder, error);
         if (error) {
-            QMessageBox::critical(
-                this, windowTitle(),
+            ShowMessageBox(
+                this, QMessageBox::Critical, windowTitle(),
                 QString::fromStdString(FormatMessage(StringTable1.GetKeyText("IDS_3"), {folder})));
             return;
         }

@@ -6,7 +6,7 @@ namespace twinsweep {
 
 SetsSummary SummarizeSets(const ResultLists& lists) {
     const auto sets = SetsOf(lists);
-    return {sets.size(), FreeableBytes(sets)};
+    return {sets.size(), ExtraFiles(sets), FreeableBytes(sets)};
 }
 
 } // namespace twinsweep

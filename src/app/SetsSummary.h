@@ -1,6 +1,6 @@
 #pragma once
-// What the result lists amount to: their sets of identical files and the space that
-// trashing all but one file of each would free.
+// What the result lists amount to: their sets of identical files, the extra copies they
+// hold (all but one file of each) and the space that trashing those would free.
 #include <cstddef>
 #include <cstdint>
 
@@ -10,6 +10,7 @@ namespace twinsweep {
 
 struct SetsSummary {
     size_t count = 0;
+    size_t extraFiles = 0;
     int64_t freeableBytes = 0;
 };
 

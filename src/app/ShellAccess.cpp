@@ -1,11 +1,11 @@
 #include "ShellAccess.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include "Errors.h"
 #include "Globals.h"
 #include "LanguageTexts.h"
+#include "MessageBoxes.h"
 #include "Shell.h"
 #include "SystemFolders.h"
 
@@ -29,8 +29,8 @@ void OpenTarget(QWidget* parent, const std::string& target) {
     std::string error;
     if (CurrentShellOpener()(target, &error))
         return;
-    QMessageBox::warning(
-        parent, QApplication::applicationName(),
+    ShowMessageBox(
+        parent, QMessageBox::Warning, QApplication::applicationName(),
         QString::fromStdString(FormatMessage(CannotOpenText(LanguageIndex), {target, error})));
 }
 

@@ -44,7 +44,11 @@ void TForm1::LoadProjectFile(const std::string& path) {
     {
         const BusyCursor cursor;
         BusyWork busy(host_);
-        project = LoadProject(path, ReadSearchChoices(), TableCaptions(), busy.Work());
+        try {
+            project = LoadProject(path, ReadSearchChoices(), TableCaptions(), busy.Work());
+        } catch (const ENotAProjectError& e) {
+            throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_67"), {e.path}));
+        }
     }
     project.choices.folder = SearchFolder;
     WriteSearchChoices(project.choices);

@@ -1,23 +1,25 @@
 // The main window's duplicate scan and the commands on its result lists.
 #include <QGuiApplication>
 #include <QListView>
-#include <QMessageBox>
 #include <QTabWidget>
 
 #include "BusyWork.h"
 #include "ByteSizeText.h"
+#include "CountedText.h"
 #include "DuplicateScan.h"
 #include "Errors.h"
 #include "FileTableModel.h"
 #include "Globals.h"
-#include "KeptDuplicatesReport.h"
 #include "LanguageTexts.h"
+#include "MessageBoxes.h"
 #include "MessagePacer.h"
 #include "Paths.h"
 #include "ResultListsView.h"
 #include "SetsPage.h"
 #include "SetsSummary.h"
 #include "ShellAccess.h"
+#include "TrashReport.h"
+#include "TrashTally.h"
 #include "Unit1.h"
 #include "Unit3.h"
 #include "ZarvoLiquidIndicator.h"
@@ -26,21 +28,21 @@ namespace twinsweep {
 
 namespace {
 
-// What a scan leaves in the lists: the duplicates, then the sets of identical files and
-// the space they hold twice; a cancelled scan says so and what it found until then.
+// What a scan leaves in the lists: the duplicate pairs, then the sets of identical files,
+// their extra copies and the space those take; a cancelled scan says so and what it found
+// until then.
 std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool completed) {
     const SetsSummary sets = SummarizeSets(lists);
-    const std::string setsText =
-        FormatMessage(texts.GetKeyText("IDS_30"),
-                      {std::to_string(sets.count), ByteSizeText(sets.freeableBytes).toStdString()});
+    const std::string setsText = CountedText(texts, "IDS_36", "IDS_30", sets.count) + "\n" +
+                                 CountedText(texts, "IDS_37", "IDS_38", sets.extraFiles,
+                                             ByteSizeText(sets.freeableBytes).toStdString());
     if (!completed)
         return sets.count == 0 ? texts.GetKeyText("IDS_32")
                                : texts.GetKeyText("IDS_31") + "\n" + setsText;
     const size_t n = lists.LBB2.size();
     if (n == 0)
         return texts.GetKeyText("IDS_11");
-    return (n == 1 ? texts.GetKeyText("IDS_13") : std::to_string(n) + texts.GetKeyText("IDS_15")) +
-           "\n" + setsText;
+    return CountedText(texts, "IDS_13", "IDS_15", n) + "\n" + setsText;
 }
 
 } // namespace
@@ -52,9 +54,9 @@ void TForm1::BT2Click() {
     }
     ScanStarted = false;
     form3_->exec();
-    QMessageBox::information(
-        this, QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
-        QString::fromStdString(ScanReport(StringTable1, Lists, form3_->Completed())));
+    ShowMessageBox(this, QMessageBox::Information,
+                   QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
+                   QString::fromStdString(ScanReport(StringTable1, Lists, form3_->Completed())));
     SelectFirstGroup();
 }
 
@@ -149,17 +151,23 @@ void TForm1::BT4Click() {
     }
     if (Lists.LBB1.empty())
         return;
-    const DeleteConfirmationText confirmation = DeleteConfirmation(LanguageIndex);
-    if (QMessageBox::question(this, QString::fromStdString(confirmation.title),
-                              QString::fromStdString(confirmation.question),
-                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
+    const FilesTally selected = SelectedFiles(Lists);
+    const DeleteConfirmationText confirmation = DeleteConfirmation(LanguageIndex, selected.files);
+    const std::string question =
+        FormatMessage(confirmation.question,
+                      {CountText(selected.files), ByteSizeText(selected.bytes).toStdString()});
+    if (ShowMessageBox(this, QMessageBox::Question, QString::fromStdString(confirmation.title),
+                       QString::fromStdString(question),
+                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
         return;
+    FilesTally moved;
     const auto trash = [this](const std::string& path, std::string& error) {
         return DeleteFileWithUndo(path, &error);
     };
-    const auto kept = DeleteSelectedDuplicates(Lists, trash, BusyWork(host_).Work());
+    const auto kept =
+        DeleteSelectedDuplicates(Lists, TallyingTrash(trash, moved), BusyWork(host_).Work());
     results_->Refresh();
-    ReportKeptDuplicates(this, StringTable1, kept);
+    ReportTrashed(this, StringTable1, moved, kept);
 }
 
 bool TForm1::DeleteFileWithUndo(const std::string& path, std::string* error) {

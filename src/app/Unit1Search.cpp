@@ -1,7 +1,6 @@
 // The main window's search: the folder choice, the criteria, the found files and the
 // completion step.
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -9,6 +8,7 @@
 #include "CriteriaPage.h"
 #include "FileTableModel.h"
 #include "FolderDialog.h"
+#include "MessageBoxes.h"
 #include "Paths.h"
 #include "ProjectFile.h"
 #include "ResultListsView.h"
@@ -39,7 +39,7 @@ void TForm1::BT1Click() {
     // are not expanded, and blanks belong to the name.
     const std::string folder = TB1->Folder(SearchFolder);
     if (folder.front() != PathDelim || !IsFolder(folder))
-        throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_57"), {folder}));
+        throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_68"), {folder}));
     if (!TB1->SizeMin->InRange() || !TB1->SizeMax->InRange())
         throw Exception(SizeLimitText().toStdString());
     SearchFolder = IncludeTrailingPathDelimiter(folder);
@@ -116,9 +116,9 @@ void TForm1::FF1Complete(TFileSearch& Sender) {
     }
     // A search that found nothing ends here: there is nothing to compare. Stopped early, it
     // cannot tell whether some file would have matched.
-    QMessageBox::information(
-        this, QString::fromStdString(StringTable1.GetKeyText("IDS_35")),
-        QString::fromStdString(StringTable1.GetKeyText(stopped ? "IDS_34" : "IDS_33")));
+    ShowMessageBox(this, QMessageBox::Information,
+                   QString::fromStdString(StringTable1.GetKeyText("IDS_35")),
+                   QString::fromStdString(StringTable1.GetKeyText(stopped ? "IDS_34" : "IDS_33")));
 }
 
 } // namespace twinsweep

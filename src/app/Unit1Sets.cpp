@@ -3,16 +3,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeView>
 
 #include "BusyWork.h"
 #include "ByteSizeText.h"
+#include "CountedText.h"
 #include "FolderDialog.h"
 #include "KeepOne.h"
-#include "KeptDuplicatesReport.h"
+#include "MessageBoxes.h"
 #include "ProjectDialogs.h"
 #include "ResultListsView.h"
 #include "SetsExport.h"
@@ -20,6 +20,8 @@
 #include "SetsPage.h"
 #include "ShellAccess.h"
 #include "TrashMarked.h"
+#include "TrashReport.h"
+#include "TrashTally.h"
 #include "Unit1.h"
 
 namespace twinsweep {
@@ -28,10 +30,6 @@ namespace {
 
 // Above this many sets the page opens with the sets folded.
 constexpr size_t ExpandedSets = 1000;
-
-std::string CountText(size_t count) {
-    return LanguageLocale().toString(static_cast<qulonglong>(count)).toStdString();
-}
 
 } // namespace
 
@@ -116,19 +114,20 @@ void TForm1::ShowSetsTotal() {
     const auto& sets = setsModel_->Sets();
     TB3->SetsTotal->setText(QString::fromStdString(
         FormatMessage(StringTable1.GetKeyText("IDS_45"),
-                      {CountText(setsModel_->MarkedFiles()),
+                      {CountedText(StringTable1, "IDS_57", "IDS_58", setsModel_->MarkedFiles()),
                        ByteSizeText(setsModel_->MarkedBytes()).toStdString(),
-                       CountText(sets.size()), ByteSizeText(FreeableBytes(sets)).toStdString()})));
+                       CountedText(StringTable1, "IDS_59", "IDS_60", sets.size()),
+                       ByteSizeText(FreeableBytes(sets)).toStdString()})));
 }
 
 bool TForm1::MarkRequested(size_t set, size_t member, bool marked) {
     DuplicateSet& chosen = setsModel_->Sets()[set];
     if (!SetMark(chosen, member, marked)) {
-        QMessageBox::information(
-            this, QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
-            QString::fromStdString(
-                FormatMessage(StringTable1.GetKeyText("IDS_46"),
-                              {std::string(setsModel_->Paths()[chosen.members[member].path])})));
+        ShowMessageBox(this, QMessageBox::Information,
+                       QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
+                       QString::fromStdString(FormatMessage(
+                           StringTable1.GetKeyText("IDS_46"),
+                           {std::string(setsModel_->Paths()[chosen.members[member].path])})));
         return false;
     }
     return true;
@@ -140,11 +139,11 @@ void TForm1::MarkAllButOne(KeepRule rule, const std::string& folder) {
         twinsweep::MarkAllButOne(setsModel_->Sets(), setsModel_->Paths(), rule, folder);
     setsModel_->MarksChanged();
     if (rule == KeepRule::InsideFolder && marked < setsModel_->Sets().size())
-        QMessageBox::information(
-            this, QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
-            QString::fromStdString(
-                FormatMessage(StringTable1.GetKeyText("IDS_48"),
-                              {std::to_string(setsModel_->Sets().size() - marked), folder})));
+        ShowMessageBox(
+            this, QMessageBox::Information,
+            QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
+            QString::fromStdString(CountedText(StringTable1, "IDS_61", "IDS_48",
+                                               setsModel_->Sets().size() - marked, folder)));
 }
 
 void TForm1::KeepNewestClick() { MarkAllButOne(KeepRule::Newest); }
@@ -170,23 +169,25 @@ void TForm1::TrashMarkedClick() {
     ShowSets();
     const QString title = QString::fromStdString(StringTable1.GetKeyText("IDS_47"));
     if (setsModel_->MarkedFiles() == 0) {
-        QMessageBox::information(this, title,
-                                 QString::fromStdString(StringTable1.GetKeyText("IDS_49")));
+        ShowMessageBox(this, QMessageBox::Information, title,
+                       QString::fromStdString(StringTable1.GetKeyText("IDS_49")));
         return;
     }
-    const std::string question = FormatMessage(
-        StringTable1.GetKeyText("IDS_53"), {std::to_string(setsModel_->MarkedFiles()),
-                                            ByteSizeText(setsModel_->MarkedBytes()).toStdString()});
-    if (QMessageBox::question(this, title, QString::fromStdString(question),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    const std::string question =
+        CountedText(StringTable1, "IDS_62", "IDS_53", setsModel_->MarkedFiles(),
+                    ByteSizeText(setsModel_->MarkedBytes()).toStdString());
+    if (ShowMessageBox(this, QMessageBox::Question, title, QString::fromStdString(question),
+                       QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
+    FilesTally moved;
     const auto trash = [this](const std::string& path, std::string& error) {
         return DeleteFileWithUndo(path, &error);
     };
-    const auto kept = TrashMarkedFiles(Lists, setsModel_->Sets(), trash, BusyWork(host_).Work());
+    const auto kept = TrashMarkedFiles(Lists, setsModel_->Sets(), TallyingTrash(trash, moved),
+                                       BusyWork(host_).Work());
     results_->Refresh();
     ShowSets();
-    ReportKeptDuplicates(this, StringTable1, kept, CheckedAgainst::KeptCopy);
+    ReportTrashed(this, StringTable1, moved, kept, CheckedAgainst::KeptCopy);
 }
 
 std::string TForm1::CurrentSetsFile() const {
@@ -210,9 +211,18 @@ void TForm1::ExportSets1Click() {
     const auto path = CurrentProjectFileChooser()(this, ProjectDialog::Export, StringTable1);
     if (!path)
         return;
-    const BusyCursor cursor;
-    ShowSets();
-    ExportSets(*path, setsModel_->Sets(), setsModel_->Paths());
+    {
+        const BusyCursor cursor;
+        ShowSets();
+        ExportSets(*path, setsModel_->Sets(), setsModel_->Paths());
+    }
+    const auto& sets = setsModel_->Sets();
+    ShowMessageBox(this, QMessageBox::Information,
+                   QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
+                   QString::fromStdString(FormatMessage(
+                       StringTable1.GetKeyText("IDS_66"),
+                       {CountedText(StringTable1, "IDS_59", "IDS_60", sets.size()),
+                        CountedText(StringTable1, "IDS_57", "IDS_58", MemberCount(sets)), *path})));
 }
 
 } // namespace twinsweep

@@ -54,13 +54,13 @@ size_t DistinctFiles(std::vector<FileId>& ids) {
     return static_cast<size_t>(std::unique(ids.begin(), ids.end()) - ids.begin());
 }
 
-int64_t Freeable(const DuplicateSet& set) {
+size_t ExtraFilesOf(const DuplicateSet& set) {
     std::vector<FileId> files;
     for (const SetMember& member : set.members)
         if (member.facts.exists)
             files.push_back(member.facts.id);
     const size_t distinct = DistinctFiles(files);
-    return distinct < 2 ? 0 : static_cast<int64_t>(distinct - 1) * set.size;
+    return distinct < 2 ? 0 : distinct - 1;
 }
 
 } // namespace
@@ -117,7 +117,8 @@ std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& fa
         const auto existing = std::find_if(set.members.begin(), set.members.end(),
                                            [](const SetMember& m) { return m.facts.exists; });
         set.size = existing == set.members.end() ? 0 : existing->facts.size;
-        set.freeable = Freeable(set);
+        set.extraFiles = ExtraFilesOf(set);
+        set.freeable = static_cast<int64_t>(set.extraFiles) * set.size;
     }
     return sets;
 }
@@ -125,6 +126,18 @@ std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& fa
 int64_t FreeableBytes(const std::vector<DuplicateSet>& sets) {
     return std::accumulate(sets.begin(), sets.end(), int64_t{0},
                            [](int64_t sum, const DuplicateSet& set) { return sum + set.freeable; });
+}
+
+size_t ExtraFiles(const std::vector<DuplicateSet>& sets) {
+    return std::accumulate(
+        sets.begin(), sets.end(), size_t{0},
+        [](size_t sum, const DuplicateSet& set) { return sum + set.extraFiles; });
+}
+
+size_t MemberCount(const std::vector<DuplicateSet>& sets) {
+    return std::accumulate(
+        sets.begin(), sets.end(), size_t{0},
+        [](size_t sum, const DuplicateSet& set) { return sum + set.members.size(); });
 }
 
 int64_t MarkedBytes(const DuplicateSet& set) {

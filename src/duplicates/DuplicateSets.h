@@ -32,8 +32,10 @@ struct SetMember {
 struct DuplicateSet {
     int64_t size = 0;               // of each file
     std::vector<SetMember> members; // in the order the lists first name them
-    // The bytes that trashing all but one member would free: paths to one file count once
-    // and vanished files not at all.
+    // The files beyond one that the set holds: paths to one file count once and vanished
+    // files not at all.
+    size_t extraFiles = 0;
+    // The bytes that trashing all but one member would free: extraFiles of `size` each.
     int64_t freeable = 0;
 };
 
@@ -43,6 +45,12 @@ std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& fa
 
 // The sum of the sets' freeable bytes.
 int64_t FreeableBytes(const std::vector<DuplicateSet>& sets);
+
+// The sum of the sets' extra files.
+size_t ExtraFiles(const std::vector<DuplicateSet>& sets);
+
+// The members of all the sets.
+size_t MemberCount(const std::vector<DuplicateSet>& sets);
 
 // The bytes that trashing the set's marked members would free: each marked file that no
 // unmarked member names too, counted once.

@@ -46,6 +46,15 @@ bool IsGroupNumber(const std::string& text, size_t groups) {
     return std::stoull(text) < groups;
 }
 
+// A project's first line is the sub-folders check box: "0" or "1", or a word written by hand.
+constexpr size_t LongestFirstLine = 16;
+
+bool StartsLikeProject(const TextLines& lines) {
+    return !lines.empty() && !lines[0].empty() && lines[0].size() <= LongestFirstLine &&
+           std::all_of(lines[0].begin(), lines[0].end(),
+                       [](char c) { return c >= ' ' && c <= '~'; });
+}
+
 void CheckLine(const std::string& text) {
     if (text.find_first_of("\r\n") != std::string::npos)
         throw EProjectLineError(text);
@@ -130,6 +139,8 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
 
 Project ParseProject(const TextLines& lines, const std::string& path, const SearchChoices& current,
                      const FileTable::Row& captions, const LongWork& work) {
+    if (!StartsLikeProject(lines))
+        throw ENotAProjectError(path);
     Project project;
     project.choices = ParseCriteria(lines, current);
     const Header header(lines);

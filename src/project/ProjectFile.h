@@ -23,6 +23,14 @@ public:
     std::string text;
 };
 
+// A file that does not start as any project does, such as a picture.
+class ENotAProjectError : public Exception {
+public:
+    explicit ENotAProjectError(std::string path)
+        : Exception("\"" + path + "\" is not a Twinsweep project"), path(std::move(path)) {}
+    std::string path;
+};
+
 // The size bounds' largest value, in kilobytes (a pebibyte).
 inline constexpr int64_t MaxSizeKB = int64_t{1} << 40;
 
@@ -48,7 +56,10 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
 
 // A project's lines taken apart. The criteria start from `current` (dates keep their time of
 // day, times their date, the folder stays) and the table from `captions` with two rows.
-// Raises, for the first line in file order that is wrong: EListError "List index out of
+// Raises ENotAProjectError when the first line is not a short text (1 to 16 characters) of
+// printable ASCII: every project starts with the sub-folders check box, "0" or "1", while a
+// binary file rarely has such a line before its first NUL, where the reading stops.
+// Otherwise raises, for the first line in file order that is wrong: EListError "List index out of
 // bounds (%d)" for a missing line among 0-21, EConvertError for a number, date or time that
 // is none, EGridError "File contains no data or corrupt file " + path when the counts do
 // not fit the file, LL1 and LBB2 differ in length, an LL1 entry is no group of LBB1, or the

@@ -3,6 +3,7 @@
 
 #include "ErrorBoxTest.h"
 #include "LanguageTest.h"
+#include "MessageTextsTest.h"
 #include "ProjectWindowTest.h"
 #include "ResultListsViewTest.h"
 #include "ScanWindowTest.h"
@@ -35,6 +36,8 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&projects, argc, argv);
     SetsPageTest setsPage;
     failures += QTest::qExec(&setsPage, argc, argv);
+    MessageTextsTest messageTexts;
+    failures += QTest::qExec(&messageTexts, argc, argv);
     LanguageTest language;
     failures += QTest::qExec(&language, argc, argv);
     return failures == 0 ? 0 : 1;

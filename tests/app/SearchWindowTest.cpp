@@ -390,7 +390,7 @@ void SearchWindowTest::typedFolderIsTheOneSearchedAndNoOtherIsAccepted() {
         QCOMPARE(form.TB1->Edit2->text().toStdString(), wrong);
         const QStringList shown = search();
         QCOMPARE(shown, QStringList{QString::fromStdString(
-                            FormatMessage(form.StringTable1.GetKeyText("IDS_57"), {wrong}))});
+                            FormatMessage(form.StringTable1.GetKeyText("IDS_68"), {wrong}))});
         QCOMPARE(form.SearchFolder, tree.path("chosen/"));
         QCOMPARE(form.Table.FileCount(), 1);
         QVERIFY(!app.form2->isVisible());

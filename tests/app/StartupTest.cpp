@@ -15,7 +15,6 @@
 #include <unistd.h>
 
 #include "DateTime.h"
-#include "LanguageTexts.h"
 #include "PickerValues.h"
 #include "ShellAccess.h"
 #include "TestWindows.h"
@@ -239,7 +238,8 @@ void StartupTest::unwritableSettingsFoldersShowOneErrorAndKeepTheWindowUsable() 
     app.form1.Lists.LBB1 = {"/reference"};
     const QStringList asked =
         AnswerMessageBoxesWith(QMessageBox::No, [&] { app.form1.BT4Click(); });
-    QCOMPARE(asked, QStringList{QString::fromStdString(DeleteConfirmation(1).question)});
+    QCOMPARE(asked, QStringList{"Move the 0 selected duplicates (0 bytes) to the trash?\n"
+                                "You can restore them from the trash later."});
 }
 
 void StartupTest::settingsFifoIsRefusedWithoutWaiting() {

@@ -8,6 +8,7 @@
 #include "KeepOne.h"
 #include "ScannedTree.h"
 #include "TrashMarked.h"
+#include "TrashTally.h"
 
 using namespace twinsweep;
 
@@ -51,6 +52,8 @@ TEST(DuplicateSets, OverlappingGroupsMergeAndPathsToOneFileFreeNothing) {
     ASSERT_EQ(sets[0].members.size(), 4u);
     EXPECT_EQ((*lists.paths)[sets[0].members[0].path], "/c");
     EXPECT_EQ(FreeableBytes(sets), 20);
+    EXPECT_EQ(ExtraFiles(sets), 2u); // four paths, three files
+    EXPECT_EQ(MemberCount(sets), 4u);
     sets[0].members[3].marked = true; // "/d": "/c" keeps its bytes
     EXPECT_EQ(MarkedBytes(sets[0]), 0);
     sets[0].members[1].marked = true;
@@ -195,4 +198,32 @@ TEST(TrashMarked, AFileStaysUnlessAKeptCopyIsProvenRightBefore) {
     EXPECT_EQ(lists.LBB2, TextLines{dir.path("b")});
     EXPECT_EQ(lists.current1, 0);
     EXPECT_TRUE(lists.IsSelected(0));
+}
+
+TEST(TrashTally, SelectedFilesCountOnceAndOnlyMovedFilesAreTallied) {
+    ResultLists lists;
+    lists.LBB1 = {"/r", "/s"};
+    lists.LBB2 = {"/a", "/b", "/a", "/gone"};
+    lists.LL1 = {"0", "0", "1", "1"};
+    for (size_t i : {0, 2, 3})
+        lists.SetSelected(i, true);
+    const auto facts = [](std::string_view path) {
+        return path == "/gone" ? FileFacts{} : FileFacts{true, {1, 2}, 7, 0};
+    };
+    const FilesTally selected = SelectedFiles(lists, facts);
+    EXPECT_EQ(selected.files, 2u); // "/a" twice, and "/gone"
+    EXPECT_EQ(selected.bytes, 7);
+
+    FilesTally moved;
+    const TrashFile trash = TallyingTrash(
+        [](const std::string& path, std::string& error) {
+            error = "refused";
+            return path != "/b";
+        },
+        moved, facts);
+    std::string error;
+    EXPECT_TRUE(trash("/a", error));
+    EXPECT_FALSE(trash("/b", error));
+    EXPECT_EQ(moved.files, 1u);
+    EXPECT_EQ(moved.bytes, 7);
 }

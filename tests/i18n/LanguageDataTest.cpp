@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
+#include "CountedKeyText.h"
 #include "Errors.h"
 #include "LanguageTexts.h"
 #include "WindowStringTables.h"
@@ -48,7 +49,9 @@ TEST(WindowStringTablesTest, EveryWindowHasACompleteTableInThreeLanguages) {
 
 TEST(WindowStringTablesTest, KeysTheCodeAsksForExist) {
     const std::map<std::string, std::vector<std::string>> required{
-        {"TForm1", {"IDS_0", "IDS_1", "IDS_2", "IDS_3", "IDS_11", "IDS_12", "IDS_13", "IDS_15"}},
+        {"TForm1", {"IDS_0",  "IDS_1",  "IDS_2",  "IDS_3",  "IDS_11", "IDS_12", "IDS_13", "IDS_15",
+                    "IDS_30", "IDS_36", "IDS_37", "IDS_38", "IDS_57", "IDS_58", "IDS_59", "IDS_60",
+                    "IDS_61", "IDS_62", "IDS_63", "IDS_64", "IDS_65", "IDS_66", "IDS_67"}},
         {"TForm3", {"IDS_0"}},
     };
     for (const auto& [window, keys] : required) {
@@ -61,19 +64,28 @@ TEST(WindowStringTablesTest, KeysTheCodeAsksForExist) {
                     << window << " " << key << " " << language;
         }
     }
-    // The two texts that a number is joined to keep a blank on that side.
-    TStringTable main = LoadWindowStringTable("TForm1");
+    // The text that a number is joined to keeps a blank on that side.
     TStringTable scan = LoadWindowStringTable("TForm3");
-    for (int language = 1; language <= 3; ++language) {
-        EXPECT_EQ(main.FindKey("IDS_15")->texts.Get(language).front(), ' ');
+    for (int language = 1; language <= 3; ++language)
         EXPECT_EQ(scan.FindKey("IDS_0")->texts.Get(language).back(), ' ');
-    }
 }
 
 TEST(WindowStringTablesTest, MessagesBuiltWithNumbersFollowTheLanguage) {
     TStringTable main = LoadWindowStringTable("TForm1");
+    const auto pairs = [&main](uint64_t count) {
+        return FormatMessage(CountedKeyText(main, "IDS_13", "IDS_15", count),
+                             {std::to_string(count)});
+    };
+    // English has the singular for 1 only; French and Portuguese for 0 too.
+    EXPECT_EQ(pairs(0), "0 duplicate pairs found.");
+    EXPECT_EQ(pairs(1), "1 duplicate pair found.");
     main.SetActiveLanguage(3);
-    EXPECT_EQ("5" + main.GetKeyText("IDS_15"), "5 doublons trouvés.");
+    EXPECT_EQ(pairs(0), "0 paire de doublons trouvée.");
+    EXPECT_EQ(pairs(1), "1 paire de doublons trouvée.");
+    EXPECT_EQ(pairs(5), "5 paires de doublons trouvées.");
+    main.SetActiveLanguage(2);
+    EXPECT_EQ(pairs(2), "2 pares de arquivos duplicados encontrados.");
+    EXPECT_TRUE(TakesSingular(2, 0) && !TakesSingular(2, 2) && !TakesSingular(0, 0));
 
     TStringTable scan = LoadWindowStringTable("TForm3");
     EXPECT_EQ(scan.GetKeyText("IDS_0") + "120", "Files left to compare: 120");
@@ -91,7 +103,9 @@ TEST(WindowStringTablesTest, UnknownWindowIsAnError) {
 TEST(LanguageTextsTest, EachLanguageHasItsOwnConfirmationAndGuide) {
     std::vector<std::string> questions, titles, targets;
     for (int language = 1; language <= 3; ++language) {
-        DeleteConfirmationText text = DeleteConfirmation(language);
+        DeleteConfirmationText text = DeleteConfirmation(language, 2);
+        EXPECT_NE(DeleteConfirmation(language, 1).question, text.question);
+        EXPECT_EQ(DeleteConfirmation(language, 1).title, text.title);
         EXPECT_FALSE(text.question.empty());
         EXPECT_FALSE(text.title.empty());
         questions.push_back(text.question);
@@ -111,8 +125,8 @@ TEST(LanguageTextsTest, EachLanguageHasItsOwnConfirmationAndGuide) {
 TEST(LanguageTextsTest, NoLanguageAsksInTheFirstLanguageAndHasNoGuide) {
     for (int language : {0, 4, -1}) {
         // The trash question is never asked without words.
-        EXPECT_EQ(DeleteConfirmation(language).question, DeleteConfirmation(1).question);
-        EXPECT_EQ(DeleteConfirmation(language).title, DeleteConfirmation(1).title);
+        EXPECT_EQ(DeleteConfirmation(language, 3).question, DeleteConfirmation(1, 3).question);
+        EXPECT_EQ(DeleteConfirmation(language, 3).title, DeleteConfirmation(1, 3).title);
         EXPECT_EQ(LanguageTargetName(language), "");
         EXPECT_EQ(LanguageTarget(language, "/opt/twinsweep/"), "");
     }

@@ -114,6 +114,27 @@ TEST(ProjectFile, ADamagedFileIsRefusedWithTheErrorOfItsFirstBadLine) {
     EXPECT_EQ(refused(good), "loaded");
 }
 
+TEST(ProjectFile, AFileThatDoesNotStartAsAProjectIsNone) {
+    TestFolder dir;
+    using namespace std::string_literals;
+    const std::string notProjects[] = {
+        "\xFF\xD8\xFF\xE1\r\n1\r\n\r\nx\r\nExif\0\0"s, // a JPEG: lines before its first NUL
+        "PK\x03\x04\x14\0"s, "", "Shopping list for the weekend\n1\n0\n"};
+    for (const std::string& content : notProjects) {
+        const std::string path = dir.write("file", content);
+        try {
+            LoadProject(path, {}, Captions);
+            ADD_FAILURE() << "loaded";
+        } catch (const ENotAProjectError& e) {
+            EXPECT_EQ(e.path, path);
+            EXPECT_STREQ(e.what(), ("\"" + path + "\" is not a Twinsweep project").c_str());
+        }
+    }
+    // A project cut short or damaged in its criteria keeps its precise error.
+    dir.write("file", "1\r\n0\r\n\r\nthree\r\n");
+    EXPECT_THROW(LoadProject(dir.path("file"), {}, Captions), EConvertError);
+}
+
 TEST(ProjectFile, LineBreaksAreRefusedBeforeAnythingIsWritten) {
     TestFolder dir;
     std::mt19937 random(5);

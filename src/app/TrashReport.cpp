@@ -1,8 +1,9 @@
-#include "KeptDuplicatesReport.h"
+#include "TrashReport.h"
 
-#include <QMessageBox>
-
+#include "ByteSizeText.h"
+#include "CountedText.h"
 #include "Errors.h"
+#include "MessageBoxes.h"
 
 namespace twinsweep {
 
@@ -31,22 +32,28 @@ const char* ReasonKey(KeepReason reason, CheckedAgainst against) {
 
 } // namespace
 
-void ReportKeptDuplicates(QWidget* parent, const TStringTable& texts,
-                          const std::vector<KeptDuplicate>& kept, CheckedAgainst against) {
-    if (kept.empty())
+void ReportTrashed(QWidget* parent, const TStringTable& texts, const FilesTally& moved,
+                   const std::vector<KeptDuplicate>& kept, CheckedAgainst against) {
+    const QString movedText = QString::fromStdString(CountedText(
+        texts, "IDS_63", "IDS_64", moved.files, ByteSizeText(moved.bytes).toStdString()));
+    if (kept.empty()) {
+        ShowMessageBox(parent, QMessageBox::Information,
+                       QString::fromStdString(texts.GetKeyText("IDS_65")), movedText);
         return;
+    }
     QStringList lines;
     for (const KeptDuplicate& file : kept)
         lines << QString::fromStdString(
             file.path + ": " +
             FormatMessage(texts.GetKeyText(ReasonKey(file.reason, against)), {file.detail}));
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(texts.GetKeyText("IDS_20")),
-                    QString::fromStdString(texts.GetKeyText("IDS_21")), QMessageBox::Ok, parent);
+                    movedText + "\n\n" + QString::fromStdString(texts.GetKeyText("IDS_21")),
+                    QMessageBox::Ok, parent);
     box.setInformativeText(lines.mid(0, ShownKeptFiles).join('\n') +
                            (lines.size() > ShownKeptFiles ? "\n…" : ""));
     if (lines.size() > ShownKeptFiles)
         box.setDetailedText(lines.join('\n'));
-    box.exec();
+    ExecMessageBox(box);
 }
 
 } // namespace twinsweep

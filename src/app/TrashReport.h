@@ -1,0 +1,25 @@
+#pragma once
+// Tells the user what a move to the trash did: how many files went and their bytes, and
+// which chosen files stayed where they were, and why.
+#include <vector>
+
+#include "ResultLists.h"
+#include "StringTable.h"
+#include "TrashTally.h"
+
+class QWidget;
+
+namespace twinsweep {
+
+// What a kept file was checked against: its group's reference, or a copy its set keeps.
+enum class CheckedAgainst { Reference, KeptCopy };
+
+// One message: the main window's "IDS_63"/"IDS_64" with the files moved, titled "IDS_65";
+// when some stayed, titled "IDS_20" and followed by "IDS_21" and a line per kept file with
+// its reason, "IDS_22" to "IDS_26", or "IDS_50" to "IDS_52" in place of "IDS_22" to
+// "IDS_24" for kept copies.
+void ReportTrashed(QWidget* parent, const TStringTable& texts, const FilesTally& moved,
+                   const std::vector<KeptDuplicate>& kept,
+                   CheckedAgainst against = CheckedAgainst::Reference);
+
+} // namespace twinsweep

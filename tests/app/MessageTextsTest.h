@@ -1,0 +1,13 @@
+#pragma once
+#include <QObject>
+
+class MessageTextsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void scanReportGroupsDigitsAndCountsTheExtraCopies();
+    void resultsTrashCountsEachFileOnce();
+    void setsTrashAndExportSayWhatWasDoneInTheSingular();
+    void messageBoxesAreAsWideAsTheirTitles();
+    void sizeBoundsAreInKibibytes();
+    void aFileThatIsNoProjectIsCalledSo();
+};
