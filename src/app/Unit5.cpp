@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QStyle>
@@ -152,6 +153,14 @@ void TForm5::ShowWelcome() {
 }
 
 void TForm5::SpeedButton1Click() { hide(); }
+
+// Escape closes the window like its button, from wherever the focus is.
+void TForm5::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        RunGuarded(this, [this] { SpeedButton1Click(); });
+    else
+        QWidget::keyPressEvent(event);
+}
 
 void TForm5::CheckBox1Click() {
     StoreWelcomeSetting(settingsLines_, CheckBox1->isChecked());
