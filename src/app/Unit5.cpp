@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "CommandButtons.h"
 #include "ErrorBox.h"
 #include "JpegImage.h"
 #include "Settings.h"
@@ -46,6 +48,34 @@ QLabel* Icon(const char* name, QStyle::StandardPixmap pixmap, QWidget* parent) {
     label->setPixmap(QApplication::style()->standardIcon(pixmap).pixmap(32, 32));
     label->setFixedSize(40, 40);
     label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+// A toolbar button's picture at rest: the first of the four cells of its strip, with the
+// magenta key colour made transparent; the doubled strip where there is one.
+QLabel* ButtonPicture(const char* name, const char* image, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFixedSize(40, 40);
+    label->setAlignment(Qt::AlignCenter);
+    qreal ratio = 2;
+    QImage strip = LoadButtonImage(QString(image) + "@2x.png");
+    if (strip.isNull()) {
+        ratio = 1;
+        strip = LoadButtonImage(QString(image) + ".png");
+    }
+    if (strip.isNull())
+        return label;
+    QImage cell =
+        strip.copy(0, 0, strip.width() / 4, strip.height()).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < cell.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(cell.scanLine(y));
+        for (int x = 0; x < cell.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == 0xFF00FF)
+                line[x] = 0;
+    }
+    cell.setDevicePixelRatio(ratio);
+    label->setPixmap(QPixmap::fromImage(cell));
     return label;
 }
 
@@ -116,6 +146,7 @@ QWidget* TForm5::BuildIntroduction() {
         {"Image5", QStyle::SP_FileDialogDetailedView, "Label7", "IM3", "welcome-groups.jpg"},
         {"Image6", QStyle::SP_BrowserReload, "Label8", "IM4", "welcome-swap.jpg"},
         {"Image7", QStyle::SP_TrashIcon, "Label9", "IM5", "welcome-trash.jpg"},
+        {"Image4", QStyle::SP_FileDialogListView, "Label11", "IM7", "welcome-sets.jpg"},
         {"Image8", QStyle::SP_DialogSaveButton, "Label10", "IM6", "welcome-project.jpg"},
     };
     for (const Section& section : sections) {
@@ -130,13 +161,16 @@ QWidget* TForm5::BuildIntroduction() {
 
     column->addWidget(TextLabel("Label14", page));
     auto* legend = new QHBoxLayout;
-    for (auto [name, pixmap] : {std::pair{"Image9", QStyle::SP_FileDialogContentsView},
-                                {"Image10", QStyle::SP_FileDialogDetailedView},
-                                {"Image12", QStyle::SP_TrashIcon},
-                                {"Image14", QStyle::SP_DialogOpenButton},
-                                {"Image16", QStyle::SP_DialogSaveButton},
-                                {"Image17", QStyle::SP_DialogHelpButton}})
-        legend->addWidget(Icon(name, pixmap, page));
+    for (auto [name, image] : {std::pair{"Image9", "search"},
+                               {"Image10", "compare"},
+                               {"Image12", "trash"},
+                               {"Image14", "open"},
+                               {"Image16", "save"},
+                               {"Image17", "welcome"},
+                               {"Image18", "guide"},
+                               {"Image19", "about"},
+                               {"Image20", "quit"}})
+        legend->addWidget(ButtonPicture(name, image, page));
     legend->addStretch(1);
     column->addLayout(legend);
     column->addWidget(TextLabel("Label15", page));
@@ -152,6 +186,14 @@ void TForm5::ShowWelcome() {
 }
 
 void TForm5::SpeedButton1Click() { hide(); }
+
+// Escape closes the window like its button, from wherever the focus is.
+void TForm5::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        RunGuarded(this, [this] { SpeedButton1Click(); });
+    else
+        QWidget::keyPressEvent(event);
+}
 
 void TForm5::CheckBox1Click() {
     StoreWelcomeSetting(settingsLines_, CheckBox1->isChecked());

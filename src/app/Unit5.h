@@ -32,6 +32,9 @@ public:
     QCheckBox* CheckBox1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* BuildIntroduction();
 

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include "JpegImage.h"
 #include "LanguageTexts.h"
@@ -56,6 +57,21 @@ void WindowCommandsTest::welcomeCommandBringsTheOpenWindowToTheFront() {
     app.form5->close(); // the frame's close button hides it, like SpeedButton1
     QVERIFY(!app.form5->isVisible());
     app.form1.hide();
+}
+
+void WindowCommandsTest::escapeClosesTheWelcomeWindow() {
+    TestWindows app;
+    app.form1.BT5Click();
+    QVERIFY(QTest::qWaitForWindowExposed(app.form5));
+    // From the check box too, which is left as it was.
+    app.form5->CheckBox1->setFocus();
+    const bool checked = app.form5->CheckBox1->isChecked();
+    QTest::keyClick(app.form5->window()->windowHandle(), Qt::Key_Escape);
+    QVERIFY(!app.form5->isVisible());
+    QCOMPARE(app.form5->CheckBox1->isChecked(), checked);
+    app.form1.Planilha2->trigger();
+    QVERIFY(app.form5->isVisible());
+    app.form5->hide();
 }
 
 void WindowCommandsTest::aboutWindowIsModalAndClosesWithItsButton() {

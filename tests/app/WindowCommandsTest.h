@@ -6,6 +6,7 @@ class WindowCommandsTest : public QObject {
 private slots:
     void guideButtonAndAboutLinkOpenTheSamePagePerLanguage();
     void welcomeCommandBringsTheOpenWindowToTheFront();
+    void escapeClosesTheWelcomeWindow();
     void aboutWindowIsModalAndClosesWithItsButton();
     void pickersFollowTheirCheckBoxes();
     void everyElementIsThereByName();
