@@ -225,8 +225,7 @@ int main(int argc, char** argv) {
                                          "last3.bin", "last4.bin", "last5.bin"};
         const std::vector<int> variants =
             c ? std::vector<int>{0, 0, 1, 2} : std::vector<int>{0, 1, 2, 3, 4, 5};
-        const int64_t size =
-            int64_t(double(int64_t(c ? 2 : 4) << 30) * scale) / 4096 * 4096;
+        const int64_t size = int64_t(double(int64_t(c ? 2 : 4) << 30) * scale) / 4096 * 4096;
         if (bytesOnly)
             std::printf("%lld\n", (long long)names.size() * (long long)size);
         else

@@ -227,15 +227,14 @@ int RunSearchCancel(const std::string& folder, int afterMs) {
     QTimer click;
     click.setSingleShot(true);
     click.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&click, &QTimer::timeout, program.windows.form2, [&] {
-        ClickThroughWindow(program.windows.form2->SpeedButton1);
-    });
+    QObject::connect(&click, &QTimer::timeout, program.windows.form2,
+                     [&] { ClickThroughWindow(program.windows.form2->SpeedButton1); });
     form1.FF1->OnComplete = [&](TFileSearch&) {
         std::printf("search-cancel %.1f files %d\n", clock.nsecsElapsed() / 1e6 - afterMs,
                     form1.Table.FileCount());
         std::_Exit(0);
     };
-    form1.SearchFolder = folder;
+    form1.TB1->Edit2->setText(QString::fromStdString(folder));
     clock.start();
     click.start(afterMs);
     form1.BT1Click();

@@ -129,7 +129,7 @@ void TForm1::BuildMenus() {
     Arquivo1 = Named(menuBar()->addMenu("&File"), "Arquivo1");
     MnNova = Named(Arquivo1->addAction("&New search"), "MnNova");
     Chercherlesdoublons1 = Named(Arquivo1->addAction("&Find duplicates"), "Chercherlesdoublons1");
-    Lixeira1 = Named(Arquivo1->addAction("Move selected duplicates to the &trash"), "Lixeira1");
+    Lixeira1 = Named(Arquivo1->addAction("Move to the &trash"), "Lixeira1");
     Named(Arquivo1->addSeparator(), "N2");
     Ouvrirunprojet1 = Named(Arquivo1->addAction("&Open project..."), "Ouvrirunprojet1");
     Enregistrerleprojet1 = Named(Arquivo1->addAction("&Save project..."), "Enregistrerleprojet1");

@@ -138,7 +138,8 @@ public:
     QMenu* Idioma1 = nullptr; // the languages, each named in its own words
     QAction* MnNova = nullptr;
     QAction* Chercherlesdoublons1 = nullptr;
-    QAction* Lixeira1 = nullptr; // File > Move selected duplicates to the trash (BT4)
+    QAction* Lixeira1 = nullptr; // File > Move to the trash (BT4): the selected duplicates, or the
+                                 // marks on the Sets tab
     QAction* Ouvrirunprojet1 = nullptr;
     QAction* Enregistrerleprojet1 = nullptr;
     QAction* ExportSets1 = nullptr;

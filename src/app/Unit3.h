@@ -31,8 +31,8 @@ public:
     // Called when the scan has emptied the table.
     std::function<void()> ScanCompleted;
 
-    QLabel* La2 = nullptr; // progress text
-    QLabel* La3 = nullptr; // bytes compared
+    QLabel* La2 = nullptr;        // progress text
+    QLabel* La3 = nullptr;        // bytes compared
     QProgressBar* Bar1 = nullptr; // the share of the bytes compared
 
 protected:

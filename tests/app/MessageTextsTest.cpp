@@ -61,7 +61,6 @@ void MessageTextsTest::scanReportGroupsDigitsAndCountsTheExtraCopies() {
     TestFolder tree;
     for (int i = 0; i < 46; ++i) // 46 × 45 / 2 pairs
         tree.write("f" + std::to_string(i), "ab");
-    app.form1.SearchFolder = tree.path();
     app.form1.TB1->Edit2->setText(QString::fromStdString(tree.path()));
     // Find duplicates searches first when nothing was searched.
     QCOMPARE(AnswerMessageBoxes([&] { Key(&app.form1, Qt::Key_D, Qt::ControlModifier); }),
@@ -158,7 +157,7 @@ void MessageTextsTest::sizeBoundsAreInKibibytes() {
         app.form1.TB1->SizeMax->setFocus();
         for (char digit : std::string(14, '9'))
             QTest::keyClick(app.form1.windowHandle(), digit);
-        app.form1.SearchFolder = app.folder.path();
+        app.form1.TB1->Edit2->setText(QString::fromStdString(app.folder.path()));
         const QStringList shown =
             AnswerMessageBoxes([&] { Key(&app.form1, Qt::Key_D, Qt::ControlModifier); });
         QCOMPARE(shown.size(), 1);

@@ -194,8 +194,9 @@ void ProjectWindowTest::aSearchAfterOpeningAProjectListsOnlyItsOwnFiles() {
     QCOMPARE(form.TB3->SetsTree->model()->rowCount(), 1);
     {
         const auto chooser = Choosing(path);
-        QVERIFY(AnswerMessageBoxes([&] { KeyThroughWindow(&form, Qt::Key_S, Qt::ControlModifier); })
-                    .isEmpty());
+        QVERIFY(AnswerMessageBoxes([&] {
+                    KeyThroughWindow(&form, Qt::Key_S, Qt::ControlModifier);
+                }).isEmpty());
     }
     const std::string saved = app.folder.read("first.twinsweep");
     QVERIFY(saved.find(second.path("new copy")) != std::string::npos);

@@ -7,8 +7,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <QToolButton>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <string>
@@ -115,7 +115,8 @@ inline QStringList SearchAndScan(TestWindows& app, const std::string& folder) {
 
 // Input as the window system sends it: to the QWindow of the widget's window, which hands it
 // on to the widget, so that every filter on the way sees it as a real event does.
-inline void ClickThroughWindow(QWidget* widget, QPoint at = {}, Qt::MouseButton button = Qt::LeftButton,
+inline void ClickThroughWindow(QWidget* widget, QPoint at = {},
+                               Qt::MouseButton button = Qt::LeftButton,
                                Qt::KeyboardModifiers modifiers = {}) {
     if (at.isNull())
         at = widget->rect().center();
@@ -127,7 +128,7 @@ inline void ClickThroughWindow(QWidget* widget, QPoint at = {}, Qt::MouseButton 
 inline void KeyThroughWindow(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* window = widget->window();
     window->activateWindow();
-    QTest::qWaitForWindowActive(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window->windowHandle(), key, modifiers);
 }
 
