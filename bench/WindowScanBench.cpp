@@ -21,7 +21,7 @@
 //   window_scan_bench cancel-search FOLDER MS
 // cancel-search: the window's search, whose Cancel is clicked MS milliseconds after its
 // start; prints "search-cancel C files F", C the milliseconds from the click to the
-// search's end, F the files found until then.
+// search's end ("-" when it ended before the click), F the files found until then.
 // Every click reaches the button as the window system delivers it, through its QWindow.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -230,8 +230,13 @@ int RunSearchCancel(const std::string& folder, int afterMs) {
     QObject::connect(&click, &QTimer::timeout, program.windows.form2,
                      [&] { ClickThroughWindow(program.windows.form2->SpeedButton1); });
     form1.FF1->OnComplete = [&](TFileSearch&) {
-        std::printf("search-cancel %.1f files %d\n", clock.nsecsElapsed() / 1e6 - afterMs,
-                    form1.Table.FileCount());
+        // A search that ended before the click has nothing to answer: "-".
+        const double answered = clock.nsecsElapsed() / 1e6 - afterMs;
+        if (answered < 0)
+            std::printf("search-cancel - files %d\n", form1.Table.FileCount());
+        else
+            std::printf("search-cancel %.1f files %d\n", answered, form1.Table.FileCount());
+        std::fflush(stdout);
         std::_Exit(0);
     };
     form1.TB1->Edit2->setText(QString::fromStdString(folder));
