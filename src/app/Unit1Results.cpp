@@ -153,6 +153,11 @@ void TForm1::BT4Click() {
         return;
     const FilesTally selected = SelectedFiles(Lists);
     const DeleteConfirmationText confirmation = DeleteConfirmation(LanguageIndex, selected.files);
+    if (selected.files == 0) {
+        ShowMessageBox(this, QMessageBox::Information, QString::fromStdString(confirmation.title),
+                       QString::fromStdString(StringTable1.GetKeyText("IDS_69")));
+        return;
+    }
     const std::string question =
         FormatMessage(confirmation.question,
                       {CountText(selected.files), ByteSizeText(selected.bytes).toStdString()});

@@ -40,12 +40,11 @@ class Classifier {
 public:
     Classifier(size_t count, const PathOf& pathOf, const LongWork& work,
                const ClassifyLimits& limits, std::atomic<int64_t>* liveRead)
-        : count_(count), pathOf_(pathOf), work_(work), limits_(limits), liveRead_(liveRead),
-          stamps_(count) {
-        result_.classOf.assign(count, Alone);
-    }
+        : count_(count), pathOf_(pathOf), work_(work), limits_(limits), liveRead_(liveRead) {}
 
     ContentClasses Run() {
+        Fill(stamps_, count_, FileStamp{});
+        Fill(result_.classOf, count_, Alone);
         // Every file is opened once first; the stamp taken then is what every later
         // reading of the file must find again. A few files are read side by side at once;
         // many are first told apart by their first bytes, read on several threads.
@@ -76,6 +75,18 @@ private:
     void Check() {
         if (!work_.KeepGoing())
             throw Cancelled{};
+    }
+
+    // A table of one entry per file is filled a slice at a time, answering between slices:
+    // on some machines the first touch of a million entries' memory takes a fifth of a
+    // second.
+    template <class T> void Fill(std::vector<T>& items, size_t count, const T& value) {
+        constexpr size_t Slice = 1 << 16;
+        items.reserve(count);
+        while (items.size() < count) {
+            Check();
+            items.resize(std::min(count, items.size() + Slice), value);
+        }
     }
 
     void Classify(const Candidates& set) {
@@ -179,7 +190,8 @@ private:
         // Kept files are read whole; of the others only a glimpse is taken.
         const size_t glimpse = keep ? slot : std::min(limits_.firstProbe, size_t{4096});
         std::unique_ptr<char[]> contents(keep ? new char[count_ * slot] : nullptr);
-        std::vector<Sight> sights(count_);
+        std::vector<Sight> sights;
+        Fill(sights, count_, Sight{});
         const bool done = ForSlices(
             count_, 64,
             [&](size_t begin, size_t end) {

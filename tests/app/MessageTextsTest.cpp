@@ -1,5 +1,6 @@
 #include "MessageTextsTest.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -85,6 +86,20 @@ void MessageTextsTest::resultsTrashCountsEachFileOnce() {
              (QStringList{"Move the 2 selected duplicates (6 bytes) to the trash?\n"
                           "You can restore them from the trash later.",
                           "2 files (6 bytes) were moved to the trash."}));
+}
+
+void MessageTextsTest::resultsTrashWithNothingSelectedSaysSo() {
+    ShownWindows app(1);
+    TestFolder tree;
+    TForm1& form = app.form1;
+    form.Lists.LBB1 = {tree.write("a", "abc")};
+    form.Lists.LBB2 = {tree.write("b", "abc")};
+    form.Lists.LL1 = {"0"};
+    form.ShowLists();
+    form.LBB2->setFocus();
+    QCOMPARE(AnswerMessageBoxes([&] { Key(&form, Qt::Key_Delete); }),
+             QStringList{QString::fromStdString(form.StringTable1.GetKeyText("IDS_69"))});
+    QVERIFY(QFile::exists(QString::fromStdString(tree.path("b"))));
 }
 
 void MessageTextsTest::setsTrashAndExportSayWhatWasDoneInTheSingular() {

@@ -6,6 +6,7 @@ class MessageTextsTest : public QObject {
 private slots:
     void scanReportGroupsDigitsAndCountsTheExtraCopies();
     void resultsTrashCountsEachFileOnce();
+    void resultsTrashWithNothingSelectedSaysSo();
     void setsTrashAndExportSayWhatWasDoneInTheSingular();
     void messageBoxesAreAsWideAsTheirTitles();
     void sizeBoundsAreInKibibytes();
