@@ -62,8 +62,13 @@ search_cancels() {
   for after in 100 200 400; do
     line=$("$build/bench/window_scan_bench" cancel-search "$dir" "$after" 2>"$work/err") ||
       { cat "$work/err" >&2; exit 1; }
-    echo "search cancel $after ms into the search: answered in $(field search-cancel <<<"$line") ms" \
-         "($(field files <<<"$line") files found)"
+    if [ "$(field search-cancel <<<"$line")" = - ]; then
+      echo "search cancel $after ms into the search: the search had ended" \
+           "($(field files <<<"$line") files found)"
+    else
+      echo "search cancel $after ms into the search: answered in" \
+           "$(field search-cancel <<<"$line") ms ($(field files <<<"$line") files found)"
+    fi
   done
 }
 if [ "$cancel_only" = 1 ]; then
