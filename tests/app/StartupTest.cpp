@@ -235,11 +235,14 @@ void StartupTest::unwritableSettingsFoldersShowOneErrorAndKeepTheWindowUsable() 
     }
     QCOMPARE(opened, std::string("nothing"));
     // The trash question still has its words, in the first language.
-    app.form1.Lists.LBB1 = {"/reference"};
+    app.form1.Lists.LBB1 = {scratch.write("reference", "ab")};
+    app.form1.Lists.LBB2 = {scratch.write("duplicate", "ab")};
+    app.form1.Lists.LL1 = {"0"};
+    app.form1.Lists.SetSelected(0, true);
     const QStringList asked =
         AnswerMessageBoxesWith(QMessageBox::No, [&] { app.form1.BT4Click(); });
-    QCOMPARE(asked, QStringList{"Move the 0 selected duplicates (0 bytes) to the trash?\n"
-                                "You can restore them from the trash later."});
+    QCOMPARE(asked, QStringList{"Move 1 selected duplicate (2 bytes) to the trash?\n"
+                                "You can restore it from the trash later."});
 }
 
 void StartupTest::settingsFifoIsRefusedWithoutWaiting() {
