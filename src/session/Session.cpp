@@ -1,0 +1,238 @@
+#include "Session.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "HeadlessHost.h"
+#include "ProjectFile.h"
+#include "SetsExport.h"
+#include "TrashMarked.h"
+
+namespace twinsweep {
+
+namespace {
+
+// Whether every entry of the lists names a path of their own store.
+bool NumbersResolve(const ResultLists& lists) {
+    if (!lists.OneStore())
+        return false;
+    for (const PathList* list : {&lists.LBB1, &lists.LBB2})
+        for (size_t i = 0; i < list->size(); ++i)
+            if (list->IdAt(i) >= lists.paths->size())
+                return false;
+    return true;
+}
+
+} // namespace
+
+Session::Session(Host& host) : search_(host) {}
+
+void Session::SetCaptions(const FileTable::Row& captions) {
+    captions_ = captions;
+    for (int column = 0; column < FileTable::ColumnCount; ++column)
+        table_.SetCell(column, 0, captions[static_cast<size_t>(column)]);
+}
+
+void Session::SetDateFormats(const TFormatSettings& formats) {
+    formats_ = formats;
+    table_.SetDateFormats(formats);
+}
+
+void Session::BeginSearch() {
+    table_.Reset(captions_);
+    lists_.ClearResults();
+    ListsChanged();
+    ClearMarks();
+    ConfigureSearch(search_, choices_);
+}
+
+void Session::AddFoundFile(const std::string& folder, const TSearchRec& entry) {
+    AppendFoundFile(table_, folder, entry);
+}
+
+void Session::FinishSearch() { FinishTable(table_); }
+
+bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter) {
+    BeginSearch();
+    bool complete = false;
+    size_t found = 0;
+    search_.OnFound = [&](TFileSearch& search, const std::string& folder, TSearchRec& entry) {
+        AddFoundFile(folder, entry);
+        if (++found == stopAfter)
+            search.Abort();
+    };
+    search_.OnComplete = [&](TFileSearch&) {
+        FinishSearch();
+        complete = true;
+    };
+    search_.SetThreaded(true);
+    search_.Execute();
+    while (!complete)
+        host.waitAndProcess(std::chrono::hours(1));
+    search_.OnFound = {};
+    search_.OnComplete = {};
+    return !search_.Aborted();
+}
+
+bool Session::Scan(const LongWork& work, ScanBytes* bytes, ScanStats* stats) {
+    const bool completed = RunDuplicateScan(table_, lists_, work, stats, bytes);
+    ListsChanged();
+    return completed;
+}
+
+void Session::Adopt(ResultLists lists) {
+    lists_ = std::move(lists);
+    ListsChanged();
+    ClearMarks();
+}
+
+void Session::Adopt(FileTable table) {
+    table_ = std::move(table);
+    table_.SetDateFormats(formats_);
+}
+
+void Session::SelectGroup(const LongWork& work) { twinsweep::SelectGroup(lists_, work); }
+
+void Session::FollowUp() { twinsweep::FollowUp(lists_); }
+
+void Session::SelectFirstGroup() {
+    if (lists_.LBB1.empty())
+        return;
+    lists_.current1 = 0;
+    SelectGroup();
+}
+
+void Session::SwapReferenceAndDuplicate() {
+    twinsweep::SwapReferenceAndDuplicate(lists_);
+    ListsChanged();
+}
+
+std::string Session::CurrentReference() const { return CurrentEntry(lists_.LBB1, lists_.current1); }
+
+std::string Session::CurrentDuplicate() const { return CurrentEntry(lists_.LBB2, lists_.current2); }
+
+FilesTally Session::SelectedFiles() const { return twinsweep::SelectedFiles(lists_); }
+
+TrashOutcome Session::TrashSelected(const TrashFile& trash, const LongWork& work) {
+    TrashOutcome outcome;
+    outcome.kept = DeleteSelectedDuplicates(lists_, TallyingTrash(trash, outcome.moved), work);
+    ListsChanged();
+    return outcome;
+}
+
+const std::vector<DuplicateSet>& Session::Sets() {
+    if (!setsStale_)
+        return sets_;
+    // The marked files by path number, to carry the marks over.
+    std::vector<bool> marked;
+    for (const DuplicateSet& set : sets_)
+        for (const SetMember& member : set.members)
+            if (member.marked) {
+                if (marked.size() <= member.path)
+                    marked.resize(member.path + 1, false);
+                marked[member.path] = true;
+            }
+    sets_ = SetsOf(lists_);
+    for (DuplicateSet& set : sets_) {
+        bool keepsOne = false;
+        for (SetMember& member : set.members) {
+            member.marked = member.path < marked.size() && marked[member.path];
+            keepsOne = keepsOne || !member.marked;
+        }
+        if (!keepsOne)
+            for (SetMember& member : set.members)
+                member.marked = false;
+    }
+    setsStale_ = false;
+    ++setsGeneration_;
+    return sets_;
+}
+
+bool Session::SetMark(size_t set, size_t member, bool marked) {
+    Sets();
+    if (set >= sets_.size() || member >= sets_[set].members.size())
+        return false;
+    return twinsweep::SetMark(sets_[set], member, marked);
+}
+
+size_t Session::MarkAllButOne(KeepRule rule, const std::string& folder) {
+    Sets();
+    return twinsweep::MarkAllButOne(sets_, *lists_.paths, rule, folder);
+}
+
+void Session::ClearMarks() { twinsweep::ClearMarks(sets_); }
+
+FilesTally Session::MarkedFiles() {
+    FilesTally marked;
+    for (const DuplicateSet& set : Sets()) {
+        for (const SetMember& member : set.members)
+            marked.files += member.marked ? 1 : 0;
+        marked.bytes += MarkedBytes(set);
+    }
+    return marked;
+}
+
+TrashOutcome Session::TrashMarked(const TrashFile& trash, const LongWork& work) {
+    Sets();
+    TrashOutcome outcome;
+    outcome.kept = TrashMarkedFiles(lists_, sets_, TallyingTrash(trash, outcome.moved), work);
+    ListsChanged();
+    return outcome;
+}
+
+void Session::ExportSets(const std::string& file) {
+    twinsweep::ExportSets(file, Sets(), *lists_.paths);
+}
+
+TextLines Session::ProjectLines(const ColumnWidths& widths, const LongWork& work) const {
+    // The criteria's dates in the same order and separators whatever the language, as any
+    // language reads them.
+    return twinsweep::ProjectLines(choices_, lists_, table_, widths, TFormatSettings{}, work);
+}
+
+void Session::SaveProject(const std::string& file, const ColumnWidths& widths,
+                          const LongWork& work) const {
+    twinsweep::SaveProject(file, ProjectLines(widths, work));
+}
+
+ColumnWidths Session::LoadProject(const std::string& file, const LongWork& work) {
+    Project project = twinsweep::LoadProject(file, choices_, captions_, work);
+    project.choices.folder = choices_.folder;
+    choices_ = std::move(project.choices);
+    Adopt(std::move(project.lists));
+    Adopt(std::move(project.table));
+    return project.widths;
+}
+
+std::string Session::ListsFault() const {
+    if (!NumbersResolve(lists_))
+        return "a list names a path outside the lists' store";
+    if (lists_.LL1.size() != lists_.LBB2.size())
+        return "LL1 does not run parallel to LBB2";
+    std::vector<bool> hasMembers(lists_.LBB1.size(), false);
+    for (const int group : lists_.LL1) {
+        if (group < 0 || static_cast<size_t>(group) >= lists_.LBB1.size())
+            return "a duplicate of no group: " + std::to_string(group);
+        hasMembers[static_cast<size_t>(group)] = true;
+    }
+    for (size_t g = 0; g < hasMembers.size(); ++g)
+        if (!hasMembers[g])
+            return "group " + std::to_string(g) + " has no member";
+    if (lists_.current1 < -1 || lists_.current1 >= static_cast<int>(lists_.LBB1.size()))
+        return "LBB1's current entry lies outside it";
+    if (lists_.current2 < -1 || lists_.current2 >= static_cast<int>(lists_.LBB2.size()))
+        return "LBB2's current entry lies outside it";
+    return {};
+}
+
+void Session::ListsChanged() {
+    setsStale_ = true;
+#ifdef TWINSWEEP_CHECK_STATE
+    if (!NumbersResolve(lists_)) {
+        std::fputs("a result list names a path outside its store\n", stderr);
+        std::abort();
+    }
+#endif
+}
+
+} // namespace twinsweep

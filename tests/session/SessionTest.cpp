@@ -1,0 +1,92 @@
+#include "Session.h"
+
+#include <gtest/gtest.h>
+
+#include "HeadlessHost.h"
+#include "TestFolder.h"
+
+using namespace twinsweep;
+
+namespace {
+
+struct SearchedTree {
+    SearchedTree() {
+        for (const char* name : {"a1", "a2", "a3"})
+            dir.write(name, "aaa");
+        for (const char* name : {"b1", "b2"})
+            dir.write(name, "bbb!");
+        SearchChoices choices;
+        choices.folder = dir.path();
+        session.SetChoices(choices);
+        EXPECT_TRUE(session.SearchAndWait(host));
+        EXPECT_TRUE(session.Scan());
+    }
+    // The marked paths of all sets.
+    std::vector<std::string> Marked() {
+        std::vector<std::string> marked;
+        for (const DuplicateSet& set : session.Sets())
+            for (const SetMember& member : set.members)
+                if (member.marked)
+                    marked.emplace_back((*session.Paths())[member.path]);
+        std::sort(marked.begin(), marked.end());
+        return marked;
+    }
+
+    TestFolder dir;
+    HeadlessHost host;
+    Session session{host};
+};
+
+bool MoveAway(const std::string& path, std::string&) { return std::remove(path.c_str()) == 0; }
+
+} // namespace
+
+TEST(SessionTest, MarksStayOnTheFilesStillInASetAndEachSetKeepsOne) {
+    SearchedTree tree;
+    ASSERT_EQ(tree.session.Sets().size(), 2u);
+    EXPECT_EQ(tree.session.MarkAllButOne(KeepRule::ShortestPath), 2u);
+    ASSERT_EQ(tree.Marked().size(), 3u); // two of a, one of b
+    // The last unmarked file of a set cannot be marked.
+    const auto& sets = tree.session.Sets();
+    for (size_t m = 0; m < sets[0].members.size(); ++m)
+        if (!sets[0].members[m].marked) {
+            EXPECT_FALSE(tree.session.SetMark(0, m, true));
+            EXPECT_TRUE(sets[0].members[m].marked == false);
+        }
+    // Trashing the first group's duplicates empties its set: the other set keeps its marks.
+    std::vector<std::string> otherMarks;
+    for (const SetMember& member : sets[1].members)
+        if (member.marked)
+            otherMarks.emplace_back((*tree.session.Paths())[member.path]);
+    std::sort(otherMarks.begin(), otherMarks.end());
+    tree.session.SelectFirstGroup();
+    const TrashOutcome outcome = tree.session.TrashSelected(MoveAway);
+    EXPECT_TRUE(outcome.kept.empty());
+    EXPECT_EQ(outcome.moved.files, 1u);
+    EXPECT_EQ(tree.session.ListsFault(), "");
+    ASSERT_EQ(tree.session.Sets().size(), 1u);
+    EXPECT_EQ(tree.Marked(), otherMarks);
+    // Lists of another search carry no mark over.
+    tree.session.BeginSearch();
+    tree.session.Adopt(ResultLists{});
+    EXPECT_TRUE(tree.Marked().empty());
+}
+
+TEST(SessionTest, AProjectThatDoesNotLoadChangesNothing) {
+    SearchedTree tree;
+    tree.session.MarkAllButOne(KeepRule::Newest);
+    const ResultLists before = tree.session.Lists();
+    const auto marked = tree.Marked();
+    const std::string damaged = tree.dir.write("damaged.tsp", "1\n0\nzz\n");
+    EXPECT_THROW(tree.session.LoadProject(damaged), Exception);
+    EXPECT_EQ(tree.session.Lists().LBB1, before.LBB1);
+    EXPECT_EQ(tree.session.Lists().LBB2, before.LBB2);
+    EXPECT_EQ(tree.Marked(), marked);
+    // A project saved and loaded again lists the same and marks nothing.
+    const std::string file = tree.dir.path("saved.tsp");
+    tree.session.SaveProject(file, DefaultColumnWidths);
+    EXPECT_EQ(tree.session.LoadProject(file), DefaultColumnWidths);
+    EXPECT_EQ(tree.session.Lists().LBB2, before.LBB2);
+    EXPECT_TRUE(tree.session.Lists().OneStore());
+    EXPECT_TRUE(tree.Marked().empty());
+}
