@@ -21,6 +21,7 @@
 #include "Globals.h"
 #include "ProgramWindows.h"
 #include "QtHost.h"
+#include "ResultsPage.h"
 
 using namespace twinsweep;
 
@@ -74,14 +75,16 @@ int main(int argc, char** argv) {
     form.PageControl1->setCurrentWidget(form.TB2);
     QApplication::processEvents();
 
-    FillLists(form.Lists, groups, duplicates);
-    const int members = static_cast<int>(form.Lists.LBB2.size()) / groups;
+    ResultLists lists;
+    FillLists(lists, groups, duplicates);
+    form.session.Adopt(std::move(lists));
+    const int members = static_cast<int>(form.session.Lists().LBB2.size()) / groups;
     clock.restart();
     form.ShowLists();
     QApplication::processEvents();
     form.repaint();
     std::printf("lists of %d groups, %zu duplicates shown in %.1f ms\n", groups,
-                form.Lists.LBB2.size(), clock.nsecsElapsed() / 1e6);
+                form.session.Lists().LBB2.size(), clock.nsecsElapsed() / 1e6);
 
     std::vector<double> times;
     for (int click = 0; click < clicks; ++click) {

@@ -72,7 +72,11 @@ int main(int argc, char** argv) {
     ProgramWindows windows(host, data + "/project-program/");
     TForm1& form = windows.form1;
     form.show();
-    MakeState(rows, entries, form.Table, form.Lists);
+    FileTable table;
+    ResultLists lists;
+    MakeState(rows, entries, table, lists);
+    form.session.Adopt(std::move(table));
+    form.session.Adopt(std::move(lists));
     const std::string corePath = data + "/core.twinsweep", windowPath = data + "/window.twinsweep";
     CurrentProjectFileChooser() = [&](QWidget*, ProjectDialog, const TStringTable&) {
         return windowPath;
@@ -83,7 +87,8 @@ int main(int argc, char** argv) {
     const SearchChoices choices = form.ReadSearchChoices();
     for (int round = 0; round < rounds; ++round) {
         coreSave.push_back(Seconds([&] {
-            SaveProject(corePath, ProjectLines(choices, form.Lists, form.Table, widths, {}));
+            SaveProject(corePath, ProjectLines(choices, form.session.Lists(), form.session.Table(),
+                                               widths, {}));
         }));
         coreLoad.push_back(Seconds([&] { LoadProject(corePath, choices, {}); }));
         readLines.push_back(Seconds([&] { ReadTextLines(corePath); }));
@@ -93,8 +98,8 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
         }));
     }
-    if (form.Lists.LBB2.size() != static_cast<size_t>(entries / 5 * 2) ||
-        form.Table.FileCount() != rows) {
+    if (form.session.Lists().LBB2.size() != static_cast<size_t>(entries / 5 * 2) ||
+        form.session.Table().FileCount() != rows) {
         std::fprintf(stderr, "the window did not load back what it saved\n");
         return 1;
     }

@@ -1,4 +1,4 @@
-// Finds the identical files below a folder with the program's own pipeline (threaded
+// Finds the identical files below a folder with the program's own session (threaded
 // search of every file, table sorted by size, duplicate scan) and prints the result lists:
 //   scan-folder [--times] [--stats] FOLDER [--save FILE] [--export FILE]
 //   scan-folder --load FILE
@@ -19,12 +19,10 @@
 #include <sys/stat.h>
 
 #include "BenchTree.h"
-#include "DuplicateScan.h"
-#include "FindDuplicates.h"
 #include "HeadlessHost.h"
 #include "PacedWork.h"
 #include "ProjectFile.h"
-#include "SetsExport.h"
+#include "Session.h"
 #include "WindowStringTables.h"
 
 using namespace twinsweep;
@@ -120,25 +118,21 @@ int main(int argc, char** argv) {
         return Usage(argv[0]);
     try {
         HeadlessHost host;
-        FileTable table;
-        ResultLists lists;
+        Session session(host);
+        session.SetChoices(FreshWindowChoices(folder));
+        session.SetCaptions(Captions());
         const auto start = Clock::now();
-        const SearchChoices everything = FreshWindowChoices(folder);
-        SearchIntoTable(everything, host, table, TFormatSettings{});
+        session.SearchAndWait(host);
         const auto searched = Clock::now();
-        const int files = table.FileCount();
+        const int files = session.Table().FileCount();
         ScanStats read;
-        RunDuplicateScan(table, lists, PacedWork(host), &read);
+        session.Scan(PacedWork(host), nullptr, &read);
         const auto scanned = Clock::now();
-        Print(lists);
-        if (save) {
-            const FileTable::Row captions = Captions();
-            for (int column = 0; column < FileTable::ColumnCount; ++column)
-                table.SetCell(column, 0, captions[static_cast<size_t>(column)]);
-            SaveProject(save, ProjectLines(everything, lists, table, DefaultColumnWidths, {}));
-        }
+        Print(session.Lists());
+        if (save)
+            session.SaveProject(save, DefaultColumnWidths);
         if (exported)
-            ExportSets(exported, SetsOf(lists), *lists.paths);
+            session.ExportSets(exported);
         if (std::fflush(stdout) != 0) {
             std::perror("stdout");
             return 1;

@@ -97,12 +97,14 @@ int main(int argc, char** argv) {
     while (LanguageIndex == 0 && clock.elapsed() < 10000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
 
-    MakeSets(tree.path().toStdString(), sets, perSet, form.Lists);
+    ResultLists lists;
+    MakeSets(tree.path().toStdString(), sets, perSet, lists);
+    form.session.Adopt(std::move(lists));
     form.ShowLists();
 
-    std::vector<DuplicateSet> core = SetsOf(form.Lists);
+    std::vector<DuplicateSet> core = SetsOf(form.session.Lists());
     clock.restart();
-    MarkAllButOne(core, *form.Lists.paths, KeepRule::Newest);
+    MarkAllButOne(core, *form.session.Paths(), KeepRule::Newest);
     std::printf("keep newest, core: %.1f ms for %d sets\n", Milliseconds(clock), sets);
 
     clock.restart();

@@ -159,8 +159,8 @@ int RunWindow(const std::string& folder) {
     TForm1& form1 = program.form1;
     QElapsedTimer clock;
     double search = 0, seconds = 0;
-    auto complete = form1.FF1->OnComplete;
-    form1.FF1->OnComplete = [&](TFileSearch& sender) {
+    auto complete = form1.FF1.OnComplete;
+    form1.FF1.OnComplete = [&](TFileSearch& sender) {
         search = clock.nsecsElapsed() / 1e9;
         complete(sender);
     };
@@ -177,7 +177,7 @@ int RunWindow(const std::string& folder) {
     if (!OnlyReports(boxes, 1))
         return 1;
     form1.repaint();
-    Report(seconds, search, clock.nsecsElapsed() / 1e9 - seconds, form1.Lists);
+    Report(seconds, search, clock.nsecsElapsed() / 1e9 - seconds, form1.session.Lists());
     std::_Exit(0); // the windows' teardown is not measured
 }
 
@@ -208,7 +208,7 @@ int RunCancels(const std::string& folder, int afterMs) {
     };
     form1.TB1->Edit2->setText(QString::fromStdString(folder));
     form1.BT1Click();
-    while (!form1.Table.IsEmpty() && boxes.size() < 10000)
+    while (!form1.session.Table().IsEmpty() && boxes.size() < 10000)
         form1.BT2Click();
     if (!OnlyReports(boxes, static_cast<int>(cancels.size()) + 1))
         return 1;
@@ -216,7 +216,7 @@ int RunCancels(const std::string& folder, int afterMs) {
     std::printf("cancels %zu median %.1f max %.1f", cancels.size(),
                 cancels.empty() ? 0.0 : cancels[cancels.size() / 2],
                 cancels.empty() ? 0.0 : cancels.back());
-    ReportLists(form1.Lists);
+    ReportLists(form1.session.Lists());
     std::_Exit(0);
 }
 
@@ -229,13 +229,14 @@ int RunSearchCancel(const std::string& folder, int afterMs) {
     click.setTimerType(Qt::PreciseTimer);
     QObject::connect(&click, &QTimer::timeout, program.windows.form2,
                      [&] { ClickThroughWindow(program.windows.form2->SpeedButton1); });
-    form1.FF1->OnComplete = [&](TFileSearch&) {
+    form1.FF1.OnComplete = [&](TFileSearch&) {
         // A search that ended before the click has nothing to answer: "-".
         const double answered = clock.nsecsElapsed() / 1e6 - afterMs;
         if (answered < 0)
-            std::printf("search-cancel - files %d\n", form1.Table.FileCount());
+            std::printf("search-cancel - files %d\n", form1.session.Table().FileCount());
         else
-            std::printf("search-cancel %.1f files %d\n", answered, form1.Table.FileCount());
+            std::printf("search-cancel %.1f files %d\n", answered,
+                        form1.session.Table().FileCount());
         std::fflush(stdout);
         std::_Exit(0);
     };

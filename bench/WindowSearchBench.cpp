@@ -76,15 +76,15 @@ int RunWindow(int argc, char** argv, const std::string& data, const BenchTree& t
 
     QElapsedTimer clock;
     double search = 0;
-    auto complete = form1.FF1->OnComplete;
-    form1.FF1->OnComplete = [&](TFileSearch& sender) {
+    auto complete = form1.FF1.OnComplete;
+    form1.FF1.OnComplete = [&](TFileSearch& sender) {
         search = clock.nsecsElapsed() / 1e9;
         complete(sender);
     };
     CloseWatch watch([&] {
         form1.repaint();
-        Report(clock.nsecsElapsed() / 1e9, search, form1.Table.FileCount());
-        std::_Exit(form1.Table.FileCount() == tree.files ? 0 : 1);
+        Report(clock.nsecsElapsed() / 1e9, search, form1.session.Table().FileCount());
+        std::_Exit(form1.session.Table().FileCount() == tree.files ? 0 : 1);
     });
     form2->installEventFilter(&watch);
     form1.TB1->Edit2->setText(QString::fromStdString(tree.path));

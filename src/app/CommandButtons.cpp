@@ -1,7 +1,10 @@
 #include "CommandButtons.h"
 
+#include <QHBoxLayout>
 #include <QPalette>
 
+#include "NamedWidgets.h"
+#include "Shader.h"
 #include "SystemFolders.h"
 #include "TBitmapButton.h"
 
@@ -32,6 +35,35 @@ TBitmapButton* MakeCommandButton(const char* name, const char* image, QWidget* p
     button->setMinimumWidth(64);
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+CommandBar MakeCommandBar(QWidget* parent) {
+    CommandBar bar;
+    bar.Shader1 = Named(new TShader(parent), "Shader1");
+    // Dark to light blue from left to right; ToColor lies one band past the last one.
+    bar.Shader1->SetFromColor(0x794E1F);
+    bar.Shader1->SetToColor(0xB97D3A);
+    bar.Shader1->SetSteps(64);
+    bar.Shader1->SetDirection(true);
+    auto* row = new QHBoxLayout(bar.Shader1);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->setSpacing(6);
+    auto add = [&](TBitmapButton*& button, const char* name, const char* image) {
+        button = MakeCommandButton(name, image, bar.Shader1);
+        row->addWidget(button);
+    };
+    add(bar.BT1, "BT1", "search");
+    add(bar.BT2, "BT2", "compare");
+    add(bar.BT4, "BT4", "trash");
+    row->addSpacing(16);
+    add(bar.BT9, "BT9", "open");
+    add(bar.BT10, "BT10", "save");
+    row->addStretch(1);
+    add(bar.BT5, "BT5", "welcome");
+    add(bar.BT7, "BT7", "guide");
+    add(bar.BT6, "BT6", "about");
+    add(bar.BT8, "BT8", "quit");
+    return bar;
 }
 
 } // namespace twinsweep

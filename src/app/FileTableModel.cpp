@@ -7,7 +7,7 @@
 
 namespace twinsweep {
 
-FileTableModel::FileTableModel(FileTable& table, QObject* parent)
+FileTableModel::FileTableModel(const FileTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table), shownRows_(table.RowCount() - 1) {}
 
 int FileTableModel::rowCount(const QModelIndex& parent) const {

@@ -11,7 +11,7 @@ namespace twinsweep {
 
 class FileTableModel : public QAbstractTableModel {
 public:
-    explicit FileTableModel(FileTable& table, QObject* parent = nullptr);
+    explicit FileTableModel(const FileTable& table, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,7 +29,7 @@ public:
     static constexpr int PathRole = Qt::UserRole + 1;
 
 private:
-    FileTable& table_;
+    const FileTable& table_;
     int shownRows_;
 };
 

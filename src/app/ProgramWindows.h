@@ -14,7 +14,7 @@ namespace twinsweep {
 struct ProgramWindows {
     // programFolder: where "conf.dat" lives.
     ProgramWindows(Host& host, const std::string& programFolder)
-        : form1(host, programFolder), form2(new TForm2(&form1, host, *form1.FF1)),
+        : form1(host, programFolder), form2(new TForm2(&form1, host, form1.FF1)),
           form3(new TForm3(&form1, host)), form4(new TForm4(&form1)),
           form5(new TForm5(&form1, form1.LB1)) {
         form1.SetWindows(form2, form3, form4, form5);

@@ -70,13 +70,13 @@ void ScrollTo(QListView* view, const QModelIndex& index) {
 
 } // namespace
 
-ResultListsView::ResultListsView(ResultLists& lists, QListView* references,
+ResultListsView::ResultListsView(Session& session, QListView* references,
                                  TZarvoLiquidIndicator* referenceCount, QListView* duplicates,
                                  TZarvoLiquidIndicator* duplicateCount)
-    : QObject(references), lists_(lists), references_(references), referenceCount_(referenceCount),
-      duplicates_(duplicates), duplicateCount_(duplicateCount),
-      referencesModel_(new PathListModel(lists.LBB1, this)),
-      duplicatesModel_(new PathListModel(lists.LBB2, this)) {
+    : QObject(references), session_(session), lists_(session.Lists()), references_(references),
+      referenceCount_(referenceCount), duplicates_(duplicates), duplicateCount_(duplicateCount),
+      referencesModel_(new PathListModel(lists_.LBB1, this)),
+      duplicatesModel_(new PathListModel(lists_.LBB2, this)) {
     references_->setModel(referencesModel_);
     duplicates_->setModel(duplicatesModel_);
 }
@@ -90,27 +90,27 @@ void ResultListsView::Connect(CommandRoute& route, QMenu* menu, Acts acts) {
         };
     };
     // An entry becomes a list's current one, then the act runs.
-    auto choosing = [this, onRoute](int ResultLists::*current, std::function<void()> chosen) {
+    auto choosing = [this, onRoute](void (Session::*current)(int), std::function<void()> chosen) {
         return [this, onRoute, current, chosen](const QModelIndex& index) {
             onRoute([this, current, row = index.isValid() ? index.row() : -1, chosen] {
-                lists_.*current = row;
+                (session_.*current)(row);
                 chosen();
             })();
         };
     };
     connect(references_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            choosing(&ResultLists::current1, acts.referenceChosen));
+            choosing(&Session::SetCurrentReference, acts.referenceChosen));
     connect(duplicates_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            choosing(&ResultLists::current2, acts.duplicateChosen));
-    new PressOnCurrent(references_, choosing(&ResultLists::current1, acts.referenceChosen));
-    new PressOnCurrent(duplicates_, choosing(&ResultLists::current2, acts.duplicateChosen));
+            choosing(&Session::SetCurrentDuplicate, acts.duplicateChosen));
+    new PressOnCurrent(references_, choosing(&Session::SetCurrentReference, acts.referenceChosen));
+    new PressOnCurrent(duplicates_, choosing(&Session::SetCurrentDuplicate, acts.duplicateChosen));
     connect(duplicates_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this, onRoute](const QItemSelection& selected, const QItemSelection& deselected) {
                 onRoute([this, selected, deselected] {
                     for (const QModelIndex& index : deselected.indexes())
-                        lists_.SetSelected(static_cast<size_t>(index.row()), false);
+                        session_.SetSelected(static_cast<size_t>(index.row()), false);
                     for (const QModelIndex& index : selected.indexes())
-                        lists_.SetSelected(static_cast<size_t>(index.row()), true);
+                        session_.SetSelected(static_cast<size_t>(index.row()), true);
                 })();
             });
     connect(references_, &QListView::doubleClicked, this, onRoute(acts.referenceOpened));

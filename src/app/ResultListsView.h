@@ -1,14 +1,15 @@
 #pragma once
-// Shows the result lists in the window: the references (LBB1) and the duplicates (LBB2)
-// in their list views, with their counters (Ld3, Ld4). The lists are the truth; the views
-// follow them on Refresh() and the Show calls. What the user does in the views reaches
-// the lists only through the acts given to Connect, run on the window's command route.
+// Shows the session's result lists in the window: the references (LBB1) and the
+// duplicates (LBB2) in their list views, with their counters (Ld3, Ld4). The lists are the
+// truth; the views follow them on Refresh() and the Show calls. What the user does in the
+// views reaches the session only through the acts given to Connect, run on the window's
+// command route.
 #include <QObject>
 #include <functional>
 #include <optional>
 #include <string>
 
-#include "ResultLists.h"
+#include "Session.h"
 
 class QListView;
 class QMenu;
@@ -21,12 +22,11 @@ class PathListModel;
 
 class ResultListsView : public QObject {
 public:
-    ResultListsView(ResultLists& lists, QListView* references,
-                    TZarvoLiquidIndicator* referenceCount, QListView* duplicates,
-                    TZarvoLiquidIndicator* duplicateCount);
+    ResultListsView(Session& session, QListView* references, TZarvoLiquidIndicator* referenceCount,
+                    QListView* duplicates, TZarvoLiquidIndicator* duplicateCount);
 
     // The window's commands for the user's acts; the views' current entries and the
-    // duplicates' selection are written into the lists on the route, before the act runs.
+    // duplicates' selection are handed to the session on the route, before the act runs.
     struct Acts {
         std::function<void()> referenceChosen;     // LBB1's current entry changed or clicked
         std::function<void()> duplicateChosen;     // LBB2's current entry changed or clicked
@@ -69,7 +69,8 @@ public:
 private:
     void ShowCounts();
 
-    ResultLists& lists_;
+    Session& session_;
+    const ResultLists& lists_;
     QListView* references_;
     TZarvoLiquidIndicator* referenceCount_;
     QListView* duplicates_;

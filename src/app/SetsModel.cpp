@@ -41,11 +41,11 @@ QString Text(std::string_view bytes) {
 SetsModel::SetsModel(const TStringTable& texts, QObject* parent)
     : QAbstractItemModel(parent), texts_(texts) {}
 
-void SetsModel::Reset(std::vector<DuplicateSet> sets, std::shared_ptr<PathStore> paths) {
+void SetsModel::Reset(const std::vector<DuplicateSet>& sets, std::shared_ptr<PathStore> paths) {
     beginResetModel();
-    sets_ = std::move(sets);
+    sets_ = &sets;
     paths_ = std::move(paths);
-    order_.resize(sets_.size());
+    order_.resize(sets_->size());
     std::iota(order_.begin(), order_.end(), 0u);
     rowOfSet_ = order_;
     CountMarks();
@@ -53,14 +53,15 @@ void SetsModel::Reset(std::vector<DuplicateSet> sets, std::shared_ptr<PathStore>
 }
 
 void SetsModel::CountMarks() {
-    markedBytes_.resize(sets_.size());
+    markedBytes_.resize(sets_->size());
     markedBytesTotal_ = 0;
     markedFiles_ = 0;
-    for (size_t s = 0; s < sets_.size(); ++s) {
-        markedBytes_[s] = twinsweep::MarkedBytes(sets_[s]);
+    for (size_t s = 0; s < sets_->size(); ++s) {
+        markedBytes_[s] = twinsweep::MarkedBytes((*sets_)[s]);
         markedBytesTotal_ += markedBytes_[s];
-        markedFiles_ += static_cast<size_t>(std::count_if(
-            sets_[s].members.begin(), sets_[s].members.end(), [](auto& m) { return m.marked; }));
+        markedFiles_ += static_cast<size_t>(std::count_if((*sets_)[s].members.begin(),
+                                                          (*sets_)[s].members.end(),
+                                                          [](auto& m) { return m.marked; }));
     }
     if (marksCounted)
         marksCounted();
@@ -81,7 +82,7 @@ void SetsModel::TextsChanged() {
 }
 
 void SetsModel::SetMarkedChanged(size_t set) {
-    const int64_t bytes = twinsweep::MarkedBytes(sets_[set]);
+    const int64_t bytes = twinsweep::MarkedBytes((*sets_)[set]);
     markedBytesTotal_ += bytes - markedBytes_[set];
     markedBytes_[set] = bytes;
 }
@@ -114,10 +115,10 @@ QModelIndex SetsModel::parent(const QModelIndex& index) const {
 
 int SetsModel::rowCount(const QModelIndex& parent) const {
     if (!parent.isValid())
-        return static_cast<int>(sets_.size());
+        return static_cast<int>(sets_->size());
     if (parent.internalId() != 0 || parent.column() != 0)
         return 0;
-    return static_cast<int>(sets_[order_[static_cast<size_t>(parent.row())]].members.size());
+    return static_cast<int>((*sets_)[order_[static_cast<size_t>(parent.row())]].members.size());
 }
 
 int SetsModel::columnCount(const QModelIndex&) const { return ColumnCount; }
@@ -132,7 +133,7 @@ QVariant SetsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SetsModel::SetData(size_t s, int column, int role) const {
-    const DuplicateSet& set = sets_[s];
+    const DuplicateSet& set = (*sets_)[s];
     if (role == Qt::TextAlignmentRole && column != NameColumn)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
@@ -154,7 +155,7 @@ QVariant SetsModel::SetData(size_t s, int column, int role) const {
 }
 
 QVariant SetsModel::MemberData(size_t s, size_t m, int column, int role) const {
-    const SetMember& member = sets_[s].members[m];
+    const SetMember& member = (*sets_)[s].members[m];
     const std::string_view path = (*paths_)[member.path];
     if (role == Qt::CheckStateRole && column == NameColumn)
         return member.marked ? Qt::Checked : Qt::Unchecked;
@@ -172,7 +173,7 @@ QVariant SetsModel::MemberData(size_t s, size_t m, int column, int role) const {
     case FolderColumn:
         return Text(FolderOf(path));
     case SizeColumn:
-        return ByteSizeText(sets_[s].size);
+        return ByteSizeText((*sets_)[s].size);
     case DateColumn:
         if (!member.facts.exists)
             return {};
@@ -188,10 +189,10 @@ bool SetsModel::setData(const QModelIndex& index, const QVariant& value, int rol
     size_t set = 0, member = 0;
     if (role != Qt::CheckStateRole || !MemberAt(index, set, member) || !markRequested)
         return false;
-    const bool wasMarked = sets_[set].members[member].marked;
+    const bool wasMarked = (*sets_)[set].members[member].marked;
     if (!markRequested(set, member, value.toInt() == Qt::Checked))
         return false;
-    const bool marked = sets_[set].members[member].marked;
+    const bool marked = (*sets_)[set].members[member].marked;
     if (marked != wasMarked) {
         markedFiles_ = marked ? markedFiles_ + 1 : markedFiles_ - 1;
         SetMarkedChanged(set);
@@ -222,11 +223,11 @@ void SetsModel::sort(int column, Qt::SortOrder order) {
     auto key = [this, column](uint32_t s) -> int64_t {
         switch (column) {
         case SizeColumn:
-            return sets_[s].size;
+            return (*sets_)[s].size;
         case FilesColumn:
-            return static_cast<int64_t>(sets_[s].members.size());
+            return static_cast<int64_t>((*sets_)[s].members.size());
         case FreeColumn:
-            return sets_[s].freeable;
+            return (*sets_)[s].freeable;
         default:
             return s; // the sets' own order
         }

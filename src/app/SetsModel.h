@@ -21,9 +21,11 @@ public:
     // so they follow the active language.
     SetsModel(const TStringTable& texts, QObject* parent);
 
-    // Shows `sets`, whose members are numbers in `paths`.
-    void Reset(std::vector<DuplicateSet> sets, std::shared_ptr<PathStore> paths);
-    std::vector<DuplicateSet>& Sets() { return sets_; }
+    // Shows `sets`, whose members are numbers in `paths`; the sets stay where they are and
+    // are shown until the next Reset. Their marks change only through markRequested or
+    // before MarksChanged.
+    void Reset(const std::vector<DuplicateSet>& sets, std::shared_ptr<PathStore> paths);
+    const std::vector<DuplicateSet>& Sets() const { return *sets_; }
     const PathStore& Paths() const { return *paths_; }
     // The marks of Sets() were changed from outside.
     void MarksChanged();
@@ -59,7 +61,8 @@ private:
     void SetMarkedChanged(size_t set);
 
     const TStringTable& texts_;
-    std::vector<DuplicateSet> sets_;
+    static inline const std::vector<DuplicateSet> none_;
+    const std::vector<DuplicateSet>* sets_ = &none_;
     std::shared_ptr<PathStore> paths_ = std::make_shared<PathStore>();
     std::vector<uint32_t> order_;      // the sets in the rows' order
     std::vector<uint32_t> rowOfSet_;   // and back

@@ -24,6 +24,7 @@
 #include "LocaleFormats.h"
 #include "NamedWidgets.h"
 #include "ResultListsView.h"
+#include "ResultsPage.h"
 #include "SetsPage.h"
 #include "Settings.h"
 #include "Shader.h"
@@ -37,28 +38,8 @@
 
 namespace twinsweep {
 
-namespace {
-
-QLabel* Heading(const char* name, QWidget* parent) {
-    QLabel* label = NamedLabel(name, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-// A counter of the results page, showing "0".
-TZarvoLiquidIndicator* Counter(const char* name, QWidget* parent) {
-    auto* counter = new TZarvoLiquidIndicator(name, parent);
-    counter->Loaded();
-    counter->setIndicatorstring("0");
-    return counter;
-}
-
-} // namespace
-
 TForm1::TForm1(Host& host, std::string programFolder)
-    : host_(host), programFolder_(std::move(programFolder)) {
+    : session(host), host_(host), programFolder_(std::move(programFolder)) {
     setObjectName("TForm1");
     setWindowTitle("Twinsweep");
     resize(1100, 720);
@@ -68,11 +49,17 @@ TForm1::TForm1(Host& host, std::string programFolder)
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(BuildToolbar());
+    const CommandBar bar = MakeCommandBar(this);
+    std::tie(Shader1, BT1, BT2, BT4, BT9, BT10, BT5, BT7, BT6, BT8) =
+        std::tie(bar.Shader1, bar.BT1, bar.BT2, bar.BT4, bar.BT9, bar.BT10, bar.BT5, bar.BT7,
+                 bar.BT6, bar.BT8);
+    layout->addWidget(Shader1);
     PageControl1 = Named(new QTabWidget(central), "PageControl1");
     TB1 = new CriteriaPage;
     TB1->SizeMin->limitText = TB1->SizeMax->limitText = [this] { return SizeLimitText(); };
-    TB2 = BuildResultsPage();
+    TB2 = new ResultsPage;
+    std::tie(Splitter2, SG1, Ld1, LBB1, Ld3, LBB2, Ld4) =
+        std::tie(TB2->Splitter2, TB2->SG1, TB2->Ld1, TB2->LBB1, TB2->Ld3, TB2->LBB2, TB2->Ld4);
     TB2->addActions({Lixeira1, Trocar1, OpenFolder1});
     PageControl1->addTab(TB1, "Search");
     PageControl1->addTab(TB2, "Results");
@@ -86,21 +73,21 @@ TForm1::TForm1(Host& host, std::string programFolder)
     T2->Loaded();
 
     formats_ = FormatSettingsFor(QLocale::system());
-    FF1 = std::make_unique<TFileSearch>(host_);
-    FF1->SetThreaded(true);
-    FF1->OnFound = [this](TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
+    session.SetDateFormats(formats_);
+    FF1.SetThreaded(true);
+    FF1.OnFound = [this](TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
         FF1Found(sender, folder, entry);
     };
-    FF1->OnComplete = [this](TFileSearch& sender) {
+    FF1.OnComplete = [this](TFileSearch& sender) {
         RunGuarded(this, [&] { FF1Complete(sender); });
     };
-    tableModel_ = new FileTableModel(Table, this);
+    tableModel_ = new FileTableModel(session.Table(), this);
     tableRefresh_ = new QTimer(this);
     tableRefresh_->setSingleShot(true);
     tableRefresh_->setInterval(50);
     connect(tableRefresh_, &QTimer::timeout, this, [this] { ShowFoundFiles(); });
     SG1->setModel(tableModel_);
-    results_ = new ResultListsView(Lists, LBB1, Ld3, LBB2, Ld4);
+    results_ = new ResultListsView(session, LBB1, Ld3, LBB2, Ld4);
     BuildSetsPage();
     PageControl1->addTab(TB3, "Sets");
 
@@ -108,6 +95,7 @@ TForm1::TForm1(Host& host, std::string programFolder)
     ConnectSetsCommands();
     FormCreate();
     StringTable1.Translate(); // the built-in texts are the table's first language
+    WriteTableCaptions();
 }
 
 // The views go with the window's base, after the table and lists they show: hidden first,
@@ -119,7 +107,7 @@ void TForm1::SetWindows(TForm2* form2, TForm3* form3, TForm4* form4, TForm5* for
     form3_ = form3;
     form4_ = form4;
     form5_ = form5;
-    form2_->FilesFound = [this] { return Table.FileCount(); };
+    form2_->FilesFound = [this] { return session.Table().FileCount(); };
     form3_->RunScan = [this] { return RunScan(); };
     form3_->ScanCompleted = [this] { ScanCompleted(); };
 }
@@ -175,83 +163,6 @@ void TForm1::BuildMenus() {
     OpenFolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     for (QAction* action : {Lixeira1, Trocar1, OpenFolder1})
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-}
-
-QWidget* TForm1::BuildToolbar() {
-    Shader1 = Named(new TShader(this), "Shader1");
-    // Dark to light blue from left to right; ToColor lies one band past the last one.
-    Shader1->SetFromColor(0x794E1F);
-    Shader1->SetToColor(0xB97D3A);
-    Shader1->SetSteps(64);
-    Shader1->SetDirection(true);
-    auto* row = new QHBoxLayout(Shader1);
-    row->setContentsMargins(8, 4, 8, 4);
-    row->setSpacing(6);
-    auto add = [&](TBitmapButton*& button, const char* name, const char* image) {
-        button = MakeCommandButton(name, image, Shader1);
-        row->addWidget(button);
-    };
-    add(BT1, "BT1", "search");
-    add(BT2, "BT2", "compare");
-    add(BT4, "BT4", "trash");
-    row->addSpacing(16);
-    add(BT9, "BT9", "open");
-    add(BT10, "BT10", "save");
-    row->addStretch(1);
-    add(BT5, "BT5", "welcome");
-    add(BT7, "BT7", "guide");
-    add(BT6, "BT6", "about");
-    add(BT8, "BT8", "quit");
-    return Shader1;
-}
-
-QWidget* TForm1::BuildResultsPage() {
-    auto* page = Named(new QWidget, "TB2");
-    auto* layout = new QVBoxLayout(page);
-    Splitter2 = Named(new QSplitter(Qt::Horizontal, page), "Splitter2");
-    layout->addWidget(Splitter2);
-
-    auto* tablePane = Named(new QWidget(Splitter2), "Panel4");
-    auto* tableLayout = new QVBoxLayout(tablePane);
-    tableLayout->setContentsMargins(0, 0, 0, 0);
-    auto* tableHead = new QHBoxLayout;
-    tableHead->addWidget(Heading("Label3", tablePane), 1);
-    Ld1 = Counter("Ld1", tablePane);
-    tableHead->addWidget(Ld1);
-    tableLayout->addLayout(tableHead);
-    SG1 = Named(new QTableView(tablePane), "SG1");
-    SG1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SG1->verticalHeader()->setDefaultSectionSize(22);
-    SG1->horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
-    SG1->verticalHeader()->hide();
-    SG1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    SG1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SG1->setWordWrap(false);
-    tableLayout->addWidget(SG1, 1);
-
-    auto* lists = new QSplitter(Qt::Vertical, Splitter2);
-    auto listPane = [&](const char* pane, const char* label, TZarvoLiquidIndicator*& counter,
-                        const char* counterName, QListView*& list, const char* listName) {
-        auto* widget = Named(new QWidget(lists), pane);
-        auto* column = new QVBoxLayout(widget);
-        column->setContentsMargins(0, 0, 0, 0);
-        auto* head = new QHBoxLayout;
-        head->addWidget(Heading(label, widget), 1);
-        counter = Counter(counterName, widget);
-        head->addWidget(counter);
-        column->addLayout(head);
-        list = Named(new QListView(widget), listName);
-        list->setContextMenuPolicy(Qt::CustomContextMenu);
-        list->setUniformItemSizes(true);
-        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        column->addWidget(list, 1);
-    };
-    listPane("Panel5", "Label21", Ld3, "Ld3", LBB1, "LBB1");
-    listPane("Panel6", "Label23", Ld4, "Ld4", LBB2, "LBB2");
-    LBB2->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    Splitter2->setStretchFactor(0, 3);
-    Splitter2->setStretchFactor(1, 2);
-    return page;
 }
 
 bool TForm1::event(QEvent* event) {

@@ -1,11 +1,14 @@
 #pragma once
 // The main window: search criteria, the file table, the result lists and every command.
 //
-// A search across the windows: BT1Click reads the criteria page into a SearchChoices,
-// configures FF1 from it and shows TForm2 modally; TForm2's showing starts FF1, whose
-// FF1Found appends each file to Table and whose FF1Complete finishes (sorts) the table
-// and calls BT2Click. That shows TForm3 modally; its activation calls RunScan, which
-// empties Table into Lists while TForm3's cancel stays the only input taken. Lists are
+// The window holds no working state of its own: `session` does, and every handler reads and
+// changes it through the session's acts, then shows what changed.
+//
+// A search across the windows: BT1Click hands the criteria page to the session, which
+// configures FF1 from it, and shows TForm2 modally; TForm2's showing starts FF1, whose
+// FF1Found adds each file to the session's table and whose FF1Complete finishes (sorts) it
+// and calls BT2Click. That shows TForm3 modally; its activation calls RunScan, which scans
+// the table into the lists while TForm3's cancel stays the only input taken. The lists are
 // then shown through ResultListsView, and every later act on them comes through route_.
 #include <QMainWindow>
 #include <memory>
@@ -13,10 +16,7 @@
 
 #include "CommandRoute.h"
 #include "DateTimeText.h"
-#include "FileSearch.h"
-#include "FileTable.h"
-#include "FindDuplicates.h"
-#include "ResultLists.h"
+#include "Session.h"
 #include "TextLines.h"
 #include "WidgetTranslator.h"
 #include "WindowStringTables.h"
@@ -36,8 +36,8 @@ class TBitmapButton;
 class TZarvoLiquidIndicator;
 class CriteriaPage;
 class SetsPage;
+class ResultsPage;
 class SetsModel;
-enum class KeepRule;
 class ResultListsView;
 class FileTableModel;
 class TShader;
@@ -120,17 +120,14 @@ public:
     bool ActivatedOnce = false;
     std::string SearchFolder; // the folder last chosen or searched, by its bytes
     std::string TempDir;
-    TextLines LB1;  // the lines of "conf.dat"
-    TextLines LB0;  // the lines of a project file being read or written
-    TextLines LB00; // the table's dump while a project is saved
+    TextLines LB1; // the lines of "conf.dat"
 
     TStringTable StringTable1 = LoadWindowStringTable("TForm1");
     std::unique_ptr<TThreadTimer> T2;
-    std::unique_ptr<TFileSearch> FF1;
-    FileTable Table; // shown in SG1
-    // LBB1 and LBB2, shown in the views of those names; LL1 and LL2 stay hidden (LL2 is
-    // filled by nothing: it only travels with project files).
-    ResultLists Lists;
+    // The criteria, the table (shown in SG1), the lists (LBB1 and LBB2 shown in the views of
+    // those names) and the sets with their marks.
+    Session session;
+    TFileSearch& FF1 = session.Search();
 
     // Elements, named as the string table and the other windows know them.
     QMenu* Arquivo1 = nullptr;
@@ -166,7 +163,7 @@ public:
 
     QTabWidget* PageControl1 = nullptr;
     CriteriaPage* TB1 = nullptr; // the criteria
-    QWidget* TB2 = nullptr;      // the table and the result lists
+    ResultsPage* TB2 = nullptr;  // the table and the result lists
     SetsPage* TB3 = nullptr;     // the sets of identical files
 
     QTableView* SG1 = nullptr;
@@ -178,8 +175,8 @@ public:
     TZarvoLiquidIndicator* Ld4 = nullptr;
     TShader* Shader1 = nullptr;
 
-    // Shows Lists again as a whole: the views, their current entries, the selection and
-    // the counters.
+    // Shows the session's lists again as a whole: the views, their current entries, the
+    // selection and the counters.
     void ShowLists();
 
     // The criteria page, its folder as the field shows it, and back.
@@ -195,21 +192,19 @@ protected:
 
 private:
     void BuildMenus();
-    QWidget* BuildToolbar();
-    QWidget* BuildResultsPage();
     void BuildSetsPage();
     void ConnectSetsCommands();
     void ShowSetsTotal();
-    // Lists of another search or project: no mark of the sets shown before applies to them.
-    void ForgetMarks();
     // A check box of the sets page: false when the mark was refused (and the user told).
     bool MarkRequested(size_t set, size_t member, bool marked);
     void MarkAllButOne(KeepRule rule, const std::string& folder = {});
+    // The sets' marks changed: their boxes and the totals below.
+    void ShowMarks();
     // The file of the sets page's current row, or nothing.
     std::string CurrentSetsFile() const;
     void ConnectCommands();
     bool RunScan();
-    // The first group current and selected, when there is one; a failure goes unreported.
+    // The first group current and selected, when there is one.
     void SelectFirstGroup();
     void ScanCompleted();
     // Connects a control to a handler on the command route.
@@ -219,7 +214,8 @@ private:
     void Route(QAbstractButton* button, void (TForm1::*handler)()) {
         route_.Connect(button, [this, handler] { (this->*handler)(); });
     }
-    void ResetTableAndLists();
+    // The empty table and lists of a new search.
+    void ShowNewSearch();
     FileTable::Row TableCaptions() const;
     // Row 0 of the table, its headings, in the active language.
     void WriteTableCaptions();
@@ -247,7 +243,7 @@ private:
     QTimer* tableRefresh_ = nullptr;
     ResultListsView* results_ = nullptr;
     SetsModel* setsModel_ = nullptr;
-    bool setsStale_ = true;
+    uint64_t setsShown_ = 0; // the generation of the sets the page shows
     std::string startProject_;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;

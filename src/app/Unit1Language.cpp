@@ -22,17 +22,12 @@ void TForm1::ActivateLanguage() {
     const QLocale locale = LanguageLocale();
     // Before the tables, so that no retranslation by Qt overwrites a table's text.
     UseQtLanguage(locale);
-    try {
-        StringTable1.SetActiveLanguage(LanguageIndex);
-        form2_->StringTable1.SetActiveLanguage(LanguageIndex);
-        form3_->StringTable1.SetActiveLanguage(LanguageIndex);
-        form4_->StringTable1.SetActiveLanguage(LanguageIndex);
-        form5_->StringTable1.SetActiveLanguage(LanguageIndex);
-    } catch (...) {
-        // A failed activation skips the windows after it, silently.
-    }
+    // A language a table lacks raises, and the error box says so.
+    for (TStringTable* table : {&StringTable1, &form2_->StringTable1, &form3_->StringTable1,
+                                &form4_->StringTable1, &form5_->StringTable1})
+        table->SetActiveLanguage(LanguageIndex);
     formats_ = FormatSettingsFor(locale);
-    Table.SetDateFormats(formats_);
+    session.SetDateFormats(formats_);
     WriteTableCaptions();
     tableModel_->TextsChanged();
     TB1->ShowDatesIn(locale);

@@ -8,6 +8,7 @@
 #include "ProjectDialogs.h"
 #include "ProjectFile.h"
 #include "ResultListsView.h"
+#include "ResultsPage.h"
 #include "Unit1.h"
 #include "ZarvoLiquidIndicator.h"
 
@@ -22,16 +23,12 @@ void TForm1::BT10Click() {
     ColumnWidths widths;
     for (int column = 0; column < FileTable::ColumnCount; ++column)
         widths[static_cast<size_t>(column)] = SG1->columnWidth(column);
-    TextLines lines;
+    session.SetChoices(ReadSearchChoices());
     try {
-        // The criteria's dates in the same order and separators whatever the language, as
-        // any language reads them.
-        lines =
-            ProjectLines(ReadSearchChoices(), Lists, Table, widths, TFormatSettings{}, busy.Work());
+        session.SaveProject(*path, widths, busy.Work());
     } catch (const EProjectLineError& e) {
         throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_27"), {e.text}));
     }
-    SaveProject(*path, lines);
 }
 
 void TForm1::BT9Click() {
@@ -40,27 +37,24 @@ void TForm1::BT9Click() {
 }
 
 void TForm1::LoadProjectFile(const std::string& path) {
-    Project project;
+    ColumnWidths widths;
     {
         const BusyCursor cursor;
         BusyWork busy(host_);
+        session.SetChoices(ReadSearchChoices());
         try {
-            project = LoadProject(path, ReadSearchChoices(), TableCaptions(), busy.Work());
+            widths = session.LoadProject(path, busy.Work());
         } catch (const ENotAProjectError& e) {
             throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_67"), {e.path}));
         }
     }
-    project.choices.folder = SearchFolder;
-    WriteSearchChoices(project.choices);
-    Lists = std::move(project.lists);
-    ForgetMarks();
-    Table = std::move(project.table);
-    WriteTableCaptions(); // the file's are those of the language it was saved in
+    WriteSearchChoices(session.Choices());
     tableModel_->TableReset();
     for (int column = 0; column < FileTable::ColumnCount; ++column)
-        SG1->setColumnWidth(column, project.widths[static_cast<size_t>(column)]);
-    Ld1->setIndicatorstring(QString::number(Table.FileCount()));
+        SG1->setColumnWidth(column, widths[static_cast<size_t>(column)]);
+    Ld1->setIndicatorstring(QString::number(session.Table().FileCount()));
     results_->Refresh();
+    ShowMarks();
     PageControl1->setCurrentWidget(TB2);
     SelectFirstGroup();
 }

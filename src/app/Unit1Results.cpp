@@ -6,17 +6,17 @@
 #include "BusyWork.h"
 #include "ByteSizeText.h"
 #include "CountedText.h"
-#include "DuplicateScan.h"
 #include "Errors.h"
 #include "FileTableModel.h"
 #include "Globals.h"
 #include "LanguageTexts.h"
+#include "MainWindowTexts.h"
 #include "MessageBoxes.h"
 #include "MessagePacer.h"
 #include "Paths.h"
 #include "ResultListsView.h"
+#include "ResultsPage.h"
 #include "SetsPage.h"
-#include "SetsSummary.h"
 #include "ShellAccess.h"
 #include "TrashReport.h"
 #include "TrashTally.h"
@@ -26,62 +26,37 @@
 
 namespace twinsweep {
 
-namespace {
-
-// What a scan leaves in the lists: the duplicate pairs, then the sets of identical files,
-// their extra copies and the space those take; a cancelled scan says so and what it found
-// until then.
-std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool completed) {
-    const SetsSummary sets = SummarizeSets(lists);
-    const std::string setsText = CountedText(texts, "IDS_36", "IDS_30", sets.count) + "\n" +
-                                 CountedText(texts, "IDS_37", "IDS_38", sets.extraFiles,
-                                             ByteSizeText(sets.freeableBytes).toStdString());
-    if (!completed)
-        return sets.count == 0 ? texts.GetKeyText("IDS_32")
-                               : texts.GetKeyText("IDS_31") + "\n" + setsText;
-    const size_t n = lists.LBB2.size();
-    if (n == 0)
-        return texts.GetKeyText("IDS_11");
-    return CountedText(texts, "IDS_13", "IDS_15", n) + "\n" + setsText;
-}
-
-} // namespace
-
 void TForm1::BT2Click() {
-    if (Table.Cell(FileTable::NameColumn, 1).empty()) {
+    if (session.Table().Cell(FileTable::NameColumn, 1).empty()) {
         BT1Click();
         return;
     }
     ScanStarted = false;
     form3_->exec();
-    ShowMessageBox(this, QMessageBox::Information,
-                   QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
-                   QString::fromStdString(ScanReport(StringTable1, Lists, form3_->Completed())));
+    ShowMessageBox(
+        this, QMessageBox::Information, QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
+        QString::fromStdString(ScanReport(StringTable1, session.Lists(), form3_->Completed())));
     SelectFirstGroup();
 }
 
 void TForm1::SelectFirstGroup() {
-    if (Lists.LBB1.empty())
+    if (session.Lists().LBB1.empty())
         return;
-    try {
-        Lists.current1 = 0;
-        results_->ShowCurrentReference();
-        LBB1Click();
-    } catch (...) {
-        // Selecting the first group is a courtesy; a failure there is not reported.
-    }
+    session.SetCurrentReference(0);
+    results_->ShowCurrentReference();
+    LBB1Click();
 }
 
 bool TForm1::RunScan() {
     // Messages are processed often, so that Cancel answers at once; the lists, the table,
     // the counters and the progress text are shown again only a few times a second, so
     // that a long scan spends its time comparing, not painting.
-    int filesLeft = Table.FileCount();
+    int filesLeft = session.Table().FileCount();
     ScanBytes bytes;
     auto showProgress = [this, &filesLeft, &bytes] {
         results_->ShowAppended();
         tableModel_->RowsChangedAtBottom();
-        Ld1->setIndicatorstring(QString::number(Table.FileCount()));
+        Ld1->setIndicatorstring(QString::number(session.Table().FileCount()));
         form3_->ShowFilesLeft(filesLeft);
         form3_->ShowBytesCompared(bytes.Compared(), bytes.Total());
     };
@@ -100,7 +75,7 @@ bool TForm1::RunScan() {
         if (!std::exchange(shown, true))
             showProgress(); // the window starts with this scan's figures, its total included
     };
-    const bool completed = RunDuplicateScan(Table, Lists, busy.Work(), nullptr, &bytes);
+    const bool completed = session.Scan(busy.Work(), &bytes);
     showProgress();
     return completed;
 }
@@ -113,10 +88,10 @@ void TForm1::ScanCompleted() {
 void TForm1::ShowLists() { results_->Refresh(); }
 
 void TForm1::LBB1Click() {
-    if (Lists.LBB1.empty())
+    if (session.Lists().LBB1.empty())
         return;
     LBB2->hide();
-    SelectGroup(Lists, BusyWork(host_).Work());
+    session.SelectGroup(BusyWork(host_).Work());
     results_->ShowDuplicateSelection();
     LBB2->show();
     // A click hands the focus to the duplicates; browsing with the keys keeps it.
@@ -125,13 +100,13 @@ void TForm1::LBB1Click() {
 }
 
 void TForm1::LBB2Click() {
-    FollowUp(Lists);
+    session.FollowUp();
     results_->ShowCurrentReference();
 }
 
-void TForm1::LBB1DblClick() { OpenTarget(this, CurrentEntry(Lists.LBB1, Lists.current1)); }
+void TForm1::LBB1DblClick() { OpenTarget(this, session.CurrentReference()); }
 
-void TForm1::LBB2DblClick() { OpenTarget(this, CurrentEntry(Lists.LBB2, Lists.current2)); }
+void TForm1::LBB2DblClick() { OpenTarget(this, session.CurrentDuplicate()); }
 
 void TForm1::OpenFolder1Click() {
     if (const auto entry = results_->MenuEntry())
@@ -139,7 +114,7 @@ void TForm1::OpenFolder1Click() {
 }
 
 void TForm1::Trocar1Click() {
-    SwapReferenceAndDuplicate(Lists);
+    session.SwapReferenceAndDuplicate();
     results_->ShowCurrentTexts();
 }
 
@@ -149,9 +124,9 @@ void TForm1::BT4Click() {
         TrashMarkedClick();
         return;
     }
-    if (Lists.LBB1.empty())
+    if (session.Lists().LBB1.empty())
         return;
-    const FilesTally selected = SelectedFiles(Lists);
+    const FilesTally selected = session.SelectedFiles();
     const DeleteConfirmationText confirmation = DeleteConfirmation(LanguageIndex, selected.files);
     if (selected.files == 0) {
         ShowMessageBox(this, QMessageBox::Information, QString::fromStdString(confirmation.title),
@@ -165,14 +140,13 @@ void TForm1::BT4Click() {
                        QString::fromStdString(question),
                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
         return;
-    FilesTally moved;
-    const auto trash = [this](const std::string& path, std::string& error) {
-        return DeleteFileWithUndo(path, &error);
-    };
-    const auto kept =
-        DeleteSelectedDuplicates(Lists, TallyingTrash(trash, moved), BusyWork(host_).Work());
+    const TrashOutcome outcome = session.TrashSelected(
+        [this](const std::string& path, std::string& error) {
+            return DeleteFileWithUndo(path, &error);
+        },
+        BusyWork(host_).Work());
     results_->Refresh();
-    ReportTrashed(this, StringTable1, moved, kept);
+    ReportTrashed(this, StringTable1, outcome.moved, outcome.kept);
 }
 
 bool TForm1::DeleteFileWithUndo(const std::string& path, std::string* error) {

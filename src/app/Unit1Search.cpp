@@ -12,6 +12,7 @@
 #include "Paths.h"
 #include "ProjectFile.h"
 #include "ResultListsView.h"
+#include "ResultsPage.h"
 #include "SizeBox.h"
 #include "Subfolders.h"
 #include "TBitmapButton.h"
@@ -44,22 +45,20 @@ void TForm1::BT1Click() {
         throw Exception(SizeLimitText().toStdString());
     SearchFolder = IncludeTrailingPathDelimiter(folder);
     TB1->Edit2->setText(QString::fromStdString(SearchFolder));
-    ResetTableAndLists();
-    ConfigureSearch(*FF1, ReadSearchChoices());
+    session.SetChoices(ReadSearchChoices());
+    session.BeginSearch();
+    ShowNewSearch();
     KeepLastSearch();
     form2_->W1->SetEnabled(true);
     form2_->W1->setVisible(true);
     form2_->exec();
 }
 
-void TForm1::ResetTableAndLists() {
-    Table.Reset(TableCaptions());
-    Table.SetDateFormats(formats_);
+void TForm1::ShowNewSearch() {
     tableModel_->TableReset();
     Ld1->setIndicatorstring("0");
-    Lists.ClearResults();
-    ForgetMarks();
     results_->Refresh();
+    ShowMarks();
 }
 
 FileTable::Row TForm1::TableCaptions() const {
@@ -73,11 +72,7 @@ QString TForm1::SizeLimitText() const {
         {LanguageLocale().toString(static_cast<qlonglong>(MaxSizeKB)).toStdString()}));
 }
 
-void TForm1::WriteTableCaptions() {
-    const FileTable::Row captions = TableCaptions();
-    for (int column = 0; column < FileTable::ColumnCount; ++column)
-        Table.SetCell(column, 0, captions[static_cast<size_t>(column)]);
-}
+void TForm1::WriteTableCaptions() { session.SetCaptions(TableCaptions()); }
 
 SearchChoices TForm1::ReadSearchChoices() const { return TB1->Read(SearchFolder); }
 
@@ -87,7 +82,7 @@ void TForm1::WriteSearchChoices(const SearchChoices& choices) {
 }
 
 void TForm1::FF1Found(TFileSearch&, const std::string& Folder, TSearchRec& FileInfo) {
-    AppendFoundFile(Table, Folder, FileInfo);
+    session.AddFoundFile(Folder, FileInfo);
     // The view and Ld1 follow a moment later, once for many files.
     if (!tableRefresh_->isActive())
         tableRefresh_->start();
@@ -96,7 +91,7 @@ void TForm1::FF1Found(TFileSearch&, const std::string& Folder, TSearchRec& FileI
 void TForm1::ShowFoundFiles() {
     tableRefresh_->stop();
     tableModel_->RowsChangedAtBottom();
-    Ld1->setIndicatorstring(QString::number(Table.FileCount()));
+    Ld1->setIndicatorstring(QString::number(session.Table().FileCount()));
 }
 
 void TForm1::FF1Complete(TFileSearch& Sender) {
@@ -105,12 +100,12 @@ void TForm1::FF1Complete(TFileSearch& Sender) {
     form2_->W1->setVisible(false);
     form2_->W1->SetEnabled(false);
     BT1->setEnabled(true);
-    FinishTable(Table);
+    session.FinishSearch();
     tableModel_->TableReset();
-    FitTableColumns(SG1, Table);
+    FitTableColumns(SG1, session.Table());
     PageControl1->setCurrentWidget(TB2);
     form2_->close();
-    if (!Table.IsEmpty()) {
+    if (!session.Table().IsEmpty()) {
         BT2Click();
         return;
     }

@@ -12,9 +12,11 @@
 #include "CountedText.h"
 #include "FolderDialog.h"
 #include "KeepOne.h"
+#include "MainWindowTexts.h"
 #include "MessageBoxes.h"
 #include "ProjectDialogs.h"
 #include "ResultListsView.h"
+#include "ResultsPage.h"
 #include "SetsExport.h"
 #include "SetsModel.h"
 #include "SetsPage.h"
@@ -47,7 +49,6 @@ void TForm1::BuildSetsPage() {
             ShowSets();
     };
     setsModel_->marksCounted = [this] { ShowSetsTotal(); };
-    results_->changed = [this] { setsStale_ = true; };
 }
 
 void TForm1::ConnectSetsCommands() {
@@ -77,52 +78,34 @@ void TForm1::ConnectSetsCommands() {
 }
 
 void TForm1::ShowSets() {
-    if (!setsStale_)
+    if (session.SetsCurrent() && setsShown_ == session.SetsGeneration())
         return;
     const BusyCursor cursor;
-    // Marks stay on the files that are still in a set, as long as each set keeps a file.
-    std::vector<bool> marked;
-    if (&setsModel_->Paths() == Lists.paths.get())
-        for (const DuplicateSet& set : setsModel_->Sets())
-            for (const SetMember& member : set.members)
-                if (member.marked) {
-                    if (marked.size() <= member.path)
-                        marked.resize(member.path + 1, false);
-                    marked[member.path] = true;
-                }
-    std::vector<DuplicateSet> sets = SetsOf(Lists);
-    for (DuplicateSet& set : sets) {
-        bool keepsOne = false;
-        for (SetMember& member : set.members) {
-            member.marked = member.path < marked.size() && marked[member.path];
-            keepsOne = keepsOne || !member.marked;
-        }
-        if (!keepsOne)
-            for (SetMember& member : set.members)
-                member.marked = false;
-    }
-    setsStale_ = false;
-    const bool expand = sets.size() <= ExpandedSets;
-    setsModel_->Reset(std::move(sets), Lists.paths);
+    const std::vector<DuplicateSet>& sets = session.Sets();
+    setsShown_ = session.SetsGeneration();
+    setsModel_->Reset(sets, session.Paths());
     QHeaderView* header = TB3->SetsTree->header();
     setsModel_->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
-    if (expand)
+    if (sets.size() <= ExpandedSets)
         TB3->SetsTree->expandAll();
 }
 
+void TForm1::ShowMarks() {
+    // The page's model reads the session's sets: only sets it was reset with are its own.
+    if (setsShown_ == session.SetsGeneration())
+        setsModel_->MarksChanged();
+    else
+        ShowSetsTotal();
+}
+
 void TForm1::ShowSetsTotal() {
-    const auto& sets = setsModel_->Sets();
-    TB3->SetsTotal->setText(QString::fromStdString(
-        FormatMessage(StringTable1.GetKeyText("IDS_45"),
-                      {CountedText(StringTable1, "IDS_57", "IDS_58", setsModel_->MarkedFiles()),
-                       ByteSizeText(setsModel_->MarkedBytes()).toStdString(),
-                       CountedText(StringTable1, "IDS_59", "IDS_60", sets.size()),
-                       ByteSizeText(FreeableBytes(sets)).toStdString()})));
+    TB3->SetsTotal->setText(QString::fromStdString(SetsTotalText(
+        StringTable1, {setsModel_->MarkedFiles(), setsModel_->MarkedBytes()}, setsModel_->Sets())));
 }
 
 bool TForm1::MarkRequested(size_t set, size_t member, bool marked) {
-    DuplicateSet& chosen = setsModel_->Sets()[set];
-    if (!SetMark(chosen, member, marked)) {
+    if (!session.SetMark(set, member, marked)) {
+        const DuplicateSet& chosen = session.Sets()[set];
         ShowMessageBox(this, QMessageBox::Information,
                        QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
                        QString::fromStdString(FormatMessage(
@@ -135,15 +118,13 @@ bool TForm1::MarkRequested(size_t set, size_t member, bool marked) {
 
 void TForm1::MarkAllButOne(KeepRule rule, const std::string& folder) {
     ShowSets();
-    const size_t marked =
-        twinsweep::MarkAllButOne(setsModel_->Sets(), setsModel_->Paths(), rule, folder);
-    setsModel_->MarksChanged();
-    if (rule == KeepRule::InsideFolder && marked < setsModel_->Sets().size())
-        ShowMessageBox(
-            this, QMessageBox::Information,
-            QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
-            QString::fromStdString(CountedText(StringTable1, "IDS_61", "IDS_48",
-                                               setsModel_->Sets().size() - marked, folder)));
+    const size_t marked = session.MarkAllButOne(rule, folder);
+    ShowMarks();
+    if (rule == KeepRule::InsideFolder && marked < session.Sets().size())
+        ShowMessageBox(this, QMessageBox::Information,
+                       QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
+                       QString::fromStdString(CountedText(StringTable1, "IDS_61", "IDS_48",
+                                                          session.Sets().size() - marked, folder)));
 }
 
 void TForm1::KeepNewestClick() { MarkAllButOne(KeepRule::Newest); }
@@ -156,38 +137,30 @@ void TForm1::KeepInFolderClick() {
 }
 
 void TForm1::ClearMarksClick() {
-    ClearMarks(setsModel_->Sets());
-    setsModel_->MarksChanged();
-}
-
-void TForm1::ForgetMarks() {
-    ClearMarksClick();
-    setsStale_ = true;
+    session.ClearMarks();
+    ShowMarks();
 }
 
 void TForm1::TrashMarkedClick() {
     ShowSets();
     const QString title = QString::fromStdString(StringTable1.GetKeyText("IDS_47"));
-    if (setsModel_->MarkedFiles() == 0) {
+    const FilesTally marked = session.MarkedFiles();
+    if (marked.files == 0) {
         ShowMessageBox(this, QMessageBox::Information, title,
                        QString::fromStdString(StringTable1.GetKeyText("IDS_49")));
         return;
     }
-    const std::string question =
-        CountedText(StringTable1, "IDS_62", "IDS_53", setsModel_->MarkedFiles(),
-                    ByteSizeText(setsModel_->MarkedBytes()).toStdString());
-    if (ShowMessageBox(this, QMessageBox::Question, title, QString::fromStdString(question),
+    if (ShowMessageBox(this, QMessageBox::Question, title,
+                       QString::fromStdString(MarkedTrashQuestion(StringTable1, marked)),
                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    FilesTally moved;
-    const auto trash = [this](const std::string& path, std::string& error) {
-        return DeleteFileWithUndo(path, &error);
-    };
-    const auto kept = TrashMarkedFiles(Lists, setsModel_->Sets(), TallyingTrash(trash, moved),
-                                       BusyWork(host_).Work());
+    const TrashOutcome outcome =
+        session.TrashMarked([this](const std::string& path,
+                                   std::string& error) { return DeleteFileWithUndo(path, &error); },
+                            BusyWork(host_).Work());
     results_->Refresh();
     ShowSets();
-    ReportTrashed(this, StringTable1, moved, kept, CheckedAgainst::KeptCopy);
+    ReportTrashed(this, StringTable1, outcome.moved, outcome.kept, CheckedAgainst::KeptCopy);
 }
 
 std::string TForm1::CurrentSetsFile() const {
@@ -214,15 +187,11 @@ void TForm1::ExportSets1Click() {
     {
         const BusyCursor cursor;
         ShowSets();
-        ExportSets(*path, setsModel_->Sets(), setsModel_->Paths());
+        session.ExportSets(*path);
     }
-    const auto& sets = setsModel_->Sets();
     ShowMessageBox(this, QMessageBox::Information,
                    QString::fromStdString(StringTable1.GetKeyText("IDS_47")),
-                   QString::fromStdString(FormatMessage(
-                       StringTable1.GetKeyText("IDS_66"),
-                       {CountedText(StringTable1, "IDS_59", "IDS_60", sets.size()),
-                        CountedText(StringTable1, "IDS_57", "IDS_58", MemberCount(sets)), *path})));
+                   QString::fromStdString(ExportedText(StringTable1, session.Sets(), *path)));
 }
 
 } // namespace twinsweep

@@ -85,14 +85,8 @@ void TForm1::KeepLastSearch() const {
 }
 
 void TForm1::DecideWelcomeWindow() {
-    bool show = true;
-    try {
-        show = WelcomeFromSettings(LB1) != WelcomeChoice::Hide;
-        form5_->CheckBox1->setChecked(show);
-    } catch (...) {
-        show = true;
-        form5_->CheckBox1->setChecked(true);
-    }
+    const bool show = WelcomeFromSettings(LB1) != WelcomeChoice::Hide;
+    form5_->CheckBox1->setChecked(show);
     if (show)
         form5_->ShowWelcome();
 }

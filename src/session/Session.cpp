@@ -149,7 +149,6 @@ const std::vector<DuplicateSet>& Session::Sets() {
 }
 
 bool Session::SetMark(size_t set, size_t member, bool marked) {
-    Sets();
     if (set >= sets_.size() || member >= sets_[set].members.size())
         return false;
     return twinsweep::SetMark(sets_[set], member, marked);
@@ -201,6 +200,7 @@ ColumnWidths Session::LoadProject(const std::string& file, const LongWork& work)
     choices_ = std::move(project.choices);
     Adopt(std::move(project.lists));
     Adopt(std::move(project.table));
+    SetCaptions(captions_); // the file's are those of the language it was saved in
     return project.widths;
 }
 

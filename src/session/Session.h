@@ -99,11 +99,14 @@ public:
     // Marks stay on the files still in a set, as long as every set keeps an unmarked file;
     // a set that would keep none loses its marks.
     const std::vector<DuplicateSet>& Sets();
-    // Counts each time Sets() is made again, so that a view knows when to show it anew.
+    // Whether Sets() stands as the lists are; and a count of the times it was made again,
+    // so that a view knows when to show it anew.
+    bool SetsCurrent() const { return !setsStale_; }
     uint64_t SetsGeneration() const { return setsGeneration_; }
     const std::shared_ptr<PathStore>& Paths() const { return lists_.paths; }
-    // Marks or unmarks one member of a set; false, changing nothing, when marking it would
-    // leave its set without an unmarked file (or there is no such member).
+    // Marks or unmarks one member of a set as Sets() last gave them; false, changing
+    // nothing, when marking it would leave its set without an unmarked file (or there is
+    // no such member).
     bool SetMark(size_t set, size_t member, bool marked);
     // Marks every member of each set but the one the rule keeps; the number of sets marked.
     size_t MarkAllButOne(KeepRule rule, const std::string& folder = {});
@@ -122,8 +125,8 @@ public:
     void SaveProject(const std::string& file, const ColumnWidths& widths,
                      const LongWork& work = {}) const;
     // Loads a project: the whole file is checked first, so one that does not load raises
-    // and changes nothing. The criteria's folder stays; the table keeps its headings and
-    // date formats. Returns the table's column widths.
+    // and changes nothing. The criteria's folder stays; the table takes the session's
+    // headings and date formats. Returns the table's column widths.
     ColumnWidths LoadProject(const std::string& file, const LongWork& work = {});
 
     // What is wrong with the lists, or nothing: every path number resolves in the lists'

@@ -97,7 +97,7 @@ void LanguageTest::menuSwitchesEveryWindowBetweenAnyTwoLanguages() {
     TestWindows app;
     StartIn(app, 2);
     TForm1& form = app.form1;
-    form.Table.Append("/f/", "x", 1, EncodeDate(2006, 4, 5) + EncodeTime(13, 7, 8, 0));
+    AppendTestFile(form, "/f/", "x", 1, EncodeDate(2006, 4, 5) + EncodeTime(13, 7, 8, 0));
     const QAbstractItemModel* table = form.SG1->model();
     const QDateTime bound(QDate(2006, 4, 5), QTime(13, 7, 8));
     form.TB1->AfterDate->setDateTime(bound);

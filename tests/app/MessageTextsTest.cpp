@@ -74,12 +74,11 @@ void MessageTextsTest::resultsTrashCountsEachFileOnce() {
     ShownWindows app(1);
     TestFolder tree;
     TForm1& form = app.form1;
-    form.Lists.LBB1 = {tree.write("a", "abc"), tree.write("b", "abc")};
-    form.Lists.LBB2 = {tree.write("b", "abc"), tree.write("c", "abc"), tree.path("c")};
-    form.Lists.LL1 = {"0", "0", "1"};
-    form.ShowLists();
+    ShowTestLists(form,
+                  TestLists({tree.write("a", "abc"), tree.write("b", "abc")}, {"0", "0", "1"},
+                            {tree.write("b", "abc"), tree.write("c", "abc"), tree.path("c")}));
     for (size_t row = 0; row < 3; ++row)
-        form.Lists.SetSelected(row, true);
+        form.session.SetSelected(row, true);
     const auto trash = Deleting();
     form.LBB2->setFocus();
     QCOMPARE(AnswerMessageBoxesWith(QMessageBox::Yes, [&] { Key(&form, Qt::Key_Delete); }),
@@ -92,10 +91,7 @@ void MessageTextsTest::resultsTrashWithNothingSelectedSaysSo() {
     ShownWindows app(1);
     TestFolder tree;
     TForm1& form = app.form1;
-    form.Lists.LBB1 = {tree.write("a", "abc")};
-    form.Lists.LBB2 = {tree.write("b", "abc")};
-    form.Lists.LL1 = {"0"};
-    form.ShowLists();
+    ShowTestLists(form, TestLists({tree.write("a", "abc")}, {"0"}, {tree.write("b", "abc")}));
     form.LBB2->setFocus();
     QCOMPARE(AnswerMessageBoxes([&] { Key(&form, Qt::Key_Delete); }),
              QStringList{QString::fromStdString(form.StringTable1.GetKeyText("IDS_69"))});
@@ -106,10 +102,7 @@ void MessageTextsTest::setsTrashAndExportSayWhatWasDoneInTheSingular() {
     ShownWindows app(3);
     TestFolder tree;
     TForm1& form = app.form1;
-    form.Lists.LBB1 = {tree.write("a", "abc")};
-    form.Lists.LBB2 = {tree.write("a_copy", "abc")};
-    form.Lists.LL1 = {"0"};
-    form.ShowLists();
+    ShowTestLists(form, TestLists({tree.write("a", "abc")}, {"0"}, {tree.write("a_copy", "abc")}));
     form.PageControl1->setCurrentWidget(form.TB3);
     QTest::qWait(50); // the page is laid out
 
@@ -189,5 +182,5 @@ void MessageTextsTest::aFileThatIsNoProjectIsCalledSo() {
     QCOMPARE(AnswerMessageBoxes([&] { Key(&app.form1, Qt::Key_O, Qt::ControlModifier); }),
              QStringList{QString::fromStdString("«\u00A0" + picture +
                                                 "\u00A0» n’est pas un projet Twinsweep.")});
-    QVERIFY(app.form1.Lists.LBB1.empty());
+    QVERIFY(app.form1.session.Lists().LBB1.empty());
 }

@@ -33,13 +33,14 @@ void FillState(TForm1& form) {
     form.TB1->CK2->setChecked(true);
     form.TB1->Edit1->setText("jpg");
     form.TB1->AD->click();
-    form.Lists.LBB1 = {"/r0", "/r1 \xff"};
-    form.Lists.LL1 = {"0", "1", "1"};
-    form.Lists.LBB2 = {"/a", "/-b", "/c\td"};
-    form.Lists.LL2 = {"kept"};
-    form.Table.Reset({"N", "F", "S", "D"});
-    form.Table.Append("/f", "x y", 12, "1/2/2003");
-    form.Table.Append("/f", "z", 12, "1/2/2003");
+    ResultLists lists = TestLists({"/r0", "/r1 \xff"}, {"0", "1", "1"}, {"/a", "/-b", "/c\td"});
+    lists.LL2 = {"kept"};
+    form.session.Adopt(std::move(lists));
+    FileTable table;
+    table.Reset({"N", "F", "S", "D"});
+    table.Append("/f", "x y", 12, "1/2/2003");
+    table.Append("/f", "z", 12, "1/2/2003");
+    form.session.Adopt(std::move(table));
     form.SG1->setColumnWidth(1, 222);
 }
 
@@ -47,13 +48,14 @@ void ExpectSameState(TForm1& actual, TForm1& expected) {
     QVERIFY(actual.ReadSearchChoices().extension == expected.ReadSearchChoices().extension);
     QCOMPARE(actual.TB1->CK2->isChecked(), expected.TB1->CK2->isChecked());
     QCOMPARE(actual.TB1->AD->isChecked(), expected.TB1->AD->isChecked());
-    QCOMPARE(actual.Lists.LBB1, expected.Lists.LBB1);
-    QCOMPARE(actual.Lists.LL1, expected.Lists.LL1);
-    QCOMPARE(actual.Lists.LBB2, expected.Lists.LBB2);
-    QCOMPARE(actual.Lists.LL2, expected.Lists.LL2);
-    QCOMPARE(actual.Table.RowCount(), expected.Table.RowCount());
-    for (int row = 1; row < actual.Table.RowCount(); ++row) // row 0: the window's headings
-        QVERIFY(actual.Table.RowAt(row) == expected.Table.RowAt(row));
+    QCOMPARE(actual.session.Lists().LBB1, expected.session.Lists().LBB1);
+    QCOMPARE(actual.session.Lists().LL1, expected.session.Lists().LL1);
+    QCOMPARE(actual.session.Lists().LBB2, expected.session.Lists().LBB2);
+    QCOMPARE(actual.session.Lists().LL2, expected.session.Lists().LL2);
+    QCOMPARE(actual.session.Table().RowCount(), expected.session.Table().RowCount());
+    for (int row = 1; row < actual.session.Table().RowCount();
+         ++row) // row 0: the window's headings
+        QVERIFY(actual.session.Table().RowAt(row) == expected.session.Table().RowAt(row));
 }
 
 } // namespace
@@ -70,7 +72,7 @@ void ProjectWindowTest::theWholeStateSavesAndLoadsBack() {
     {
         const auto cancelled = Choosing("");
         loading.form1.BT9->click();
-        QVERIFY(loading.form1.Lists.LBB1.empty());
+        QVERIFY(loading.form1.session.Lists().LBB1.empty());
         const auto chooser = Choosing(path);
         QVERIFY(AnswerMessageBoxes([&] { loading.form1.BT9->click(); }).isEmpty());
     }
@@ -82,8 +84,8 @@ void ProjectWindowTest::theWholeStateSavesAndLoadsBack() {
     QCOMPARE(form.Ld3->Indicatorstring(), QString("2"));
     QCOMPARE(form.Ld4->Indicatorstring(), QString("3"));
     QCOMPARE(form.PageControl1->currentWidget(), form.TB2);
-    QCOMPARE(form.Lists.current1, 0); // the first group is selected
-    QVERIFY(form.Lists.IsSelected(0) && !form.Lists.IsSelected(1));
+    QCOMPARE(form.session.Lists().current1, 0); // the first group is selected
+    QVERIFY(form.session.Lists().IsSelected(0) && !form.session.Lists().IsSelected(1));
     QCOMPARE(form.LBB2->selectionModel()->selectedRows().size(), 1);
 }
 
@@ -100,7 +102,9 @@ void ProjectWindowTest::aFileThatDoesNotLoadChangesNothing() {
     ExpectSameState(form, before.form1);
 
     // A line break cannot be saved: nothing is written and the user is told which entry.
-    form.Lists.LBB2.Set(1, "/two\nlines");
+    ResultLists lists = form.session.Lists();
+    lists.LBB2.Set(1, "/two\nlines");
+    form.session.Adopt(std::move(lists));
     const QStringList shown = AnswerMessageBoxes([&] { form.BT10->click(); });
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].contains("/two\nlines"));
@@ -128,7 +132,7 @@ void ProjectWindowTest::aProjectNamedAtStartOpensAfterTheStartUp() {
         AnswerMessageBoxes([&] { RunGuarded(&failing.form1, [&] { failing.form1.T2Timer(); }); });
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].startsWith("Cannot open file"));
-    QVERIFY(failing.form1.Lists.LBB1.empty());
+    QVERIFY(failing.form1.session.Lists().LBB1.empty());
 }
 
 void ProjectWindowTest::aProjectSavedInOneLanguageLoadsInAnother() {
@@ -184,10 +188,11 @@ void ProjectWindowTest::aSearchAfterOpeningAProjectListsOnlyItsOwnFiles() {
                     KeyThroughWindow(&form, Qt::Key_O, Qt::ControlModifier);
                 }).isEmpty());
     }
-    QCOMPARE(form.Lists.LBB1.size(), size_t(1));
+    QCOMPARE(form.session.Lists().LBB1.size(), size_t(1));
     SearchAndScan(app, second.path());
-    QVERIFY(form.Lists.OneStore());
-    TextLines listed{std::string(form.Lists.LBB1[0]), std::string(form.Lists.LBB2[0])};
+    QVERIFY(form.session.Lists().OneStore());
+    TextLines listed{std::string(form.session.Lists().LBB1[0]),
+                     std::string(form.session.Lists().LBB2[0])};
     std::sort(listed.begin(), listed.end());
     QCOMPARE(listed, (TextLines{second.path("new"), second.path("new copy")}));
     form.PageControl1->setCurrentWidget(form.TB3);

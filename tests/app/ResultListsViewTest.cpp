@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "HeadlessHost.h"
 #include "PathListModel.h"
 #include "ResultListsView.h"
 #include "ZarvoLiquidIndicator.h"
@@ -50,8 +51,9 @@ void ResultListsViewTest::appendedEntriesAreLaidOutWholeOnceAppendingEnds() {
     referenceCount->Loaded();
     duplicateCount->Loaded();
     duplicates->setUniformItemSizes(true);
-    ResultLists lists;
-    ResultListsView view(lists, references, referenceCount, duplicates, duplicateCount);
+    HeadlessHost host;
+    Session session(host);
+    ResultListsView view(session, references, referenceCount, duplicates, duplicateCount);
     window.resize(300, 300);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -59,11 +61,13 @@ void ResultListsViewTest::appendedEntriesAreLaidOutWholeOnceAppendingEnds() {
     {
         const ResultListsView::Appending appending(view);
         for (int g = 0; g < groups; ++g) {
+            ResultLists lists = session.Lists();
             lists.LBB1.push_back("/r/" + std::to_string(g));
             for (int m = 0; m < members; ++m) {
                 lists.LBB2.push_back("/d/" + std::to_string(g) + "/" + std::to_string(m));
                 lists.LL1.push_back(g);
             }
+            session.Adopt(std::move(lists));
             view.ShowAppended();
             QApplication::processEvents();
         }
@@ -71,8 +75,8 @@ void ResultListsViewTest::appendedEntriesAreLaidOutWholeOnceAppendingEnds() {
         QCOMPARE(referenceCount->Indicatorstring(), QString::number(groups));
     }
     // Every row has its place at once: the last group can be shown without waiting.
-    lists.current1 = groups - 1;
-    SelectGroup(lists);
+    session.SetCurrentReference(groups - 1);
+    session.SelectGroup();
     view.ShowCurrentReference();
     view.ShowDuplicateSelection();
     const QModelIndex last = duplicates->model()->index(groups * members - 1, 0);

@@ -67,9 +67,9 @@ void ScanWindowTest::searchEndsInTheReportWithTheFirstGroupSelected() {
     // The pair frees 13 bytes, the triple twice 6.
     QCOMPARE(shown, QStringList{"4 duplicate pairs found.\n" +
                                 SetsLines("2 sets of identical files.", 3, 25)});
-    QCOMPARE(app.form1.Lists.LBB1.size(), size_t(3)); // the pair, then two for the triple
-    QCOMPARE(app.form1.Lists.LBB2.size(), size_t(4));
-    QVERIFY(app.form1.Table.IsEmpty());
+    QCOMPARE(app.form1.session.Lists().LBB1.size(), size_t(3)); // the pair, then two for the triple
+    QCOMPARE(app.form1.session.Lists().LBB2.size(), size_t(4));
+    QVERIFY(app.form1.session.Table().IsEmpty());
     QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
     QCOMPARE(app.form1.Ld3->Indicatorstring(), QString("3"));
     QCOMPARE(app.form1.Ld4->Indicatorstring(), QString("4"));
@@ -127,7 +127,7 @@ void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
     };
     SearchAndScan(app, tree.path());
     app.form3->RunScan = scan;
-    FileTable table = app.form1.Table;
+    FileTable table = app.form1.session.Table();
     ResultLists expected;
     RunDuplicateScan(table, expected, {});
 
@@ -135,18 +135,18 @@ void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
     QTimer canceller;
     canceller.setInterval(1);
     QObject::connect(&canceller, &QTimer::timeout, [&] {
-        if (!app.form1.Lists.LBB2.empty() && app.form3->isVisible()) {
+        if (!app.form1.session.Lists().LBB2.empty() && app.form3->isVisible()) {
             ClickThroughWindow(app.form3->SpeedButton1);
             canceller.stop();
         }
     });
     canceller.start();
     QStringList shown = AnswerMessageBoxes([&] { app.form1.BT2->click(); });
-    QVERIFY(!app.form1.Table.IsEmpty());
-    QVERIFY(app.form1.Lists.LBB2.size() < expected.LBB2.size());
+    QVERIFY(!app.form1.session.Table().IsEmpty());
+    QVERIFY(app.form1.session.Lists().LBB2.size() < expected.LBB2.size());
     // One set so far, of every file the lists name: all but one of them can go.
     std::set<std::string> listed;
-    for (const PathList* list : {&app.form1.Lists.LBB1, &app.form1.Lists.LBB2})
+    for (const PathList* list : {&app.form1.session.Lists().LBB1, &app.form1.session.Lists().LBB2})
         for (const std::string& path : list->Texts())
             listed.insert(path);
     const int64_t content = std::string("identical content").size();
@@ -159,9 +159,9 @@ void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
              QStringList{QLocale(QLocale::English).toString(qulonglong(expected.LBB2.size())) +
                          " duplicate pairs found.\n" +
                          SetsLines("1 set of identical files.", 1499, 1499 * content)});
-    QCOMPARE(app.form1.Lists.LBB1, expected.LBB1);
-    QCOMPARE(app.form1.Lists.LBB2, expected.LBB2);
-    QCOMPARE(app.form1.Lists.LL1, expected.LL1);
+    QCOMPARE(app.form1.session.Lists().LBB1, expected.LBB1);
+    QCOMPARE(app.form1.session.Lists().LBB2, expected.LBB2);
+    QCOMPARE(app.form1.session.Lists().LL1, expected.LL1);
 }
 
 void ScanWindowTest::deleteMovesTheSelectedDuplicatesToTheTrash() {
@@ -170,7 +170,7 @@ void ScanWindowTest::deleteMovesTheSelectedDuplicatesToTheTrash() {
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
     // Group 0 is the pair: its one member goes, and the group with it.
-    const std::string member(app.form1.Lists.LBB2[0]);
+    const std::string member(app.form1.session.Lists().LBB2[0]);
     const QStringList asked =
         AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
     QCOMPARE(asked, (QStringList{"Move 1 selected duplicate (13 bytes) to the trash?\n"
@@ -180,8 +180,8 @@ void ScanWindowTest::deleteMovesTheSelectedDuplicatesToTheTrash() {
     const fs::path trash = fs::path(getenv("XDG_DATA_HOME")) / "Trash";
     QVERIFY(fs::exists(trash / "files" / fs::path(member).filename()));
     QVERIFY(fs::exists(trash / "info" / (fs::path(member).filename().string() + ".trashinfo")));
-    QCOMPARE(app.form1.Lists.LBB1.size(), size_t(2));
-    QCOMPARE(app.form1.Lists.LL1, (TextLines{"0", "0", "1"}));
+    QCOMPARE(app.form1.session.Lists().LBB1.size(), size_t(2));
+    QCOMPARE(app.form1.session.Lists().LL1, (TextLines{"0", "0", "1"}));
     QCOMPARE(app.form1.Ld3->Indicatorstring(), QString("2"));
     QCOMPARE(app.form1.Ld4->Indicatorstring(), QString("3"));
     QCOMPARE(SelectedRows(app.form1.LBB2), (std::vector<int>{0, 1})); // the next group's members
@@ -193,7 +193,7 @@ void ScanWindowTest::deleteKeyWithAnyModifierAsksAndNoChangesNothing() {
     TestFolder tree;
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
-    const auto before = app.form1.Lists.LBB2;
+    const auto before = app.form1.session.Lists().LBB2;
     for (Qt::KeyboardModifiers modifiers :
          {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
           Qt::KeyboardModifiers(Qt::ControlModifier)}) {
@@ -204,7 +204,7 @@ void ScanWindowTest::deleteKeyWithAnyModifierAsksAndNoChangesNothing() {
     const QStringList none =
         AnswerMessageBoxes([&] { QTest::keyClick(app.form1.LBB2, Qt::Key_A); });
     QVERIFY(none.isEmpty());
-    QCOMPARE(app.form1.Lists.LBB2, before);
+    QCOMPARE(app.form1.session.Lists().LBB2, before);
     for (const std::string& path : before.Texts())
         QVERIFY(fs::exists(path));
 }
@@ -219,10 +219,10 @@ void ScanWindowTest::keysBrowseTheReferencesAndEveryMenuCommandHasOne() {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     form.LBB1->setFocus();
     QTest::keyClick(form.LBB1, Qt::Key_Down);
-    QCOMPARE(form.Lists.current1, 1);
+    QCOMPARE(form.session.Lists().current1, 1);
     QVERIFY(form.LBB1->hasFocus());
     for (int row : SelectedRows(form.LBB2))
-        QCOMPARE(form.Lists.LL1[static_cast<size_t>(row)], 1);
+        QCOMPARE(form.session.Lists().LL1[static_cast<size_t>(row)], 1);
     // A click on a duplicate, then Delete: the question comes, once.
     const QRect first = form.LBB2->visualRect(form.LBB2->model()->index(0, 0));
     QTest::mouseClick(form.LBB2->viewport(), Qt::LeftButton, {}, first.center());
@@ -243,7 +243,7 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
     TestFolder tree;
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
-    const ResultLists before = app.form1.Lists;
+    const ResultLists before = app.form1.session.Lists();
     const auto selected = SelectedRows(app.form1.LBB2);
     // The last duplicate belongs to group 2.
     app.form1.LBB2->selectionModel()->setCurrentIndex(app.form1.LBB2->model()->index(3, 0),
@@ -252,9 +252,9 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
     QCOMPARE(SelectedRows(app.form1.LBB2), selected);
 
     app.form1.Trocar1->trigger();
-    QCOMPARE(app.form1.Lists.LBB1[2], before.LBB2[3]);
-    QCOMPARE(app.form1.Lists.LBB2[3], before.LBB1[2]);
-    QCOMPARE(app.form1.Lists.LL1, before.LL1);
+    QCOMPARE(app.form1.session.Lists().LBB1[2], before.LBB2[3]);
+    QCOMPARE(app.form1.session.Lists().LBB2[3], before.LBB1[2]);
+    QCOMPARE(app.form1.session.Lists().LL1, before.LL1);
     QCOMPARE(app.form1.LBB1->model()->index(2, 0).data().toString().toStdString(),
              std::string(before.LBB2[3]));
 }
@@ -267,20 +267,20 @@ void ScanWindowTest::aClickOnTheCurrentEntryActsAsOnAnyOther() {
     SearchAndScan(app, tree.path());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const ResultLists before = form.Lists;
+    const ResultLists before = form.session.Lists();
     const QPoint duplicate = form.LBB2->visualRect(form.LBB2->model()->index(0, 0)).center();
     ClickThroughWindow(form.LBB2->viewport(), duplicate);
-    QCOMPARE(form.Lists.current2, 0);
+    QCOMPARE(form.session.Lists().current2, 0);
     // The references browsed to group 1 by the keys, a click on the duplicate of group 0
     // that is still current brings its group back, and Swap stays within it.
     form.LBB1->setFocus();
     KeyThroughWindow(form.LBB1, Qt::Key_Down);
-    QCOMPARE(form.Lists.current1, 1);
+    QCOMPARE(form.session.Lists().current1, 1);
     ClickThroughWindow(form.LBB2->viewport(), duplicate);
-    QCOMPARE(form.Lists.current1, 0);
+    QCOMPARE(form.session.Lists().current1, 0);
     form.Trocar1->trigger();
-    QCOMPARE(form.Lists.LBB1[0], before.LBB2[0]);
-    QCOMPARE(form.Lists.LBB1[1], before.LBB1[1]);
+    QCOMPARE(form.session.Lists().LBB1[0], before.LBB2[0]);
+    QCOMPARE(form.session.Lists().LBB1[1], before.LBB1[1]);
     // A click on the current reference selects its group again.
     form.LBB2->selectionModel()->clearSelection();
     ClickThroughWindow(form.LBB1->viewport(),
@@ -298,7 +298,7 @@ void ScanWindowTest::openingUsesTheShellAndNeedsACurrentEntry() {
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
     emit app.form1.LBB1->doubleClicked(app.form1.LBB1->currentIndex());
-    const std::string reference(app.form1.Lists.LBB1[0]);
+    const std::string reference(app.form1.session.Lists().LBB1[0]);
     QCOMPARE(opened, std::vector<std::string>{reference});
     // Nothing to open it with: the user is told, with the file and the reason.
     const ScopedHook none(CurrentShellOpener(), ShellOpener([](const std::string&, std::string* e) {
@@ -331,9 +331,9 @@ void ScanWindowTest::openFolderOpensTheFolderOfTheListRightClicked() {
     };
     openFrom(app.form1.LBB2);
     openFrom(app.form1.LBB1);
-    QCOMPARE(opened,
-             (std::vector<std::string>{ExtractFilePath(std::string(app.form1.Lists.LBB2[3])),
-                                       ExtractFilePath(std::string(app.form1.Lists.LBB1[2]))}));
+    QCOMPARE(opened, (std::vector<std::string>{
+                         ExtractFilePath(std::string(app.form1.session.Lists().LBB2[3])),
+                         ExtractFilePath(std::string(app.form1.session.Lists().LBB1[2]))}));
     QVERIFY(opened[0] != opened[1]);
 }
 
@@ -353,7 +353,7 @@ void ScanWindowTest::noInputReachesTheMainWindowWhileTrashing() {
                                return true;
                            }));
     for (int row = 0; row < 3; ++row)
-        app.form1.Lists.SetSelected(size_t(row), true);
+        app.form1.session.SetSelected(size_t(row), true);
     const QStringList asked =
         AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4Click(); });
     QCOMPARE(asked.size(), 2); // the question, then what was moved
@@ -389,7 +389,7 @@ void ScanWindowTest::escapeThroughTheWindowStopsARunningScan() {
     QTimer escape;
     escape.setInterval(1);
     QObject::connect(&escape, &QTimer::timeout, [&] {
-        if (!app.form1.Lists.LBB2.empty() && app.form3->isVisible()) {
+        if (!app.form1.session.Lists().LBB2.empty() && app.form3->isVisible()) {
             KeyThroughWindow(app.form3, Qt::Key_Escape);
             escape.stop();
         }
@@ -397,7 +397,7 @@ void ScanWindowTest::escapeThroughTheWindowStopsARunningScan() {
     escape.start();
     const QStringList shown = SearchAndScan(app, tree.path());
     QVERIFY(!app.form3->Completed());
-    QVERIFY(!app.form1.Table.IsEmpty());
+    QVERIFY(!app.form1.session.Table().IsEmpty());
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].startsWith(Key(app, "IDS_31")));
 }
@@ -412,12 +412,12 @@ void ScanWindowTest::duplicatesThatStayAreReportedInOneMessage() {
                                *error = "no trash on this mount";
                                return false;
                            }));
-    const auto before = app.form1.Lists.LBB2;
+    const auto before = app.form1.session.Lists().LBB2;
     const QStringList shown =
         AnswerMessageBoxesWith(QMessageBox::Yes, [&] { app.form1.BT4->click(); });
     QCOMPARE(shown.size(), 2); // the question, then what stayed
     QCOMPARE(shown[1], "0 files (0 bytes) were moved to the trash.\n\n" + Key(app, "IDS_21"));
-    QCOMPARE(app.form1.Lists.LBB2, before);
+    QCOMPARE(app.form1.session.Lists().LBB2, before);
     QCOMPARE(app.form1.Ld4->Indicatorstring(), QString::number(before.size()));
 }
 

@@ -26,9 +26,9 @@ namespace {
 
 // Calls `onEntry` with the number of entries delivered so far, before each is appended.
 void WatchFoundEntries(TForm1& form, std::function<void(int)> onEntry) {
-    auto found = form.FF1->OnFound;
+    auto found = form.FF1.OnFound;
     auto count = std::make_shared<int>(0);
-    form.FF1->OnFound = [=](TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
+    form.FF1.OnFound = [=](TFileSearch& sender, const std::string& folder, TSearchRec& entry) {
         onEntry(++*count);
         found(sender, folder, entry);
     };
@@ -48,7 +48,7 @@ QStringList StartSearchIn(TestWindows& app, const std::string& folder,
     app.form1.TB1->Edit2->setText(QString::fromStdString(folder));
     app.form3->RunScan = [&app, tableAtScan, countAtScan] {
         if (tableAtScan)
-            *tableAtScan = app.form1.Table;
+            *tableAtScan = app.form1.session.Table();
         if (countAtScan)
             *countAtScan = app.form1.Ld1->Indicatorstring();
         return true;
@@ -186,11 +186,11 @@ void SearchWindowTest::criteriaControlsBecomeTheSearchCriteria() {
     app.form1.TB1->Hidden->setChecked(false);
     FileTable scanned;
     StartSearchIn(app, tree.path(), &scanned);
-    QCOMPARE(app.form1.FF1->Filename(), std::string("*.txt"));
-    QCOMPARE(app.form1.FF1->SizeMin(), int64_t{1024});
-    QCOMPARE(app.form1.FF1->SizeMax(), int64_t{1024});
-    QVERIFY(!app.form1.FF1->Subfolders());
-    QCOMPARE(app.form1.FF1->Attributes(), (TFileAttributes{ffArchive, ffReadonly, ffSystem}));
+    QCOMPARE(app.form1.FF1.Filename(), std::string("*.txt"));
+    QCOMPARE(app.form1.FF1.SizeMin(), int64_t{1024});
+    QCOMPARE(app.form1.FF1.SizeMax(), int64_t{1024});
+    QVERIFY(!app.form1.FF1.Subfolders());
+    QCOMPARE(app.form1.FF1.Attributes(), (TFileAttributes{ffArchive, ffReadonly, ffSystem}));
     QCOMPARE(Column(scanned, 0), std::vector<std::string>{"notes.txt"});
 
     app.form1.TB1->Edit1->clear(); // "*." finds the names without a dot
@@ -202,7 +202,7 @@ void SearchWindowTest::criteriaControlsBecomeTheSearchCriteria() {
     app.form1.TB1->CK2->setChecked(false);
     app.form1.TB1->CK1->setChecked(true);
     StartSearchIn(app, tree.path(), &scanned);
-    QCOMPARE(app.form1.FF1->Filename(), std::string("*.*"));
+    QCOMPARE(app.form1.FF1.Filename(), std::string("*.*"));
     QCOMPARE(scanned.FileCount(), 4);
 }
 
@@ -218,23 +218,22 @@ void SearchWindowTest::dateBoundsFollowTheChosenDateAndTheirBoxes() {
     f.TB1->BD->setChecked(true);
     f.TB1->AT->setChecked(true);
     StartSearchIn(app, tree.path());
-    QCOMPARE(f.FF1->ModifiedBefore(), day); // a whole day: any time on it
+    QCOMPARE(f.FF1.ModifiedBefore(), day); // a whole day: any time on it
     // A time of day on any day (the fraction of a day-and-time value, so not bit-exact).
-    QVERIFY(std::abs(f.FF1->ModifiedAfter() - EncodeTime(8, 0, 0, 0)) < 1e-9);
-    QCOMPARE(f.FF1->CreatedBefore(), 0.0);
+    QVERIFY(std::abs(f.FF1.ModifiedAfter() - EncodeTime(8, 0, 0, 0)) < 1e-9);
+    QCOMPARE(f.FF1.CreatedBefore(), 0.0);
 
     f.TB1->BT->setChecked(true);
     f.TB1->BeforeTime->setDateTime(ToQDateTime(EncodeDate(2001, 1, 1) + EncodeTime(18, 0, 0, 0)));
     f.TB1->SetDateRangeIndex(2);
     StartSearchIn(app, tree.path());
-    QVERIFY(std::abs(f.FF1->AccessedBefore() - (day + EncodeTime(18, 0, 0, 0))) < 1e-9);
-    QCOMPARE(f.FF1->ModifiedBefore(), 0.0);
+    QVERIFY(std::abs(f.FF1.AccessedBefore() - (day + EncodeTime(18, 0, 0, 0))) < 1e-9);
+    QCOMPARE(f.FF1.ModifiedBefore(), 0.0);
 
     f.TB1->SetDateRangeIndex(-1); // no date chosen: the boxes have no effect
     StartSearchIn(app, tree.path());
-    for (TDateTime bound :
-         {f.FF1->CreatedBefore(), f.FF1->CreatedAfter(), f.FF1->ModifiedBefore(),
-          f.FF1->ModifiedAfter(), f.FF1->AccessedBefore(), f.FF1->AccessedAfter()})
+    for (TDateTime bound : {f.FF1.CreatedBefore(), f.FF1.CreatedAfter(), f.FF1.ModifiedBefore(),
+                            f.FF1.ModifiedAfter(), f.FF1.AccessedBefore(), f.FF1.AccessedAfter()})
         QCOMPARE(bound, 0.0);
 }
 
@@ -242,14 +241,14 @@ void SearchWindowTest::invalidExtensionEndsTheCommandWithTheErrorBox() {
     TestWindows app;
     TestFolder tree;
     tree.write("a.txt", "a");
-    app.form1.Lists.LBB1 = {"/old/reference"};
+    app.form1.session.Adopt(TestLists({"/old/reference"}, {}, {}));
     app.form1.TB1->CK2->setChecked(true);
     app.form1.TB1->Edit1->setText("a/b");
     app.form1.TB1->Edit2->setText(QString::fromStdString(tree.path()));
     const QStringList shown = AnswerMessageBoxes([&] { app.form1.BT1->click(); });
     QCOMPARE(shown, QStringList{"*.a/b\n\rInvalid filename specified."});
-    QVERIFY(app.form1.Table.IsEmpty());
-    QVERIFY(app.form1.Lists.LBB1.empty());
+    QVERIFY(app.form1.session.Table().IsEmpty());
+    QVERIFY(app.form1.session.Lists().LBB1.empty());
     QVERIFY(!app.form2->isVisible());
 }
 
@@ -284,30 +283,30 @@ void SearchWindowTest::searchFindingNothingEndsWithAnEmptyTable() {
         return QString::fromStdString(app.form1.StringTable1.GetKeyText(key));
     };
     QCOMPARE(StartSearchIn(app, tree.path()), QStringList{key("IDS_33")});
-    QVERIFY(app.form1.Table.IsEmpty());
+    QVERIFY(app.form1.session.Table().IsEmpty());
     QVERIFY(!app.form2->isVisible());
     QCOMPARE(app.form1.Ld1->Indicatorstring(), QString("0"));
 
     // Stopped before it found anything, a search cannot say that nothing matches.
-    app.form1.FF1->OnNewFolder = [&](TFileSearch&, const std::string&, bool&) {
+    app.form1.FF1.OnNewFolder = [&](TFileSearch&, const std::string&, bool&) {
         app.form2->close();
     };
     const QStringList shown = AnswerMessageBoxes([&] {
         app.form1.BT1Click();
-        QTRY_VERIFY(!app.form1.FF1->Busy());
+        QTRY_VERIFY(!app.form1.FF1.Busy());
     });
     QCOMPARE(shown, QStringList{key("IDS_34")});
 }
 
 void SearchWindowTest::cancellingTheFolderChoiceChangesNothing() {
     TestWindows app;
-    app.form1.Table.Append("/kept", "file", 1, "date");
-    app.form1.Lists.LBB1 = {"/kept/file"};
+    AppendTestFile(app.form1, "/kept", "file", 1, "date");
+    app.form1.session.Adopt(TestLists({"/kept/file"}, {}, {}));
     WithModal<FolderDialog>([](FolderDialog* dialog) { dialog->reject(); },
                             [&] { app.form1.MnNova->trigger(); });
     QVERIFY(app.form1.SearchFolder.empty());
-    QCOMPARE(app.form1.Table.FileCount(), 1);
-    QCOMPARE(app.form1.Lists.LBB1.size(), size_t(1));
+    QCOMPARE(app.form1.session.Table().FileCount(), 1);
+    QCOMPARE(app.form1.session.Lists().LBB1.size(), size_t(1));
     QVERIFY(!app.form2->isVisible());
 }
 
@@ -377,7 +376,7 @@ void SearchWindowTest::typedFolderIsTheOneSearchedAndNoOtherIsAccepted() {
     };
     form.SearchFolder = tree.path("chosen/");
     form.TB1->Edit2->setText(QString::fromStdString(form.SearchFolder));
-    form.Table.Append("/kept", "file", 1, "date");
+    AppendTestFile(form, "/kept", "file", 1, "date");
     form.ActivatedOnce = true; // no start-up sequence, no welcome window
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -392,7 +391,7 @@ void SearchWindowTest::typedFolderIsTheOneSearchedAndNoOtherIsAccepted() {
         QCOMPARE(shown, QStringList{QString::fromStdString(
                             FormatMessage(form.StringTable1.GetKeyText("IDS_68"), {wrong}))});
         QCOMPARE(form.SearchFolder, tree.path("chosen/"));
-        QCOMPARE(form.Table.FileCount(), 1);
+        QCOMPARE(form.session.Table().FileCount(), 1);
         QVERIFY(!app.form2->isVisible());
     }
 
@@ -401,7 +400,7 @@ void SearchWindowTest::typedFolderIsTheOneSearchedAndNoOtherIsAccepted() {
     TypeThroughWindow(form.TB1->Edit2, typed);
     FileTable scanned;
     app.form3->RunScan = [&] {
-        scanned = form.Table;
+        scanned = form.session.Table();
         return true;
     };
     search();

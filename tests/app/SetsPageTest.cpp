@@ -28,11 +28,9 @@ void SetsPageTest::marksKeepAFileInEverySetAndTheTrashRechecksIt() {
     TForm1& form = app.form1;
     TestFolder tree;
     // Two sets: a, a_copy, a_copy2 and b, b_copy; the shortest path of each is kept.
-    form.Lists.LBB1 = {tree.write("a", "aaa"), tree.write("b", "bb")};
-    form.Lists.LBB2 = {tree.write("a_copy", "aaa"), tree.write("a_copy2", "aaa"),
-                       tree.write("b_copy", "bb")};
-    form.Lists.LL1 = {"0", "0", "1"};
-    form.ShowLists();
+    ShowTestLists(form, TestLists({tree.write("a", "aaa"), tree.write("b", "bb")}, {"0", "0", "1"},
+                                  {tree.write("a_copy", "aaa"), tree.write("a_copy2", "aaa"),
+                                   tree.write("b_copy", "bb")}));
     form.PageControl1->setCurrentWidget(form.TB3);
     QTreeView* sets = form.TB3->SetsTree;
     QAbstractItemModel* model = sets->model();
@@ -86,8 +84,8 @@ void SetsPageTest::marksKeepAFileInEverySetAndTheTrashRechecksIt() {
                           "more with a copy its set keeps.",
                           "2 files (6 bytes) were moved to the trash.\n\nThese duplicates were "
                           "kept where they are:"}));
-    QCOMPARE(form.Lists.LBB1, TextLines{tree.path("b")});
-    QCOMPARE(form.Lists.LBB2, TextLines{tree.path("b_copy")});
+    QCOMPARE(form.session.Lists().LBB1, TextLines{tree.path("b")});
+    QCOMPARE(form.session.Lists().LBB2, TextLines{tree.path("b_copy")});
     QCOMPARE(model->rowCount(), 1);
     QVERIFY(marked(0, 1)); // its mark stays
     QCOMPARE(form.TB3->SetsTotal->text(),
@@ -102,10 +100,8 @@ void SetsPageTest::theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists() {
     TestFolder tree;
     // One set; its shortest path, kept below, is the first duplicate of the Results tab.
     auto showSet = [&] {
-        form.Lists.LBB1 = {tree.write("a_long_name", "aaa")};
-        form.Lists.LBB2 = {tree.write("a", "aaa"), tree.write("a_copy", "aaa")};
-        form.Lists.LL1 = {"0", "0"};
-        form.ShowLists();
+        ShowTestLists(form, TestLists({tree.write("a_long_name", "aaa")}, {"0", "0"},
+                                      {tree.write("a", "aaa"), tree.write("a_copy", "aaa")}));
         form.PageControl1->setCurrentWidget(form.TB3);
         ClickThroughWindow(form.TB3->KeepShortest);
     };
@@ -130,7 +126,7 @@ void SetsPageTest::theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists() {
     QCOMPARE(markedFiles(), 0);
 
     showSet();
-    form.Lists.SetSelected(0, true); // on the hidden Results tab: the file kept
+    form.session.SetSelected(0, true); // on the hidden Results tab: the file kept
     std::vector<std::string> trashed;
     const ScopedHook trash(CurrentTrashMover(),
                            TrashMover([&](const std::string& path, std::string*) {

@@ -235,10 +235,9 @@ void StartupTest::unwritableSettingsFoldersShowOneErrorAndKeepTheWindowUsable() 
     }
     QCOMPARE(opened, std::string("nothing"));
     // The trash question still has its words, in the first language.
-    app.form1.Lists.LBB1 = {scratch.write("reference", "ab")};
-    app.form1.Lists.LBB2 = {scratch.write("duplicate", "ab")};
-    app.form1.Lists.LL1 = {"0"};
-    app.form1.Lists.SetSelected(0, true);
+    app.form1.session.Adopt(
+        TestLists({scratch.write("reference", "ab")}, {"0"}, {scratch.write("duplicate", "ab")}));
+    app.form1.session.SetSelected(0, true);
     const QStringList asked =
         AnswerMessageBoxesWith(QMessageBox::No, [&] { app.form1.BT4Click(); });
     QCOMPARE(asked, QStringList{"Move 1 selected duplicate (2 bytes) to the trash?\n"

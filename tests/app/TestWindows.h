@@ -21,6 +21,7 @@
 #include "ProgramWindows.h"
 #include "QtHost.h"
 #include "QtLanguage.h"
+#include "ResultsPage.h"
 #include "ShellAccess.h"
 #include "TBitmapButton.h"
 #include "TMediaButton.h"
@@ -73,6 +74,32 @@ private:
 };
 
 // An opener that records what it is asked to open and opens nothing.
+// Result lists as a scan leaves them: the references, the group of each duplicate, the
+// duplicates.
+inline ResultLists TestLists(const TextLines& references, const TextLines& groups,
+                             const TextLines& duplicates) {
+    ResultLists lists;
+    lists.LBB1 = references;
+    lists.LL1 = groups;
+    lists.LBB2 = duplicates;
+    return lists;
+}
+
+// The window's session takes `lists`, and the window shows them.
+inline void ShowTestLists(TForm1& form, ResultLists lists) {
+    form.session.Adopt(std::move(lists));
+    form.ShowLists();
+}
+
+// The window's table with one more file.
+template <typename Date>
+void AppendTestFile(TForm1& form, const std::string& folder, const std::string& name, int64_t size,
+                    const Date& modified) {
+    FileTable table = form.session.Table();
+    table.Append(folder, name, size, modified);
+    form.session.Adopt(std::move(table));
+}
+
 inline ShellOpener RecordingOpener(std::vector<std::string>& opened) {
     return [&opened](const std::string& target, std::string*) {
         opened.push_back(target);

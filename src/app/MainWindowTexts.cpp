@@ -1,0 +1,45 @@
+#include "MainWindowTexts.h"
+
+#include "ByteSizeText.h"
+#include "CountedText.h"
+#include "Errors.h"
+#include "SetsSummary.h"
+
+namespace twinsweep {
+
+std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool completed) {
+    const SetsSummary sets = SummarizeSets(lists);
+    const std::string setsText = CountedText(texts, "IDS_36", "IDS_30", sets.count) + "\n" +
+                                 CountedText(texts, "IDS_37", "IDS_38", sets.extraFiles,
+                                             ByteSizeText(sets.freeableBytes).toStdString());
+    if (!completed)
+        return sets.count == 0 ? texts.GetKeyText("IDS_32")
+                               : texts.GetKeyText("IDS_31") + "\n" + setsText;
+    const size_t n = lists.LBB2.size();
+    if (n == 0)
+        return texts.GetKeyText("IDS_11");
+    return CountedText(texts, "IDS_13", "IDS_15", n) + "\n" + setsText;
+}
+
+std::string SetsTotalText(const TStringTable& texts, const FilesTally& marked,
+                          const std::vector<DuplicateSet>& sets) {
+    return FormatMessage(texts.GetKeyText("IDS_45"),
+                         {CountedText(texts, "IDS_57", "IDS_58", marked.files),
+                          ByteSizeText(marked.bytes).toStdString(),
+                          CountedText(texts, "IDS_59", "IDS_60", sets.size()),
+                          ByteSizeText(FreeableBytes(sets)).toStdString()});
+}
+
+std::string MarkedTrashQuestion(const TStringTable& texts, const FilesTally& marked) {
+    return CountedText(texts, "IDS_62", "IDS_53", marked.files,
+                       ByteSizeText(marked.bytes).toStdString());
+}
+
+std::string ExportedText(const TStringTable& texts, const std::vector<DuplicateSet>& sets,
+                         const std::string& file) {
+    return FormatMessage(texts.GetKeyText("IDS_66"),
+                         {CountedText(texts, "IDS_59", "IDS_60", sets.size()),
+                          CountedText(texts, "IDS_57", "IDS_58", MemberCount(sets)), file});
+}
+
+} // namespace twinsweep
