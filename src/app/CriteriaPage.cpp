@@ -11,9 +11,13 @@
 #include <QVBoxLayout>
 
 #include "DateTime.h"
+#include "Errors.h"
 #include "NamedWidgets.h"
+#include "Paths.h"
 #include "PickerValues.h"
 #include "SizeBox.h"
+#include "StringTable.h"
+#include "Subfolders.h"
 #include "TMediaButton.h"
 
 namespace twinsweep {
@@ -153,6 +157,16 @@ void CriteriaPage::ShowDatesIn(const QLocale& locale) {
 std::string CriteriaPage::Folder(const std::string& known) const {
     const QString shown = Edit2->text();
     return shown == QString::fromStdString(known) ? known : shown.toStdString();
+}
+
+std::string CriteriaPage::SearchFolder(const std::string& known, const TStringTable& texts,
+                                       const std::string& sizeLimit) const {
+    const std::string folder = Folder(known);
+    if (folder.empty() || folder.front() != PathDelim || !IsFolder(folder))
+        throw Exception(FormatMessage(texts.GetKeyText("IDS_68"), {folder}));
+    if (!SizeMin->InRange() || !SizeMax->InRange())
+        throw Exception(sizeLimit);
+    return IncludeTrailingPathDelimiter(folder);
 }
 
 SearchChoices CriteriaPage::Read(const std::string& known) const {

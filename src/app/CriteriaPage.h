@@ -16,6 +16,7 @@ class QRadioButton;
 namespace twinsweep {
 
 class SizeBox;
+class TStringTable;
 class TMediaButton;
 
 class CriteriaPage : public QWidget {
@@ -25,6 +26,12 @@ public:
     // The folder Edit2 shows: the bytes of `known` while it shows them (a name need not be
     // UTF-8), else its text.
     std::string Folder(const std::string& known) const;
+    // Folder(known) when a search can start from the page, with "/" at its end; raises
+    // with "IDS_68" of `texts` for a folder that is not an absolute path to a folder, and
+    // with `sizeLimit` for a size bound out of range. "~" and relative paths are not
+    // expanded, and blanks belong to the name.
+    std::string SearchFolder(const std::string& known, const TStringTable& texts,
+                             const std::string& sizeLimit) const;
     // The controls, their folder as Folder(known).
     SearchChoices Read(const std::string& known) const;
     void Write(const SearchChoices& choices);

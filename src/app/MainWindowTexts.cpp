@@ -3,9 +3,31 @@
 #include "ByteSizeText.h"
 #include "CountedText.h"
 #include "Errors.h"
+#include "ProjectFile.h"
 #include "SetsSummary.h"
 
 namespace twinsweep {
+
+FileTable::Row TableCaptions(const TStringTable& texts) {
+    return {texts.GetKeyText("IDS_0"), texts.GetKeyText("IDS_1"), texts.GetKeyText("IDS_2"),
+            texts.GetKeyText("IDS_3")};
+}
+
+std::string SizeBoundText(const TStringTable& texts) {
+    return FormatMessage(
+        texts.GetKeyText("IDS_56"),
+        {LanguageLocale().toString(static_cast<qlonglong>(MaxSizeKB)).toStdString()});
+}
+
+void InProjectWords(const TStringTable& texts, const std::function<void()>& act) {
+    try {
+        act();
+    } catch (const EProjectLineError& e) {
+        throw Exception(FormatMessage(texts.GetKeyText("IDS_27"), {e.text}));
+    } catch (const ENotAProjectError& e) {
+        throw Exception(FormatMessage(texts.GetKeyText("IDS_67"), {e.path}));
+    }
+}
 
 std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool completed) {
     const SetsSummary sets = SummarizeSets(lists);

@@ -1,14 +1,26 @@
 #pragma once
 // The texts of the main window's reports and questions, made from what the session holds,
 // in the language of `texts`.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "DuplicateSets.h"
+#include "FileTable.h"
 #include "StringTable.h"
 #include "TrashTally.h"
 
 namespace twinsweep {
+
+// The table's headings.
+FileTable::Row TableCaptions(const TStringTable& texts);
+
+// Why a size bound out of range stops a search.
+std::string SizeBoundText(const TStringTable& texts);
+
+// Runs `act`, a save or load of a project; a line break the project cannot hold, or a file
+// that is no project, raises again in the words of `texts`.
+void InProjectWords(const TStringTable& texts, const std::function<void()>& act);
 
 // What a scan leaves in the lists: the duplicate pairs, then the sets of identical files,
 // their extra copies and the space those take; a cancelled scan says so and what it found

@@ -6,8 +6,10 @@
 #include <QListView>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "FileTableModel.h"
 #include "NamedWidgets.h"
 #include "TableDump.h"
 #include "ZarvoLiquidIndicator.h"
@@ -39,7 +41,9 @@ TZarvoLiquidIndicator* HeadedCounter(const char* heading, const char* name, QWid
 
 } // namespace
 
-ResultsPage::ResultsPage(QWidget* parent) : QWidget(parent) {
+ResultsPage::ResultsPage(const FileTable& table, QWidget* parent)
+    : QWidget(parent), table_(table), model_(new FileTableModel(table, this)),
+      refresh_(new QTimer(this)) {
     setObjectName("TB2");
     auto* layout = new QVBoxLayout(this);
     Splitter2 = Named(new QSplitter(Qt::Horizontal, this), "Splitter2");
@@ -57,6 +61,10 @@ ResultsPage::ResultsPage(QWidget* parent) : QWidget(parent) {
     SG1->setSelectionBehavior(QAbstractItemView::SelectRows);
     SG1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SG1->setWordWrap(false);
+    SG1->setModel(model_);
+    refresh_->setSingleShot(true);
+    refresh_->setInterval(50);
+    connect(refresh_, &QTimer::timeout, this, [this] { ShowTableBottom(); });
     tableLayout->addWidget(SG1, 1);
 
     auto* lists = new QSplitter(Qt::Vertical, Splitter2);
@@ -78,5 +86,38 @@ ResultsPage::ResultsPage(QWidget* parent) : QWidget(parent) {
     Splitter2->setStretchFactor(0, 3);
     Splitter2->setStretchFactor(1, 2);
 }
+
+void ResultsPage::ShowTable() {
+    refresh_->stop();
+    model_->TableReset();
+    Ld1->setIndicatorstring(QString::number(table_.FileCount()));
+}
+
+void ResultsPage::ShowTableBottom() {
+    refresh_->stop();
+    model_->RowsChangedAtBottom();
+    Ld1->setIndicatorstring(QString::number(table_.FileCount()));
+}
+
+void ResultsPage::FileAdded() {
+    if (!refresh_->isActive())
+        refresh_->start();
+}
+
+void ResultsPage::FitColumns() { FitTableColumns(SG1, table_); }
+
+ColumnWidths ResultsPage::Widths() const {
+    ColumnWidths widths;
+    for (int column = 0; column < FileTable::ColumnCount; ++column)
+        widths[static_cast<size_t>(column)] = SG1->columnWidth(column);
+    return widths;
+}
+
+void ResultsPage::SetWidths(const ColumnWidths& widths) {
+    for (int column = 0; column < FileTable::ColumnCount; ++column)
+        SG1->setColumnWidth(column, widths[static_cast<size_t>(column)]);
+}
+
+void ResultsPage::TableTextsChanged() { model_->TextsChanged(); }
 
 } // namespace twinsweep

@@ -19,6 +19,25 @@ std::string SettingsFolder(const std::string& programFolder) {
     }
 }
 
+TextLines ReadOrMakeSettings(const std::string& settingsDir, const std::string& programFolder) {
+    const std::string path = settingsDir + SettingsFileName;
+    try {
+        return ReadTextLines(path, SettingsReadLimit);
+    } catch (const Exception&) {
+        // Missing or unreadable: made again below.
+    }
+    TextLines lines;
+    if (settingsDir != programFolder) {
+        try {
+            lines = ReadTextLines(programFolder + SettingsFileName, SettingsReadLimit);
+        } catch (const Exception&) {
+            // Nothing to take over: the file starts empty.
+        }
+    }
+    WriteTextLines(path, lines);
+    return lines;
+}
+
 WelcomeChoice WelcomeFromSettings(const TextLines& lines) {
     if (lines.empty())
         return WelcomeChoice::Missing;

@@ -18,6 +18,11 @@ enum class WelcomeChoice { Show, Hide, Missing };
 // user's configuration folder (the program's folder again when that cannot be made).
 std::string SettingsFolder(const std::string& programFolder);
 
+// The lines of "conf.dat" in `settingsDir`. When it cannot be read, the file is made, with
+// the lines of "conf.dat" in `programFolder` when that is another folder and can be read
+// (a first start in the user's folder), else empty; raises when it cannot be written.
+TextLines ReadOrMakeSettings(const std::string& settingsDir, const std::string& programFolder);
+
 // Line 1 exactly "1" shows the welcome window; any other text hides it.
 WelcomeChoice WelcomeFromSettings(const TextLines& lines);
 

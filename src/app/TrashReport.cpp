@@ -3,6 +3,8 @@
 #include "ByteSizeText.h"
 #include "CountedText.h"
 #include "Errors.h"
+#include "Globals.h"
+#include "LanguageTexts.h"
 #include "MessageBoxes.h"
 
 namespace twinsweep {
@@ -31,6 +33,21 @@ const char* ReasonKey(KeepReason reason, CheckedAgainst against) {
 }
 
 } // namespace
+
+bool ConfirmTrash(QWidget* parent, const TStringTable& texts, const FilesTally& selected) {
+    const DeleteConfirmationText confirmation = DeleteConfirmation(LanguageIndex, selected.files);
+    const QString title = QString::fromStdString(confirmation.title);
+    if (selected.files == 0) {
+        ShowMessageBox(parent, QMessageBox::Information, title,
+                       QString::fromStdString(texts.GetKeyText("IDS_69")));
+        return false;
+    }
+    const std::string question =
+        FormatMessage(confirmation.question,
+                      {CountText(selected.files), ByteSizeText(selected.bytes).toStdString()});
+    return ShowMessageBox(parent, QMessageBox::Question, title, QString::fromStdString(question),
+                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
 
 void ReportTrashed(QWidget* parent, const TStringTable& texts, const FilesTally& moved,
                    const std::vector<KeptDuplicate>& kept, CheckedAgainst against) {

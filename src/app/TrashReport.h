@@ -14,6 +14,10 @@ namespace twinsweep {
 // What a kept file was checked against: its group's reference, or a copy its set keeps.
 enum class CheckedAgainst { Reference, KeptCopy };
 
+// Asks whether the selected duplicates should go to the trash (their files and bytes);
+// with none selected, says so instead. True when the user said yes.
+bool ConfirmTrash(QWidget* parent, const TStringTable& texts, const FilesTally& selected);
+
 // One message: the main window's "IDS_63"/"IDS_64" with the files moved, titled "IDS_65";
 // when some stayed, titled "IDS_20" and followed by "IDS_21" and a line per kept file with
 // its reason, "IDS_22" to "IDS_26", or "IDS_50" to "IDS_52" in place of "IDS_22" to

@@ -1,54 +1,39 @@
 #pragma once
-// The main window: search criteria, the file table, the result lists and every command.
-//
-// The window holds no working state of its own: `session` does, and every handler reads and
-// changes it through the session's acts, then shows what changed.
-//
-// A search across the windows: BT1Click hands the criteria page to the session, which
-// configures FF1 from it, and shows TForm2 modally; TForm2's showing starts FF1, whose
-// FF1Found adds each file to the session's table and whose FF1Complete finishes (sorts) it
-// and calls BT2Click. That shows TForm3 modally; its activation calls RunScan, which scans
-// the table into the lists while TForm3's cancel stays the only input taken. The lists are
-// then shown through ResultListsView, and every later act on them comes through route_.
+// The main window: it builds the widgets and binds every command to a handler, which acts on
+// `session` (the whole working state) and shows what changed. A search: BT1Click hands the
+// criteria to the session and shows TForm2 modally, whose showing starts FF1; FF1Found adds
+// each file to the session's table, FF1Complete sorts it and calls BT2Click, which shows
+// TForm3 modally; its activation calls RunScan, which scans the table into the lists while
+// TForm3's cancel stays the only input taken. Later acts on the lists come through route_.
 #include <QMainWindow>
 #include <memory>
 #include <string>
 
+#include "CommandButtons.h"
 #include "CommandRoute.h"
 #include "DateTimeText.h"
+#include "MainMenus.h"
+#include "ResultsPage.h"
 #include "Session.h"
 #include "TextLines.h"
 #include "WidgetTranslator.h"
 #include "WindowStringTables.h"
 
-class QAbstractButton;
-class QAction;
-class QListView;
-class QMenu;
-class QSplitter;
 class QTabWidget;
-class QTimer;
-class QTableView;
 
 namespace twinsweep {
 
-class TBitmapButton;
-class TZarvoLiquidIndicator;
 class CriteriaPage;
 class SetsPage;
-class ResultsPage;
-class SetsModel;
+class SetsTab;
 class ResultListsView;
-class FileTableModel;
-class TShader;
-class Host;
 class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
 class TThreadTimer;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public MainMenus, public CommandBar, public ResultsWidgets {
 public:
     // programFolder: where "conf.dat" lives (the executable's folder in the program).
     TForm1(Host& host, std::string programFolder);
@@ -98,18 +83,6 @@ public:
     void Language1Click();
     void Language2Click();
     void Language3Click();
-    // The sets page.
-    void KeepNewestClick();
-    void KeepOldestClick();
-    void KeepShortestClick();
-    void KeepInFolderClick();
-    void ClearMarksClick();
-    void TrashMarkedClick();
-    void SetsOpen1Click();
-    void SetsOpenFolder1Click();
-    void ExportSets1Click();
-    // The sets of the lists shown on their page, when the lists changed since.
-    void ShowSets();
     // Opens a project file once the start-up sequence has run (a file named on the
     // command line).
     void OpenProjectAtStart(std::string path) { startProject_ = std::move(path); }
@@ -129,51 +102,13 @@ public:
     Session session;
     TFileSearch& FF1 = session.Search();
 
-    // Elements, named as the string table and the other windows know them.
-    QMenu* Arquivo1 = nullptr;
-    QMenu* Modulos1 = nullptr;
-    QMenu* Idioma1 = nullptr; // the languages, each named in its own words
-    QAction* MnNova = nullptr;
-    QAction* Chercherlesdoublons1 = nullptr;
-    QAction* Lixeira1 = nullptr; // File > Move to the trash (BT4): the selected duplicates, or the
-                                 // marks on the Sets tab
-    QAction* Ouvrirunprojet1 = nullptr;
-    QAction* Enregistrerleprojet1 = nullptr;
-    QAction* ExportSets1 = nullptr;
-    QAction* Fechar1 = nullptr;
-    QAction* Planilha2 = nullptr;    // Help > Welcome (shows TForm5)
-    QAction* Pacientes1 = nullptr;   // Help > About (shows TForm4)
-    QAction* Odontograma2 = nullptr; // Help > User guide (opens the guide)
-    QAction* Language1 = nullptr;
-    QAction* Language2 = nullptr;
-    QAction* Language3 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* Trocar1 = nullptr;
-    QAction* OpenFolder1 = nullptr;
-
-    TBitmapButton* BT1 = nullptr;
-    TBitmapButton* BT2 = nullptr;
-    TBitmapButton* BT4 = nullptr;
-    TBitmapButton* BT5 = nullptr;
-    TBitmapButton* BT6 = nullptr;
-    TBitmapButton* BT7 = nullptr;
-    TBitmapButton* BT8 = nullptr;
-    TBitmapButton* BT9 = nullptr;
-    TBitmapButton* BT10 = nullptr;
-
-    QTabWidget* PageControl1 = nullptr;
-    CriteriaPage* TB1 = nullptr; // the criteria
-    ResultsPage* TB2 = nullptr;  // the table and the result lists
-    SetsPage* TB3 = nullptr;     // the sets of identical files
-
-    QTableView* SG1 = nullptr;
-    QListView* LBB1 = nullptr;
-    QListView* LBB2 = nullptr;
-    QSplitter* Splitter2 = nullptr;
-    TZarvoLiquidIndicator* Ld1 = nullptr;
-    TZarvoLiquidIndicator* Ld3 = nullptr;
-    TZarvoLiquidIndicator* Ld4 = nullptr;
-    TShader* Shader1 = nullptr;
+    // Elements, named as the string table and the other windows know them (the menus, the
+    // toolbar and the results page's parts are the bases'): the pages of the criteria, the
+    // table with the result lists, and the sets of identical files.
+    QTabWidget* PageControl1{};
+    CriteriaPage* TB1{};
+    ResultsPage* TB2{};
+    SetsPage* TB3{};
 
     // Shows the session's lists again as a whole: the views, their current entries, the
     // selection and the counters.
@@ -191,59 +126,32 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildMenus();
-    void BuildSetsPage();
-    void ConnectSetsCommands();
-    void ShowSetsTotal();
-    // A check box of the sets page: false when the mark was refused (and the user told).
-    bool MarkRequested(size_t set, size_t member, bool marked);
-    void MarkAllButOne(KeepRule rule, const std::string& folder = {});
-    // The sets' marks changed: their boxes and the totals below.
-    void ShowMarks();
-    // The file of the sets page's current row, or nothing.
-    std::string CurrentSetsFile() const;
     void ConnectCommands();
     bool RunScan();
     // The first group current and selected, when there is one.
     void SelectFirstGroup();
     void ScanCompleted();
-    // Connects a control to a handler on the command route.
-    void Route(QAction* action, void (TForm1::*handler)()) {
-        route_.Connect(action, [this, handler] { (this->*handler)(); });
+    // Connects an action or a button to a handler on the command route.
+    template <typename Control> void Route(Control* control, void (TForm1::*handler)()) {
+        route_.Connect(control, [this, handler] { (this->*handler)(); });
     }
-    void Route(QAbstractButton* button, void (TForm1::*handler)()) {
-        route_.Connect(button, [this, handler] { (this->*handler)(); });
-    }
-    // The empty table and lists of a new search.
-    void ShowNewSearch();
-    FileTable::Row TableCaptions() const;
     // Row 0 of the table, its headings, in the active language.
     void WriteTableCaptions();
     // Loads a project: the whole file is checked first, so a file that does not load
     // changes nothing.
     void LoadProjectFile(const std::string& path);
-    void ShowFoundFiles();
     // Start-up steps 2 to 4; false when "conf.dat" can be neither read nor made.
     bool ReadSettings();
     // Every window, Qt's own texts, the locale and the dates shown in LanguageIndex.
     void ActivateLanguage();
     void ChooseLanguage(int language);
-    // The Language menu's check mark on LanguageIndex, also when a choice was dropped.
-    void CheckLanguageItem();
-    // The criteria of the last search, kept between runs in the user's settings folder.
-    void RestoreLastSearch();
-    void KeepLastSearch() const;
     void DecideWelcomeWindow();
 
     Host& host_;
     std::string programFolder_;
-    TFormatSettings formats_; // the active language's, for the table's dates
     CommandRoute route_{this};
-    FileTableModel* tableModel_ = nullptr;
-    QTimer* tableRefresh_ = nullptr;
-    ResultListsView* results_ = nullptr;
-    SetsModel* setsModel_ = nullptr;
-    uint64_t setsShown_ = 0; // the generation of the sets the page shows
+    ResultListsView* results_{};
+    std::unique_ptr<SetsTab> setsTab_;
     std::string startProject_;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;

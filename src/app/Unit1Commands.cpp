@@ -1,7 +1,6 @@
 // The main window's command table: every button, menu item and key routed to its handler.
 #include <QAction>
 #include <QCheckBox>
-#include <QToolButton>
 
 #include "CriteriaPage.h"
 #include "ResultListsView.h"

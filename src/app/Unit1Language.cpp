@@ -4,11 +4,10 @@
 
 #include "ByteSizeText.h"
 #include "CriteriaPage.h"
-#include "FileTableModel.h"
 #include "Globals.h"
 #include "LocaleFormats.h"
 #include "QtLanguage.h"
-#include "SetsModel.h"
+#include "SetsTab.h"
 #include "Settings.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -26,20 +25,12 @@ void TForm1::ActivateLanguage() {
     for (TStringTable* table : {&StringTable1, &form2_->StringTable1, &form3_->StringTable1,
                                 &form4_->StringTable1, &form5_->StringTable1})
         table->SetActiveLanguage(LanguageIndex);
-    formats_ = FormatSettingsFor(locale);
-    session.SetDateFormats(formats_);
+    session.SetDateFormats(FormatSettingsFor(locale));
     WriteTableCaptions();
-    tableModel_->TextsChanged();
+    TB2->TableTextsChanged();
     TB1->ShowDatesIn(locale);
-    setsModel_->TextsChanged();
-    ShowSetsTotal();
-    CheckLanguageItem();
-}
-
-void TForm1::CheckLanguageItem() {
-    QAction* const items[LanguageCount] = {Language1, Language2, Language3};
-    const int language = LanguageIndex >= 1 && LanguageIndex <= LanguageCount ? LanguageIndex : 1;
-    items[language - 1]->setChecked(true); // the group unchecks the others
+    setsTab_->TextsChanged();
+    CheckLanguage(*this, LanguageIndex);
 }
 
 void TForm1::ChooseLanguage(int language) {

@@ -1,16 +1,12 @@
 // The main window's project commands: save and load the whole working state.
-#include <QHeaderView>
 #include <QTabWidget>
-#include <QTableView>
 
 #include "BusyWork.h"
-#include "FileTableModel.h"
+#include "MainWindowTexts.h"
 #include "ProjectDialogs.h"
-#include "ProjectFile.h"
 #include "ResultListsView.h"
-#include "ResultsPage.h"
+#include "SetsTab.h"
 #include "Unit1.h"
-#include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
 
@@ -20,15 +16,8 @@ void TForm1::BT10Click() {
         return;
     const BusyCursor cursor;
     BusyWork busy(host_);
-    ColumnWidths widths;
-    for (int column = 0; column < FileTable::ColumnCount; ++column)
-        widths[static_cast<size_t>(column)] = SG1->columnWidth(column);
     session.SetChoices(ReadSearchChoices());
-    try {
-        session.SaveProject(*path, widths, busy.Work());
-    } catch (const EProjectLineError& e) {
-        throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_27"), {e.text}));
-    }
+    InProjectWords(StringTable1, [&] { session.SaveProject(*path, TB2->Widths(), busy.Work()); });
 }
 
 void TForm1::BT9Click() {
@@ -42,19 +31,13 @@ void TForm1::LoadProjectFile(const std::string& path) {
         const BusyCursor cursor;
         BusyWork busy(host_);
         session.SetChoices(ReadSearchChoices());
-        try {
-            widths = session.LoadProject(path, busy.Work());
-        } catch (const ENotAProjectError& e) {
-            throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_67"), {e.path}));
-        }
+        InProjectWords(StringTable1, [&] { widths = session.LoadProject(path, busy.Work()); });
     }
     WriteSearchChoices(session.Choices());
-    tableModel_->TableReset();
-    for (int column = 0; column < FileTable::ColumnCount; ++column)
-        SG1->setColumnWidth(column, widths[static_cast<size_t>(column)]);
-    Ld1->setIndicatorstring(QString::number(session.Table().FileCount()));
+    TB2->ShowTable();
+    TB2->SetWidths(widths);
     results_->Refresh();
-    ShowMarks();
+    setsTab_->ShowMarks();
     PageControl1->setCurrentWidget(TB2);
     SelectFirstGroup();
 }

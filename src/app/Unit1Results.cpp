@@ -1,25 +1,18 @@
 // The main window's duplicate scan and the commands on its result lists.
 #include <QGuiApplication>
 #include <QListView>
-#include <QTabWidget>
 
 #include "BusyWork.h"
-#include "ByteSizeText.h"
-#include "CountedText.h"
-#include "Errors.h"
-#include "FileTableModel.h"
 #include "Globals.h"
-#include "LanguageTexts.h"
 #include "MainWindowTexts.h"
 #include "MessageBoxes.h"
-#include "MessagePacer.h"
 #include "Paths.h"
 #include "ResultListsView.h"
-#include "ResultsPage.h"
+#include "ScanProgress.h"
 #include "SetsPage.h"
+#include "SetsTab.h"
 #include "ShellAccess.h"
 #include "TrashReport.h"
-#include "TrashTally.h"
 #include "Unit1.h"
 #include "Unit3.h"
 #include "ZarvoLiquidIndicator.h"
@@ -48,36 +41,8 @@ void TForm1::SelectFirstGroup() {
 }
 
 bool TForm1::RunScan() {
-    // Messages are processed often, so that Cancel answers at once; the lists, the table,
-    // the counters and the progress text are shown again only a few times a second, so
-    // that a long scan spends its time comparing, not painting.
-    int filesLeft = session.Table().FileCount();
-    ScanBytes bytes;
-    auto showProgress = [this, &filesLeft, &bytes] {
-        results_->ShowAppended();
-        tableModel_->RowsChangedAtBottom();
-        Ld1->setIndicatorstring(QString::number(session.Table().FileCount()));
-        form3_->ShowFilesLeft(filesLeft);
-        form3_->ShowBytesCompared(bytes.Compared(), bytes.Total());
-    };
-    MessagePacer display(std::chrono::milliseconds(250));
-    const ResultListsView::Appending appending(*results_);
-    BusyWork busy(
-        host_, form3_,
-        [&] {
-            if (display.Due())
-                showProgress();
-        },
-        [] { return CancelRequested; });
-    bool shown = false;
-    busy.Work().progress = [&](int left) {
-        filesLeft = left;
-        if (!std::exchange(shown, true))
-            showProgress(); // the window starts with this scan's figures, its total included
-    };
-    const bool completed = session.Scan(busy.Work(), &bytes);
-    showProgress();
-    return completed;
+    return ScanShowingProgress(session, host_, *form3_, *results_,
+                               [this] { TB2->ShowTableBottom(); });
 }
 
 void TForm1::ScanCompleted() {
@@ -121,24 +86,12 @@ void TForm1::Trocar1Click() {
 void TForm1::BT4Click() {
     // The Sets tab shows marks, not the Results tab's selection: the marks go.
     if (PageControl1->currentWidget() == TB3) {
-        TrashMarkedClick();
+        setsTab_->TrashMarked();
         return;
     }
     if (session.Lists().LBB1.empty())
         return;
-    const FilesTally selected = session.SelectedFiles();
-    const DeleteConfirmationText confirmation = DeleteConfirmation(LanguageIndex, selected.files);
-    if (selected.files == 0) {
-        ShowMessageBox(this, QMessageBox::Information, QString::fromStdString(confirmation.title),
-                       QString::fromStdString(StringTable1.GetKeyText("IDS_69")));
-        return;
-    }
-    const std::string question =
-        FormatMessage(confirmation.question,
-                      {CountText(selected.files), ByteSizeText(selected.bytes).toStdString()});
-    if (ShowMessageBox(this, QMessageBox::Question, QString::fromStdString(confirmation.title),
-                       QString::fromStdString(question),
-                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
+    if (!ConfirmTrash(this, StringTable1, session.SelectedFiles()))
         return;
     const TrashOutcome outcome = session.TrashSelected(
         [this](const std::string& path, std::string& error) {

@@ -2,24 +2,18 @@
 // completion step.
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTimer>
 
-#include "ByteSizeText.h"
 #include "CriteriaPage.h"
-#include "FileTableModel.h"
 #include "FolderDialog.h"
+#include "MainWindowTexts.h"
 #include "MessageBoxes.h"
 #include "Paths.h"
-#include "ProjectFile.h"
 #include "ResultListsView.h"
-#include "ResultsPage.h"
-#include "SizeBox.h"
-#include "Subfolders.h"
+#include "SetsTab.h"
 #include "TBitmapButton.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "WaitingGradient.h"
-#include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
 
@@ -36,43 +30,24 @@ void TForm1::BT1Click() {
         B1Click();
     if (TB1->Edit2->text().isEmpty())
         return;
-    // The folder the field shows, typed or chosen, taken as it is: "~" and relative paths
-    // are not expanded, and blanks belong to the name.
-    const std::string folder = TB1->Folder(SearchFolder);
-    if (folder.front() != PathDelim || !IsFolder(folder))
-        throw Exception(FormatMessage(StringTable1.GetKeyText("IDS_68"), {folder}));
-    if (!TB1->SizeMin->InRange() || !TB1->SizeMax->InRange())
-        throw Exception(SizeLimitText().toStdString());
-    SearchFolder = IncludeTrailingPathDelimiter(folder);
+    SearchFolder = TB1->SearchFolder(SearchFolder, StringTable1, SizeBoundText(StringTable1));
     TB1->Edit2->setText(QString::fromStdString(SearchFolder));
     session.SetChoices(ReadSearchChoices());
     session.BeginSearch();
-    ShowNewSearch();
-    KeepLastSearch();
+    TB2->ShowTable();
+    results_->Refresh();
+    setsTab_->ShowMarks();
+    session.KeepLastSearch();
     form2_->W1->SetEnabled(true);
     form2_->W1->setVisible(true);
     form2_->exec();
 }
 
-void TForm1::ShowNewSearch() {
-    tableModel_->TableReset();
-    Ld1->setIndicatorstring("0");
-    results_->Refresh();
-    ShowMarks();
-}
-
-FileTable::Row TForm1::TableCaptions() const {
-    return {StringTable1.GetKeyText("IDS_0"), StringTable1.GetKeyText("IDS_1"),
-            StringTable1.GetKeyText("IDS_2"), StringTable1.GetKeyText("IDS_3")};
-}
-
 QString TForm1::SizeLimitText() const {
-    return QString::fromStdString(FormatMessage(
-        StringTable1.GetKeyText("IDS_56"),
-        {LanguageLocale().toString(static_cast<qlonglong>(MaxSizeKB)).toStdString()}));
+    return QString::fromStdString(SizeBoundText(StringTable1));
 }
 
-void TForm1::WriteTableCaptions() { session.SetCaptions(TableCaptions()); }
+void TForm1::WriteTableCaptions() { session.SetCaptions(TableCaptions(StringTable1)); }
 
 SearchChoices TForm1::ReadSearchChoices() const { return TB1->Read(SearchFolder); }
 
@@ -83,26 +58,18 @@ void TForm1::WriteSearchChoices(const SearchChoices& choices) {
 
 void TForm1::FF1Found(TFileSearch&, const std::string& Folder, TSearchRec& FileInfo) {
     session.AddFoundFile(Folder, FileInfo);
-    // The view and Ld1 follow a moment later, once for many files.
-    if (!tableRefresh_->isActive())
-        tableRefresh_->start();
-}
-
-void TForm1::ShowFoundFiles() {
-    tableRefresh_->stop();
-    tableModel_->RowsChangedAtBottom();
-    Ld1->setIndicatorstring(QString::number(session.Table().FileCount()));
+    TB2->FileAdded();
 }
 
 void TForm1::FF1Complete(TFileSearch& Sender) {
     const bool stopped = Sender.Aborted(); // closing the search window below aborts it too
-    ShowFoundFiles();
+    TB2->ShowTableBottom();
     form2_->W1->setVisible(false);
     form2_->W1->SetEnabled(false);
     BT1->setEnabled(true);
     session.FinishSearch();
-    tableModel_->TableReset();
-    FitTableColumns(SG1, session.Table());
+    TB2->ShowTable();
+    TB2->FitColumns();
     PageControl1->setCurrentWidget(TB2);
     form2_->close();
     if (!session.Table().IsEmpty()) {

@@ -1,12 +1,9 @@
 // The main window's start-up: the first activation arms T2, whose tick runs the sequence once.
 #include <QCheckBox>
 
-#include "ConfigFolder.h"
 #include "CriteriaPage.h"
 #include "ErrorBox.h"
-#include "Errors.h"
 #include "Globals.h"
-#include "LastSearch.h"
 #include "Settings.h"
 #include "SystemFolders.h"
 #include "ThreadTimer.h"
@@ -34,7 +31,9 @@ void TForm1::T2Timer() {
     LanguageIndex = LanguageFromSettings(LB1);
     ActivateLanguage();
     TB1->SetBoundsToNow();
-    RestoreLastSearch();
+    session.SetChoices(ReadSearchChoices()); // the criteria of the last search, when kept
+    if (session.RestoreLastSearch())
+        WriteSearchChoices(session.Choices());
     DecideWelcomeWindow();
     if (!startProject_.empty())
         LoadProjectFile(std::exchange(startProject_, {}));
@@ -44,44 +43,13 @@ bool TForm1::ReadSettings() {
     TempDir = TemporaryFolder();
     AppDir = programFolder_;
     SettingsDir = SettingsFolder(programFolder_);
-    const std::string path = SettingsDir + SettingsFileName;
     try {
-        LB1 = ReadTextLines(path, SettingsReadLimit);
-        return true;
-    } catch (const Exception&) {
-    }
-    // A first start in the user's folder takes the settings the program's folder holds.
-    if (SettingsDir != AppDir) {
-        try {
-            LB1 = ReadTextLines(AppDir + SettingsFileName, SettingsReadLimit);
-        } catch (const Exception&) {
-        }
-    }
-    try {
-        WriteTextLines(path, LB1);
+        LB1 = ReadOrMakeSettings(SettingsDir, AppDir);
     } catch (const Exception& e) {
         ShowErrorBox(this, e.what());
         return false;
     }
     return true;
-}
-
-void TForm1::RestoreLastSearch() {
-    try {
-        if (auto last =
-                LoadLastSearch(UserConfigFolder() + LastSearchFileName, ReadSearchChoices()))
-            WriteSearchChoices(*last);
-    } catch (const Exception&) {
-        // No folder for the user's settings: the criteria start as they are.
-    }
-}
-
-void TForm1::KeepLastSearch() const {
-    try {
-        SaveLastSearch(UserConfigFolder() + LastSearchFileName, ReadSearchChoices());
-    } catch (const Exception&) {
-        // Remembering the criteria is a courtesy; the search goes on without it.
-    }
 }
 
 void TForm1::DecideWelcomeWindow() {

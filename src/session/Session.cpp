@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ConfigFolder.h"
 #include "HeadlessHost.h"
+#include "LastSearch.h"
 #include "ProjectFile.h"
 #include "SetsExport.h"
 #include "TrashMarked.h"
@@ -26,6 +28,25 @@ bool NumbersResolve(const ResultLists& lists) {
 } // namespace
 
 Session::Session(Host& host) : search_(host) {}
+
+bool Session::RestoreLastSearch() {
+    try {
+        auto last = LoadLastSearch(UserConfigFolder() + LastSearchFileName, choices_);
+        if (last)
+            choices_ = std::move(*last);
+        return last.has_value();
+    } catch (const Exception&) {
+        return false; // no folder for the user's settings
+    }
+}
+
+void Session::KeepLastSearch() const {
+    try {
+        SaveLastSearch(UserConfigFolder() + LastSearchFileName, choices_);
+    } catch (const Exception&) {
+        // The search goes on without it.
+    }
+}
 
 void Session::SetCaptions(const FileTable::Row& captions) {
     captions_ = captions;

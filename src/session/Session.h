@@ -44,6 +44,12 @@ public:
     const SearchChoices& Choices() const { return choices_; }
     void SetChoices(SearchChoices choices) { choices_ = std::move(choices); }
 
+    // The criteria of the last search, kept between runs in the user's settings folder:
+    // Restore takes them when they were kept (true), Keep keeps the session's. Either
+    // failing is silent: remembering the criteria is a courtesy.
+    bool RestoreLastSearch();
+    void KeepLastSearch() const;
+
     const FileTable& Table() const { return table_; }
     const ResultLists& Lists() const { return lists_; }
 
