@@ -5,7 +5,7 @@
 // the window repainted; every message box is answered at once. The scan window's closing
 // pause (T1) is set to 0: it is a wait, not work. The first group's selection that follows
 // the report is timed apart.
-// headless: the program's pipeline without a window: SearchIntoTable, then RunDuplicateScan
+// headless: the same session without a window: its search, then its scan
 // with a PacedWork, as scan-folder does.
 // cancel: the window's search, then scans that the Cancel button stops, each resumed
 // (BT2Click) until one completes: the first MS milliseconds after its start, each next one
@@ -250,17 +250,17 @@ int RunSearchCancel(const std::string& folder, int afterMs) {
 
 int RunHeadless(const std::string& folder) {
     HeadlessHost host;
-    FileTable table;
-    ResultLists lists;
+    Session session(host);
     // The criteria of a fresh main window.
     SearchChoices choices;
     choices.folder = folder;
     choices.after.date = choices.after.time = choices.before.date = choices.before.time = Now();
+    session.SetChoices(choices);
     const auto start = Clock::now();
-    SearchIntoTable(choices, host, table, TFormatSettings{});
+    session.SearchAndWait(host);
     const double search = Seconds(Clock::now() - start);
-    RunDuplicateScan(table, lists, PacedWork(host));
-    Report(Seconds(Clock::now() - start), search, 0, lists);
+    session.Scan(PacedWork(host));
+    Report(Seconds(Clock::now() - start), search, 0, session.Lists());
     return 0;
 }
 

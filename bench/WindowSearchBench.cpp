@@ -96,14 +96,16 @@ int RunWindow(int argc, char** argv, const std::string& data, const BenchTree& t
 
 int RunHeadless(const BenchTree& tree) {
     HeadlessHost host;
-    FileTable table;
+    Session session(host);
     SearchChoices everything;
     everything.folder = tree.path;
+    session.SetChoices(everything);
     const auto start = Clock::now();
-    SearchIntoTable(everything, host, table, TFormatSettings{});
+    session.SearchAndWait(host);
     const double seconds = Seconds(Clock::now() - start);
-    Report(seconds, seconds, table.FileCount());
-    return table.FileCount() == tree.files ? 0 : 1;
+    const int files = session.Table().FileCount();
+    Report(seconds, seconds, files);
+    return files == tree.files ? 0 : 1;
 }
 
 } // namespace
