@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build dependencies when missing, then configures and builds.
-# Sourced by run.sh and test.sh; BUILD_DIR and BUILD_TYPE may be set by the caller.
+# Sourced by run.sh and test.sh; BUILD_DIR and BUILD_TYPE may be set by the caller, and
+# BUILD_TARGETS to build only those targets.
 # SANITIZE=1 selects the AddressSanitizer and UndefinedBehaviorSanitizer build, by default
 # in build-asan.
 set -euo pipefail
@@ -28,4 +29,5 @@ if [ ! -f "$BUILD_DIR/build.ninja" ] ||
   cmake -S "$top" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="$BUILD_TYPE" \
         -DTWINSWEEP_SANITIZE="$sanitize_option"
 fi
-cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+# shellcheck disable=SC2086 # the targets are words
+cmake --build "$BUILD_DIR" --parallel "$(nproc)" ${BUILD_TARGETS:+--target $BUILD_TARGETS}

@@ -164,9 +164,14 @@ Project ParseProject(const TextLines& lines, const std::string& path, const Sear
         next += counts[i];
         work.KeepGoing();
     }
-    for (const std::string& group : sections[1])
+    std::vector<bool> hasMember(sections[0].size(), false);
+    for (const std::string& group : sections[1]) {
         if (!IsGroupNumber(group, sections[0].size()))
             throw EGridError("File contains no data or corrupt file " + path);
+        hasMember[std::stoul(group)] = true;
+    }
+    if (std::find(hasMember.begin(), hasMember.end(), false) != hasMember.end())
+        throw EGridError("File contains no data or corrupt file " + path);
     project.lists.LBB1 = sections[0];
     project.lists.LL1 = sections[1];
     project.lists.LBB2 = sections[2];

@@ -62,8 +62,8 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
 // Otherwise raises, for the first line in file order that is wrong: EListError "List index out of
 // bounds (%d)" for a missing line among 0-21, EConvertError for a number, date or time that
 // is none, EGridError "File contains no data or corrupt file " + path when the counts do
-// not fit the file, LL1 and LBB2 differ in length, an LL1 entry is no group of LBB1, or the
-// dump is damaged.
+// not fit the file, LL1 and LBB2 differ in length, an LL1 entry is no group of LBB1, a
+// group of LBB1 has no entry in LL1, or the dump is damaged.
 Project ParseProject(const TextLines& lines, const std::string& path, const SearchChoices& current,
                      const FileTable::Row& captions, const LongWork& work = {});
 

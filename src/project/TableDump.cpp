@@ -93,6 +93,15 @@ void UndumpTable(const TextLines& lines, size_t first, const std::string& path, 
         if (column >= 0 && column < columns && row >= 0 && row < rows)
             table.SetCell(column, row, Decoded(line.substr(end + 1)));
     }
+    // A row without a text past the first would be written without a line, and the dump
+    // written again would no longer fit its row count.
+    for (int row = 2; row < rows; ++row) {
+        bool holds = false;
+        for (int column = 0; column < FileTable::ColumnCount && !holds; ++column)
+            holds = !table.Cell(column, row).empty();
+        if (!holds)
+            throw Corrupt(path);
+    }
 }
 
 void SaveTableDump(const FileTable& table, const ColumnWidths& widths, const std::string& path) {

@@ -105,6 +105,9 @@ TEST(ProjectFile, ADamagedFileIsRefusedWithTheErrorOfItsFirstBadLine) {
     bad[25] = " 1";
     EXPECT_EQ(refused(bad), corrupt);
     bad = good;
+    bad[25] = "0"; // group 1 is left without a duplicate
+    EXPECT_EQ(refused(bad), corrupt);
+    bad = good;
     bad[19] = "1"; // LL1 and LBB2 differ in length
     bad.erase(bad.begin() + 25);
     EXPECT_EQ(refused(bad), corrupt);

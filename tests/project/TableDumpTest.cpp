@@ -72,6 +72,13 @@ TEST(TableDump, ItsErrorsNameTheFile) {
     FileTable back;
     LoadTableDump(back, widths, dir.path("dump"));
     EXPECT_EQ(back.Cell(0, 1), "kept");
+
+    // A row past the first without a text: written again, the dump would not fit its rows.
+    for (const TextLines& blankRow :
+         {TextLines{"4,3", "0,1,a", "1,1,/f/"}, TextLines{"4,3", "0,1,a", "0,2,"}}) {
+        FileTable fresh;
+        EXPECT_THROW(UndumpTable(blankRow, 0, "/t", fresh, widths), EGridError);
+    }
 }
 
 } // namespace
