@@ -50,6 +50,7 @@
 #include "DuplicateScan.h"
 #include "FindDuplicates.h"
 #include "Globals.h"
+#include "HeadlessHost.h"
 #include "PacedWork.h"
 #include "ProgramWindows.h"
 #include "QtHost.h"

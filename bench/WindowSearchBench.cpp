@@ -23,6 +23,7 @@
 #include "CriteriaPage.h"
 #include "FindDuplicates.h"
 #include "Globals.h"
+#include "HeadlessHost.h"
 #include "ProgramWindows.h"
 #include "QtHost.h"
 

@@ -18,8 +18,7 @@ struct MainMenus {
     QAction *MnNova{}, *Chercherlesdoublons1{}, *Lixeira1{}, *Ouvrirunprojet1{},
         *Enregistrerleprojet1{}, *ExportSets1{}, *Fechar1{};
     // Help: welcome, the user guide, about; then the three languages, checkable.
-    QAction *Planilha2{}, *Odontograma2{}, *Pacientes1{}, *Language1{}, *Language2{},
-        *Language3{};
+    QAction *Planilha2{}, *Odontograma2{}, *Pacientes1{}, *Language1{}, *Language2{}, *Language3{};
     // The pop-up menu's; with the trash, they answer their keys only on the results page.
     QAction *Trocar1{}, *OpenFolder1{};
 };

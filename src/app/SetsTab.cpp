@@ -106,8 +106,8 @@ void SetsTab::TextsChanged() {
 }
 
 void SetsTab::ShowTotal() {
-    page_->SetsTotal->setText(QString::fromStdString(SetsTotalText(
-        texts_, {model_->MarkedFiles(), model_->MarkedBytes()}, model_->Sets())));
+    page_->SetsTotal->setText(QString::fromStdString(
+        SetsTotalText(texts_, {model_->MarkedFiles(), model_->MarkedBytes()}, model_->Sets())));
 }
 
 void SetsTab::Inform(const std::string& text) {
@@ -154,11 +154,10 @@ void SetsTab::TrashMarked() {
                        QString::fromStdString(MarkedTrashQuestion(texts_, marked)),
                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const TrashOutcome outcome = session_.TrashMarked(
-        [](const std::string& path, std::string& error) {
-            return CurrentTrashMover()(path, &error);
-        },
-        BusyWork(host_).Work());
+    const TrashOutcome outcome =
+        session_.TrashMarked([](const std::string& path,
+                                std::string& error) { return CurrentTrashMover()(path, &error); },
+                             BusyWork(host_).Work());
     if (listsChanged)
         listsChanged();
     Show();

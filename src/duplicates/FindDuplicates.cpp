@@ -55,24 +55,4 @@ void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchR
 
 void FinishTable(FileTable& table) { table.SortBySize(); }
 
-void SearchIntoTable(const SearchChoices& choices, HeadlessHost& host, FileTable& table,
-                     const TFormatSettings& formats) {
-    TFileSearch search(host);
-    ConfigureSearch(search, choices);
-    search.SetThreaded(true);
-    table.Reset({});
-    table.SetDateFormats(formats);
-    bool complete = false;
-    search.OnFound = [&](TFileSearch&, const std::string& folder, TSearchRec& entry) {
-        AppendFoundFile(table, folder, entry);
-    };
-    search.OnComplete = [&](TFileSearch&) {
-        FinishTable(table);
-        complete = true;
-    };
-    search.Execute();
-    while (!complete)
-        host.waitAndProcess(std::chrono::hours(1));
-}
-
 } // namespace twinsweep

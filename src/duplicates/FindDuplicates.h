@@ -1,14 +1,13 @@
 #pragma once
-// The road from the user's choices to the duplicate scan, shared by the main window, the
-// headless runner and the benchmarks: the choices become a search's criteria, each found
-// file a row of the table, and the finished table is sorted by size for the scan.
+// The road from the user's choices to the duplicate scan, which the session takes: the choices
+// become a search's criteria, each found file a row of the table, and the finished table is
+// sorted by size for the scan.
 #include <string>
 
 #include "DateTime.h"
 #include "DateTimeText.h"
 #include "FileSearch.h"
 #include "FileTable.h"
-#include "HeadlessHost.h"
 
 namespace twinsweep {
 
@@ -50,11 +49,5 @@ void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchR
 
 // Readies the table of a completed search for the scan.
 void FinishTable(FileTable& table);
-
-// A whole search without a window: a threaded search with `host`, every found file into
-// `table` (which is reset first, with empty captions), then FinishTable. Returns once the
-// search has completed.
-void SearchIntoTable(const SearchChoices& choices, HeadlessHost& host, FileTable& table,
-                     const TFormatSettings& formats);
 
 } // namespace twinsweep

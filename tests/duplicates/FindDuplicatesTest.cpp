@@ -70,29 +70,3 @@ TEST(FindDuplicates, DateBoundsGoToTheChosenPairOnly) {
     EXPECT_EQ(none.search.CreatedAfter(), 0);
     EXPECT_EQ(none.search.ModifiedBefore(), 0);
 }
-
-TEST(FindDuplicates, HeadlessSearchFillsAndSortsTheTable) {
-    TestFolder dir;
-    dir.write("big", "12345");
-    dir.write("sub/small", "1");
-    dir.write(".hidden", "123");
-    SearchChoices choices;
-    choices.folder = dir.path();
-    HeadlessHost host;
-    FileTable table;
-    SearchIntoTable(choices, host, table, TFormatSettings{});
-    ASSERT_EQ(table.FileCount(), 3);
-    EXPECT_EQ(table.FilePath(1), dir.path("sub/small"));
-    EXPECT_EQ(table.FilePath(2), dir.path(".hidden"));
-    EXPECT_EQ(table.FilePath(3), dir.path("big"));
-    EXPECT_FALSE(table.Cell(FileTable::DateColumn, 3).empty());
-
-    // Without hidden files, neither dot-files nor what dot-folders hold, though every
-    // other attribute is chosen.
-    dir.write(".cache/cached.jpg", "12");
-    choices.hidden = false;
-    SearchIntoTable(choices, host, table, TFormatSettings{});
-    ASSERT_EQ(table.FileCount(), 2);
-    EXPECT_EQ(table.FilePath(1), dir.path("sub/small"));
-    EXPECT_EQ(table.FilePath(2), dir.path("big"));
-}

@@ -12,6 +12,8 @@
 #include "DuplicateSets.h"
 #include "FilesIdentical.h"
 #include "FindDuplicates.h"
+#include "HeadlessHost.h"
+#include "Session.h"
 #include "TestFolder.h"
 
 namespace twinsweep {
@@ -34,7 +36,10 @@ struct ScannedTree {
         SearchChoices choices;
         choices.folder = dir.path().substr(0, dir.path().size() - 1);
         HeadlessHost host;
-        SearchIntoTable(choices, host, table, {});
+        Session session(host);
+        session.SetChoices(choices);
+        session.SearchAndWait(host);
+        table = session.Table();
         EXPECT_EQ(table.FileCount(), files);
         Scan();
     }

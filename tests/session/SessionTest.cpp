@@ -90,3 +90,32 @@ TEST(SessionTest, AProjectThatDoesNotLoadChangesNothing) {
     EXPECT_TRUE(tree.session.Lists().OneStore());
     EXPECT_TRUE(tree.Marked().empty());
 }
+
+TEST(SessionTest, ASearchFillsTheTableSortedBySize) {
+    TestFolder dir;
+    dir.write("big", "12345");
+    dir.write("sub/small", "1");
+    dir.write(".hidden", "123");
+    SearchChoices choices;
+    choices.folder = dir.path();
+    HeadlessHost host;
+    Session session(host);
+    const FileTable& table = session.Table();
+    session.SetChoices(choices);
+    EXPECT_TRUE(session.SearchAndWait(host));
+    ASSERT_EQ(table.FileCount(), 3);
+    EXPECT_EQ(table.FilePath(1), dir.path("sub/small"));
+    EXPECT_EQ(table.FilePath(2), dir.path(".hidden"));
+    EXPECT_EQ(table.FilePath(3), dir.path("big"));
+    EXPECT_FALSE(table.Cell(FileTable::DateColumn, 3).empty());
+
+    // Without hidden files, neither dot-files nor what dot-folders hold, though every
+    // other attribute is chosen.
+    dir.write(".cache/cached.jpg", "12");
+    choices.hidden = false;
+    session.SetChoices(choices);
+    session.SearchAndWait(host);
+    ASSERT_EQ(table.FileCount(), 2);
+    EXPECT_EQ(table.FilePath(1), dir.path("sub/small"));
+    EXPECT_EQ(table.FilePath(2), dir.path("big"));
+}
