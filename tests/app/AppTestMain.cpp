@@ -11,6 +11,7 @@
 #include "SetsPageTest.h"
 #include "StartupTest.h"
 #include "TestFolder.h"
+#include "WindowActSequencesTest.h"
 #include "WindowCommandsTest.h"
 
 int main(int argc, char* argv[]) {
@@ -40,5 +41,7 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&messageTexts, argc, argv);
     LanguageTest language;
     failures += QTest::qExec(&language, argc, argv);
+    WindowActSequencesTest actSequences;
+    failures += QTest::qExec(&actSequences, argc, argv);
     return failures == 0 ? 0 : 1;
 }
