@@ -90,20 +90,22 @@ void ResultListsView::Connect(CommandRoute& route, QMenu* menu, Acts acts) {
         };
     };
     // An entry becomes a list's current one, then the act runs.
-    auto choosing = [this, onRoute](void (Session::*current)(int), std::function<void()> chosen) {
-        return [this, onRoute, current, chosen](const QModelIndex& index) {
-            onRoute([this, current, row = index.isValid() ? index.row() : -1, chosen] {
-                (session_.*current)(row);
+    auto choosing = [onRoute](std::function<void(int)> current, std::function<void()> chosen) {
+        return [onRoute, current, chosen](const QModelIndex& index) {
+            onRoute([current, row = index.isValid() ? index.row() : -1, chosen] {
+                current(row);
                 chosen();
             })();
         };
     };
+    const auto reference = [this](int row) { session_.SetCurrentReference(row); };
+    const auto duplicate = [this](int row) { session_.SetCurrentDuplicate(row); };
     connect(references_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            choosing(&Session::SetCurrentReference, acts.referenceChosen));
+            choosing(reference, acts.referenceChosen));
     connect(duplicates_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            choosing(&Session::SetCurrentDuplicate, acts.duplicateChosen));
-    new PressOnCurrent(references_, choosing(&Session::SetCurrentReference, acts.referenceChosen));
-    new PressOnCurrent(duplicates_, choosing(&Session::SetCurrentDuplicate, acts.duplicateChosen));
+            choosing(duplicate, acts.duplicateChosen));
+    new PressOnCurrent(references_, choosing(reference, acts.referenceChosen));
+    new PressOnCurrent(duplicates_, choosing(duplicate, acts.duplicateChosen));
     connect(duplicates_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this, onRoute](const QItemSelection& selected, const QItemSelection& deselected) {
                 onRoute([this, selected, deselected] {
@@ -149,6 +151,7 @@ void ResultListsView::Refresh() {
     duplicatesModel_->LinesReset();
     ShowCurrentReference();
     ShowDuplicateSelection();
+    ShowCurrentDuplicate();
     ShowCounts();
 }
 
@@ -185,6 +188,12 @@ void ResultListsView::ShowCurrentReference() {
     const QModelIndex current = referencesModel_->index(lists_.current1);
     references_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
     ScrollTo(references_, current);
+}
+
+void ResultListsView::ShowCurrentDuplicate() {
+    const QScopedValueRollback showing(showing_, true);
+    duplicates_->selectionModel()->setCurrentIndex(duplicatesModel_->index(lists_.current2),
+                                                   QItemSelectionModel::NoUpdate);
 }
 
 void ResultListsView::ShowDuplicateSelection() {

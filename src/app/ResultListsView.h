@@ -59,6 +59,9 @@ public:
         ResultListsView& view_;
     };
     void ShowCurrentReference();
+    // The duplicates' current entry as the lists have it, none included: a view that takes
+    // the focus without one makes its first entry current on its own.
+    void ShowCurrentDuplicate();
     void ShowDuplicateSelection();
     // The texts of both current entries changed.
     void ShowCurrentTexts();

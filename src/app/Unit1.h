@@ -110,8 +110,7 @@ public:
     ResultsPage* TB2{};
     SetsPage* TB3{};
 
-    // Shows the session's lists again as a whole: the views, their current entries, the
-    // selection and the counters.
+    // The session's lists shown again: the entries, current ones, selection and counters.
     void ShowLists();
 
     // The criteria page, its folder as the field shows it, and back.

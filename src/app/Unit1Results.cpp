@@ -62,6 +62,7 @@ void TForm1::LBB1Click() {
     // A click hands the focus to the duplicates; browsing with the keys keeps it.
     if (!LBB1->hasFocus() || QGuiApplication::mouseButtons() != Qt::NoButton)
         LBB2->setFocus();
+    results_->ShowCurrentDuplicate();
 }
 
 void TForm1::LBB2Click() {

@@ -744,13 +744,19 @@ private:
 } // namespace
 
 void WindowActSequencesTest::randomActsKeepTheWindowTrueToItsSession() {
-    // A seed from the clock unless one is given; each sequence takes the next.
-    // TWINSWEEP_ACT_SEED=s TWINSWEEP_ACT_SEQUENCES=1 repeats sequence s, a larger
+    // The seeds that once found a fault, then seeds from the clock unless one is given; each
+    // sequence takes the next. TWINSWEEP_ACT_SEED=s TWINSWEEP_ACT_SEQUENCES=1 repeats
+    // sequence s alone, a larger
     // TWINSWEEP_ACT_SEQUENCES runs more, and TWINSWEEP_ACT_VERBOSE=1 names each act as it
     // starts.
+    const bool given = getenv("TWINSWEEP_ACT_SEED") != nullptr;
     const uint32_t first = EnvNumber(
         "TWINSWEEP_ACT_SEED",
         static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    // The duplicates' view made its first entry current on taking the focus, unknown to the
+    // session.
+    const std::vector<uint32_t> found = {4, 22, 32, 33, 51, 59};
+    std::vector<uint32_t> seeds = given ? std::vector<uint32_t>{} : found;
     const uint32_t sequences = EnvNumber("TWINSWEEP_ACT_SEQUENCES", 100);
     // However slow the build, the run ends well before the watchdog's five minutes.
     const qint64 limitMs = 150'000;
@@ -759,8 +765,10 @@ void WindowActSequencesTest::randomActsKeepTheWindowTrueToItsSession() {
     clock.start();
     size_t acts = 0;
     uint32_t run = 0;
-    for (; run < sequences && clock.elapsed() < limitMs; ++run) {
-        const uint32_t seed = first + run;
+    for (uint32_t n = 0; n < sequences; ++n)
+        seeds.push_back(first + n);
+    for (; run < seeds.size() && clock.elapsed() < limitMs; ++run) {
+        const uint32_t seed = seeds[run];
         if (getenv("TWINSWEEP_ACT_VERBOSE"))
             qInfo("seed %u", seed);
         ActSequence sequence(seed);
