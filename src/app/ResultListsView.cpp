@@ -144,8 +144,6 @@ std::optional<std::string> ResultListsView::MenuEntry() const {
 // The views are set with their signals on, so that they repaint what changed; the user's
 // acts are not taken meanwhile.
 void ResultListsView::Refresh() {
-    if (changed)
-        changed();
     const QScopedValueRollback showing(showing_, true);
     referencesModel_->LinesReset();
     duplicatesModel_->LinesReset();
@@ -156,8 +154,6 @@ void ResultListsView::Refresh() {
 }
 
 void ResultListsView::ShowAppended() {
-    if (changed)
-        changed();
     referencesModel_->LinesAppended();
     duplicatesModel_->LinesAppended();
     ShowCounts();
@@ -217,8 +213,6 @@ void ResultListsView::ShowDuplicateSelection() {
 }
 
 void ResultListsView::ShowCurrentTexts() {
-    if (changed)
-        changed();
     const QModelIndex reference = referencesModel_->index(lists_.current1);
     const QModelIndex duplicate = duplicatesModel_->index(lists_.current2);
     emit referencesModel_->dataChanged(reference, reference);

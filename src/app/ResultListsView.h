@@ -66,9 +66,6 @@ public:
     // The texts of both current entries changed.
     void ShowCurrentTexts();
 
-    // Runs whenever the lists' entries were shown again: they may have changed.
-    std::function<void()> changed;
-
 private:
     void ShowCounts();
 
