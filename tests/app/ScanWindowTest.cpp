@@ -57,6 +57,13 @@ void WriteGroups(const TestFolder& tree) {
     tree.write("empty2", "");
 }
 
+// The groups searched and scanned, then the main window shown.
+void ShowScannedGroups(TestWindows& app, const TestFolder& tree) {
+    WriteGroups(tree);
+    SearchAndScan(app, tree.path());
+    app.form1.show();
+}
+
 } // namespace
 
 void ScanWindowTest::searchEndsInTheReportWithTheFirstGroupSelected() {
@@ -117,8 +124,10 @@ void ScanWindowTest::reportAndSizesFollowTheActiveLanguage() {
 void ScanWindowTest::cancelledScanResumesToTheUninterruptedLists() {
     TestWindows app;
     TestFolder tree;
-    for (int i = 0; i < 1500; ++i)
-        tree.write("f" + std::to_string(i), "identical content");
+    // Groups of ten identical files, each group a size of its own: the first groups are
+    // listed long before the last ones are read.
+    for (int i = 0; i < 3000; ++i)
+        tree.write("f" + std::to_string(i), std::string(1 + i / 10, 'x'));
     // The table a search leaves, and what an uninterrupted scan makes of it.
     const auto scan = app.form3->RunScan;
     app.form3->RunScan = [&] { // as if cancelled at once
@@ -213,9 +222,7 @@ void ScanWindowTest::keysBrowseTheReferencesAndEveryMenuCommandHasOne() {
     TestWindows app;
     TForm1& form = app.form1;
     TestFolder tree;
-    WriteGroups(tree);
-    SearchAndScan(app, tree.path());
-    form.show();
+    ShowScannedGroups(app, tree);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     form.LBB1->setFocus();
     QTest::keyClick(form.LBB1, Qt::Key_Down);
@@ -263,9 +270,7 @@ void ScanWindowTest::aClickOnTheCurrentEntryActsAsOnAnyOther() {
     TestWindows app;
     TForm1& form = app.form1;
     TestFolder tree;
-    WriteGroups(tree);
-    SearchAndScan(app, tree.path());
-    form.show();
+    ShowScannedGroups(app, tree);
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const ResultLists before = form.session.Lists();
     const QPoint duplicate = form.LBB2->visualRect(form.LBB2->model()->index(0, 0)).center();
@@ -384,8 +389,10 @@ void ScanWindowTest::escapeAndTheCloseButtonCancelTheScan() {
 void ScanWindowTest::escapeThroughTheWindowStopsARunningScan() {
     TestWindows app;
     TestFolder tree;
-    for (int i = 0; i < 1500; ++i)
-        tree.write("f" + std::to_string(i), "identical content");
+    // Groups of ten identical files, each group a size of its own: the first groups are
+    // listed long before the last ones are read.
+    for (int i = 0; i < 3000; ++i)
+        tree.write("f" + std::to_string(i), std::string(1 + i / 10, 'x'));
     QTimer escape;
     escape.setInterval(1);
     QObject::connect(&escape, &QTimer::timeout, [&] {
