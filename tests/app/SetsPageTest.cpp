@@ -136,6 +136,8 @@ void SetsPageTest::theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists() {
     // File > Move to the trash, by its keys.
     AnswerMessageBoxesWith(QMessageBox::Yes, [&] {
         KeyThroughWindow(&form, Qt::Key_F, Qt::AltModifier);
+        // A slow build opens the menu a moment later.
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() != nullptr, 5000);
         QTest::keyClick(form.windowHandle(), Qt::Key_T); // the open menu takes it
     });
     if (QWidget* menu = QApplication::activePopupWidget())
