@@ -212,7 +212,8 @@ void ResultListsView::ShowDuplicateSelection() {
         ScrollTo(duplicates_, selection.first().topLeft());
 }
 
-void ResultListsView::ShowCurrentTexts() {
+void ResultListsView::ShowSwapped() {
+    ShowCurrentReference();
     const QModelIndex reference = referencesModel_->index(lists_.current1);
     const QModelIndex duplicate = duplicatesModel_->index(lists_.current2);
     emit referencesModel_->dataChanged(reference, reference);

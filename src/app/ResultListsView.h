@@ -63,8 +63,9 @@ public:
     // the focus without one makes its first entry current on its own.
     void ShowCurrentDuplicate();
     void ShowDuplicateSelection();
-    // The texts of both current entries changed.
-    void ShowCurrentTexts();
+    // The current entries were exchanged: their texts changed, and the reference may be
+    // another.
+    void ShowSwapped();
 
 private:
     void ShowCounts();

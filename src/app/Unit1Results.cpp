@@ -81,7 +81,7 @@ void TForm1::OpenFolder1Click() {
 
 void TForm1::Trocar1Click() {
     session.SwapReferenceAndDuplicate();
-    results_->ShowCurrentTexts();
+    results_->ShowSwapped();
 }
 
 void TForm1::BT4Click() {

@@ -45,14 +45,20 @@ void SelectGroup(ResultLists& lists, const LongWork& work) {
         return;
     const size_t count = lists.LBB2.size();
     lists.selected2.assign(count, false);
-    if (lists.current1 < 0)
-        return;
-    for (size_t i = 0; i < lists.LL1.size() && i < count; ++i) {
+    int first = -1;
+    for (size_t i = 0; lists.current1 >= 0 && i < lists.LL1.size() && i < count; ++i) {
         if ((i & 0xffff) == 0)
             work.KeepGoing();
-        if (lists.LL1[i] == lists.current1)
+        if (lists.LL1[i] == lists.current1) {
             lists.selected2[i] = true;
+            if (first < 0)
+                first = static_cast<int>(i);
+        }
     }
+    const bool inGroup = lists.current2 >= 0 && static_cast<size_t>(lists.current2) < count &&
+                         lists.selected2[static_cast<size_t>(lists.current2)];
+    if (!inGroup)
+        lists.current2 = first;
 }
 
 void FollowUp(ResultLists& lists) {
@@ -69,8 +75,9 @@ std::string CurrentEntry(const PathList& list, int current) {
 }
 
 void SwapReferenceAndDuplicate(ResultLists& lists) {
-    CheckIndex(lists.LBB1, lists.current1);
     CheckIndex(lists.LBB2, lists.current2);
+    FollowUp(lists); // never across groups
+    CheckIndex(lists.LBB1, lists.current1);
     lists.LBB1.Exchange(static_cast<size_t>(lists.current1), lists.LBB2,
                         static_cast<size_t>(lists.current2));
 }

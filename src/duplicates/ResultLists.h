@@ -35,7 +35,8 @@ struct ResultLists {
 };
 
 // The group selection: exactly the members of LBB1's current group become selected in
-// LBB2. The work's keepGoing runs once per 65,536 entries; the selection is always made whole,
+// LBB2, and LBB2's current entry is one of them: the first, unless it already was. The
+// work's keepGoing runs once per 65,536 entries; the selection is always made whole,
 // whatever it answers.
 void SelectGroup(ResultLists& lists, const LongWork& work = {});
 
@@ -47,8 +48,8 @@ void FollowUp(ResultLists& lists);
 // when there is none.
 std::string CurrentEntry(const PathList& list, int current);
 
-// Exchanges LBB1's current entry and LBB2's current entry; raises EListError when either
-// list has none.
+// Exchanges LBB2's current entry with its group's reference, which becomes LBB1's current
+// entry; raises EListError when either list has none.
 void SwapReferenceAndDuplicate(ResultLists& lists);
 
 // Why a chosen duplicate was not moved to the trash.

@@ -264,6 +264,24 @@ void ScanWindowTest::clickingADuplicateFollowsItsGroupAndSwapExchangesThem() {
              std::string(before.LBB2[3]));
 }
 
+// A click on a reference of an inactive window: the duplicates take the focus as the window
+// becomes active, and that keeps the clicked group.
+void ScanWindowTest::aClickedReferenceStaysWhenTheDuplicatesTakeTheFocus() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    TestFolder tree;
+    ShowScannedGroups(app, tree);
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ClickThroughWindow(form.LBB1->viewport(),
+                       form.LBB1->visualRect(form.LBB1->model()->index(2, 0)).center());
+    form.LBB2->clearFocus();
+    form.LBB2->setFocus(Qt::ActiveWindowFocusReason);
+    QCOMPARE(form.session.Lists().current1, 2);
+    QCOMPARE(form.LBB1->selectionModel()->selectedRows(),
+             QModelIndexList{form.LBB1->model()->index(2, 0)});
+    QCOMPARE(form.session.Lists().LL1[static_cast<size_t>(form.session.Lists().current2)], 2);
+}
+
 void ScanWindowTest::aClickOnTheCurrentEntryActsAsOnAnyOther() {
     TestWindows app;
     TForm1& form = app.form1;

@@ -12,6 +12,7 @@ private slots:
     void deleteMovesTheSelectedDuplicatesToTheTrash();
     void deleteKeyWithAnyModifierAsksAndNoChangesNothing();
     void clickingADuplicateFollowsItsGroupAndSwapExchangesThem();
+    void aClickedReferenceStaysWhenTheDuplicatesTakeTheFocus();
     void aClickOnTheCurrentEntryActsAsOnAnyOther();
     void openingUsesTheShellAndNeedsACurrentEntry();
     void openFolderOpensTheFolderOfTheListRightClicked();

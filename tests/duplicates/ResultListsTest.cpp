@@ -55,6 +55,10 @@ TEST(ResultLists, GroupSelectionSelectsExactlyTheMembers) {
     SelectGroup(lists, {[&] { return ++messages > 3; }}); // whole although told to stop
     EXPECT_EQ(Selected(lists), (std::vector<size_t>{1, 3}));
     EXPECT_EQ(messages, 1); // once per 65,536 entries
+    EXPECT_EQ(lists.current2, 1); // the duplicates' current entry moves into the group
+    lists.current2 = 3;
+    SelectGroup(lists);
+    EXPECT_EQ(lists.current2, 3); // and stays where it already was
     lists.current1 = -1;
     SelectGroup(lists);
     EXPECT_TRUE(Selected(lists).empty());
@@ -83,7 +87,7 @@ TEST(ResultLists, FollowUpMakesTheGroupCurrentWithoutChangingTheSelection) {
     EXPECT_EQ(lists.current1, 1);
 }
 
-TEST(ResultLists, SwapExchangesTheTwoCurrentEntriesOnly) {
+TEST(ResultLists, SwapExchangesTheDuplicateWithItsOwnReferenceOnly) {
     ResultLists lists = ThreeGroups();
     lists.current1 = 0;
     lists.current2 = 2;
@@ -91,6 +95,12 @@ TEST(ResultLists, SwapExchangesTheTwoCurrentEntriesOnly) {
     EXPECT_EQ(lists.LBB1[0], "/b");
     EXPECT_EQ(lists.LBB2[2], "/R0");
     EXPECT_EQ(lists.LL1, ThreeGroups().LL1);
+    // A duplicate of another group is exchanged with its own reference, never across.
+    lists.current2 = 3;
+    SwapReferenceAndDuplicate(lists);
+    EXPECT_EQ(lists.current1, 1);
+    EXPECT_EQ(lists.LBB1[1], "/d");
+    EXPECT_EQ(lists.LBB2[3], "/R1");
     lists.current2 = -1;
     try {
         SwapReferenceAndDuplicate(lists);
