@@ -54,7 +54,7 @@ TEST(ResultLists, GroupSelectionSelectsExactlyTheMembers) {
     int messages = 0;
     SelectGroup(lists, {[&] { return ++messages > 3; }}); // whole although told to stop
     EXPECT_EQ(Selected(lists), (std::vector<size_t>{1, 3}));
-    EXPECT_EQ(messages, 1); // once per 65,536 entries
+    EXPECT_EQ(messages, 1);       // once per 65,536 entries
     EXPECT_EQ(lists.current2, 1); // the duplicates' current entry moves into the group
     lists.current2 = 3;
     SelectGroup(lists);
