@@ -28,6 +28,8 @@ const char* ReasonKey(KeepReason reason, CheckedAgainst against) {
         return "IDS_25";
     case KeepReason::TrashFailed:
         return "IDS_26";
+    case KeepReason::Protected:
+        return "IDS_70";
     }
     return "";
 }

@@ -55,12 +55,14 @@ size_t DistinctFiles(std::vector<FileId>& ids) {
 }
 
 size_t ExtraFilesOf(const DuplicateSet& set) {
-    std::vector<FileId> files;
+    std::vector<FileId> files, protectedFiles;
     for (const SetMember& member : set.members)
         if (member.facts.exists)
-            files.push_back(member.facts.id);
+            (member.isProtected ? protectedFiles : files).push_back(member.facts.id);
+    files.insert(files.end(), protectedFiles.begin(), protectedFiles.end());
     const size_t distinct = DistinctFiles(files);
-    return distinct < 2 ? 0 : distinct - 1;
+    const size_t kept = std::max<size_t>(1, DistinctFiles(protectedFiles));
+    return distinct < kept ? 0 : distinct - kept;
 }
 
 } // namespace
@@ -73,7 +75,8 @@ FileFacts StatFacts(std::string_view path) {
             static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
-std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& factsOf) {
+std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& factsOf,
+                                 const ProtectedFolders& protectedFolders) {
     assert(lists.OneStore());
     Partition files(lists.paths->size());
     std::vector<uint32_t> references;
@@ -99,7 +102,9 @@ std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& fa
             setOfRoot[root] = static_cast<uint32_t>(sets.size());
             sets.emplace_back().members.reserve(count[root]);
         }
-        sets[setOfRoot[root]].members.push_back({files.IdOf(x), {}});
+        const PathStore::Id path = files.IdOf(x);
+        sets[setOfRoot[root]].members.push_back(
+            {path, {}, false, protectedFolders.Covers((*lists.paths)[path])});
     }
     // Stat calls wait on the file system more than they compute: several threads ask.
     std::vector<SetMember*> members;
@@ -121,6 +126,11 @@ std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& fa
         set.freeable = static_cast<int64_t>(set.extraFiles) * set.size;
     }
     return sets;
+}
+
+bool AllProtected(const DuplicateSet& set) {
+    return std::all_of(set.members.begin(), set.members.end(),
+                       [](const SetMember& member) { return member.isProtected; });
 }
 
 int64_t FreeableBytes(const std::vector<DuplicateSet>& sets) {

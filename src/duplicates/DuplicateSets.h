@@ -8,6 +8,7 @@
 
 #include "FileId.h"
 #include "ResultLists.h"
+#include "SearchFolders.h"
 
 namespace twinsweep {
 
@@ -26,14 +27,16 @@ FileFacts StatFacts(std::string_view path);
 struct SetMember {
     PathStore::Id path;
     FileFacts facts;
-    bool marked = false; // to be moved to the trash
+    bool marked = false;      // to be moved to the trash
+    bool isProtected = false; // below a protected folder: never marked
 };
 
 struct DuplicateSet {
     int64_t size = 0;               // of each file
     std::vector<SetMember> members; // in the order the lists first name them
-    // The files beyond one that the set holds: paths to one file count once and vanished
-    // files not at all.
+    // The files that could go: those beyond one, or beyond the protected ones when it has
+    // any. Paths to one file count once (protected when one of them is), vanished files not
+    // at all.
     size_t extraFiles = 0;
     // The bytes that trashing all but one member would free: extraFiles of `size` each.
     int64_t freeable = 0;
@@ -41,7 +44,10 @@ struct DuplicateSet {
 
 // The sets, in the order the lists first name them (LBB1's groups in turn); a set's size
 // is that of its first member that exists. Entries of no group are left out.
-std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& factsOf = StatFacts);
+std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& factsOf = StatFacts,
+                                 const ProtectedFolders& protectedFolders = {});
+// True when every member of the set is protected: it holds nothing to free.
+bool AllProtected(const DuplicateSet& set);
 
 // The sum of the sets' freeable bytes.
 int64_t FreeableBytes(const std::vector<DuplicateSet>& sets);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
 
 #include "Errors.h"
 #include "Paths.h"
@@ -132,9 +133,24 @@ int64_t FileTable::SizeKey(const Entry& entry) const {
     return entry.sizeText == FromNumber ? entry.size : SizeValue(TextOf(entry.sizeText, {}));
 }
 
-void FileTable::SortBySize() {
-    std::stable_sort(rows_.begin() + 1, rows_.end(),
-                     [this](const Entry& a, const Entry& b) { return SizeKey(a) < SizeKey(b); });
+void FileTable::SortBySize(const std::function<bool(std::string_view folder)>& last) {
+    if (!last) {
+        std::stable_sort(rows_.begin() + 1, rows_.end(), [this](const Entry& a, const Entry& b) {
+            return SizeKey(a) < SizeKey(b);
+        });
+        return;
+    }
+    std::unordered_map<PathStore::Id, bool> lastFolders;
+    const auto isLast = [&](const Entry& entry) {
+        const auto [at, added] = lastFolders.try_emplace(entry.folder, false);
+        if (added)
+            at->second = last((*store_)[entry.folder]);
+        return at->second;
+    };
+    std::stable_sort(rows_.begin() + 1, rows_.end(), [&](const Entry& a, const Entry& b) {
+        const int64_t sizeA = SizeKey(a), sizeB = SizeKey(b);
+        return sizeA != sizeB ? sizeA < sizeB : !isLast(a) && isLast(b);
+    });
 }
 
 bool FileTable::SameSizeCell(int a, int b) const {

@@ -7,6 +7,7 @@
 // text its number would not give back keeps that text.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,8 +51,10 @@ public:
     // Deletes the last row, or blanks row 1 when only two rows are left.
     void RemoveLastRow();
 
-    // Data rows in ascending numeric order of their size cells; the header stays.
-    void SortBySize();
+    // Data rows in ascending numeric order of their size cells, otherwise in their order;
+    // the header stays. Among rows of one size, those whose folder `last` picks (asked once
+    // per folder, with the folder as the table holds it) come after the others.
+    void SortBySize(const std::function<bool(std::string_view folder)>& last = {});
     // Whether two rows' size cells hold the same text.
     bool SameSizeCell(int a, int b) const;
 

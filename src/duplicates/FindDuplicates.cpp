@@ -18,9 +18,32 @@ TDateTime DateTimeChoice::Bound() const {
     return (dateOn ? DateTimeInt(date) : 0) + (timeOn ? DateTimeFrac(time) : 0);
 }
 
+std::vector<SearchFolder> AllFolders(const SearchChoices& choices) {
+    std::vector<SearchFolder> folders;
+    if (!choices.folder.empty())
+        folders.push_back({choices.folder, choices.folderRole});
+    for (const SearchFolder& folder : choices.moreFolders)
+        if (!folder.path.empty())
+            folders.push_back(folder);
+    return folders;
+}
+
+bool OneFolderOnly(const SearchChoices& choices) {
+    const std::vector<SearchFolder> folders = AllFolders(choices);
+    return folders.size() <= 1 && choices.exclusions.empty() &&
+           (folders.empty() || folders[0].role == FolderRole::Searched);
+}
+
 void ConfigureSearch(TFileSearch& search, const SearchChoices& choices) {
     search.SetFilename(choices.extensionOnly ? "*." + choices.extension : "*.*");
-    search.SetIncludeFiles({FolderTarget(choices.folder, search.Filename())});
+    TextLines targets;
+    for (const FolderRole role : {FolderRole::Protected, FolderRole::Searched})
+        for (const SearchFolder& folder : AllFolders(choices))
+            if (folder.role == role)
+                targets.push_back(FolderTarget(folder.path, search.Filename()));
+    if (targets.empty()) // the current folder, as an empty folder always searched
+        targets.push_back(FolderTarget(choices.folder, search.Filename()));
+    search.SetIncludeFiles(targets);
     search.SetSubfolders(choices.subfolders);
     TFileAttributes attributes;
     if (choices.archive)
@@ -53,6 +76,11 @@ void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchR
     table.Append(folder, entry.Name, entry.Size, ShownWriteTime(entry));
 }
 
-void FinishTable(FileTable& table) { table.SortBySize(); }
+void FinishTable(FileTable& table, const ProtectedFolders& protectedFolders) {
+    if (protectedFolders.empty())
+        table.SortBySize();
+    else
+        table.SortBySize([&](std::string_view folder) { return protectedFolders.Covers(folder); });
+}
 
 } // namespace twinsweep

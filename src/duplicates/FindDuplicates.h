@@ -8,6 +8,7 @@
 #include "DateTimeText.h"
 #include "FileSearch.h"
 #include "FileTable.h"
+#include "SearchFolders.h"
 
 namespace twinsweep {
 
@@ -28,6 +29,9 @@ enum class DateRange { None = -1, Created = 0, Modified = 1, Accessed = 2 };
 // What the user chose on the search page.
 struct SearchChoices {
     std::string folder; // searched as it is named, ";", "*" and "?" included
+    FolderRole folderRole = FolderRole::Searched;
+    std::vector<SearchFolder> moreFolders; // searched beside it
+    TextLines exclusions;                  // as Exclusions takes them
     bool subfolders = true;
     bool extensionOnly = false;
     std::string extension; // without the dot
@@ -40,14 +44,21 @@ struct SearchChoices {
     bool operator==(const SearchChoices&) const = default;
 };
 
+// The folder and the more folders, in that order; empty paths left out.
+std::vector<SearchFolder> AllFolders(const SearchChoices& choices);
+// True when the choices search one folder, protect none and exclude nothing.
+bool OneFolderOnly(const SearchChoices& choices);
+
 // Sets every criterion of `search` from the choices; the other criteria keep their values.
-// Raises EFileSearchError for an extension holding a folder separator.
+// Every folder is a target, the protected ones first. Raises EFileSearchError for an
+// extension holding a folder separator.
 void ConfigureSearch(TFileSearch& search, const SearchChoices& choices);
 
 // Appends a found file to the table; its date is written with the table's date formats.
 void AppendFoundFile(FileTable& table, const std::string& folder, const TSearchRec& entry);
 
-// Readies the table of a completed search for the scan.
-void FinishTable(FileTable& table);
+// Readies the table of a completed search for the scan: sorted by size, and among files of
+// one size the protected ones last, where the scan starts, so that they become references.
+void FinishTable(FileTable& table, const ProtectedFolders& protectedFolders = {});
 
 } // namespace twinsweep

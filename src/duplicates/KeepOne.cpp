@@ -39,14 +39,20 @@ size_t MarkAllButOne(std::vector<DuplicateSet>& sets, const PathStore& paths, Ke
     };
     size_t marked = 0;
     for (DuplicateSet& set : sets) {
-        const SetMember* keep = nullptr;
+        // A protected file that exists keeps the set's bytes: every other file may go.
+        const auto kept =
+            std::find_if(set.members.begin(), set.members.end(),
+                         [](const SetMember& m) { return m.isProtected && m.facts.exists; });
+        const SetMember* keep = kept == set.members.end() ? nullptr : &*kept;
+        const bool protectedKeeps = keep != nullptr;
         for (const SetMember& member : set.members)
-            if (candidate(member) && (!keep || Prefer(member, *keep, paths, rule)))
+            if (!protectedKeeps && candidate(member) &&
+                (!keep || Prefer(member, *keep, paths, rule)))
                 keep = &member;
         if (!keep)
             continue;
         for (SetMember& member : set.members)
-            member.marked = &member != keep;
+            member.marked = &member != keep && !member.isProtected;
         ++marked;
     }
     return marked;
@@ -59,6 +65,8 @@ void ClearMarks(std::vector<DuplicateSet>& sets) {
 }
 
 bool SetMark(DuplicateSet& set, size_t member, bool marked) {
+    if (marked && set.members[member].isProtected)
+        return false;
     if (marked && !set.members[member].marked &&
         std::count_if(set.members.begin(), set.members.end(),
                       [](const SetMember& m) { return !m.marked; }) == 1)

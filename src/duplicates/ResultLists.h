@@ -59,6 +59,7 @@ enum class KeepReason {
     Changed,       // it no longer has its reference's bytes (detail: the reference)
     DuplicateGone, // the duplicate itself no longer exists
     TrashFailed,   // the trash refused it (detail: the reason given)
+    Protected,     // it lies below a protected folder
 };
 
 struct KeptDuplicate {

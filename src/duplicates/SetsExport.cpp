@@ -18,6 +18,7 @@ struct Record {
     std::string_view path;
     std::optional<int64_t> modified; // nanoseconds since 1970-01-01 UTC
     int64_t toFree;
+    bool isProtected;
 };
 
 void ForEachRecord(const std::vector<DuplicateSet>& sets, const PathStore& paths,
@@ -26,7 +27,7 @@ void ForEachRecord(const std::vector<DuplicateSet>& sets, const PathStore& paths
         for (const SetMember& member : sets[s].members)
             put({s + 1, sets[s].size, paths[member.path],
                  member.facts.exists ? std::optional(member.facts.modified) : std::nullopt,
-                 sets[s].freeable});
+                 sets[s].freeable, member.isProtected});
 }
 
 // ISO 8601 in UTC, to the second rounded down (also before 1970).
@@ -139,14 +140,14 @@ bool EndsWithNoCase(const std::string& text, std::string_view end) {
 } // namespace
 
 std::string SetsCsv(const std::vector<DuplicateSet>& sets, const PathStore& paths) {
-    std::string out = "set,size,path,modified,set_space_to_free\r\n";
+    std::string out = "set,size,path,modified,set_space_to_free,protected\r\n";
     ForEachRecord(sets, paths, [&out](const Record& r) {
         out += std::to_string(r.set) + ',' + std::to_string(r.size) + ',';
         AppendCsvField(out, r.path);
         out += ',';
         if (r.modified)
             out += UtcText(*r.modified);
-        out += ',' + std::to_string(r.toFree) + "\r\n";
+        out += ',' + std::to_string(r.toFree) + (r.isProtected ? ",true\r\n" : ",false\r\n");
     });
     return out;
 }
@@ -160,7 +161,8 @@ std::string SetsJson(const std::vector<DuplicateSet>& sets, const PathStore& pat
         AppendJsonPath(out, r.path);
         out += ",\"modified\":";
         out += r.modified ? '"' + UtcText(*r.modified) + '"' : "null";
-        out += ",\"set_space_to_free\":" + std::to_string(r.toFree) + '}';
+        out += ",\"set_space_to_free\":" + std::to_string(r.toFree) +
+               (r.isProtected ? ",\"protected\":true}" : ",\"protected\":false}");
     });
     out += "\n]\n";
     return out;

@@ -7,6 +7,7 @@
 //   modified           the modification time in UTC to the second (fractions dropped),
 //                      as 2026-12-09T16:46:00Z; none when the file no longer exists
 //   set_space_to_free  the set's freeable bytes, on every record of the set
+//   protected          true for a file below a protected folder, otherwise false
 // CSV (RFC 4180): a header line of the column names, CR LF after every line, no BOM. A
 // field holding a comma, quote, CR or LF, or starting or ending with a blank, is quoted
 // with '"' and its quotes doubled; the path's bytes are otherwise written as they are, so

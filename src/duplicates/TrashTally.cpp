@@ -11,7 +11,8 @@ int64_t BytesNow(const FileFactsOf& factsOf, std::string_view path) {
 
 } // namespace
 
-FilesTally SelectedFiles(const ResultLists& lists, const FileFactsOf& factsOf) {
+FilesTally SelectedFiles(const ResultLists& lists, const FileFactsOf& factsOf,
+                         const ProtectedFolders& protectedFolders) {
     FilesTally tally;
     std::vector<bool> counted(lists.paths->size(), false);
     for (size_t i = 0; i < lists.LBB2.size(); ++i) {
@@ -19,6 +20,10 @@ FilesTally SelectedFiles(const ResultLists& lists, const FileFactsOf& factsOf) {
         if (!lists.IsSelected(i) || counted[path])
             continue;
         counted[path] = true;
+        if (protectedFolders.Covers((*lists.paths)[path])) {
+            ++tally.protectedKept;
+            continue;
+        }
         ++tally.files;
         tally.bytes += BytesNow(factsOf, (*lists.paths)[path]);
     }

@@ -1,5 +1,6 @@
 #include "LastSearch.h"
 
+#include "FolderBlock.h"
 #include "ProjectFile.h"
 
 namespace twinsweep {
@@ -10,6 +11,8 @@ void SaveLastSearch(const std::string& path, const SearchChoices& choices) {
         if (choices.folder.find_first_of("\r\n") != std::string::npos)
             return;
         for (std::string& line : CriteriaLines(choices, TFormatSettings{}))
+            lines.push_back(std::move(line));
+        for (std::string& line : FolderBlockLines(choices))
             lines.push_back(std::move(line));
     } catch (const EProjectLineError&) {
         return;
@@ -24,6 +27,8 @@ std::optional<SearchChoices> LoadLastSearch(const std::string& path, const Searc
             return std::nullopt;
         SearchChoices choices = ParseCriteria(TextLines(lines.begin() + 1, lines.end()), current);
         choices.folder = lines[0];
+        if (!ReadFolderBlock(lines, 1 + CriteriaLineCount, choices))
+            return std::nullopt;
         return choices;
     } catch (const Exception&) {
         return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 // The criteria of the last search, kept between runs in a file of their own: the folder on
-// line 1, then the criteria as lines 0-17 of a project hold them.
+// line 1, then the criteria as lines 0-17 of a project hold them, then the folders' lines
+// of a search of more than one folder (FolderBlock.h).
 #include <optional>
 #include <string>
 

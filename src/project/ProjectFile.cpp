@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "Conversions.h"
+#include "FolderBlock.h"
 
 namespace twinsweep {
 
@@ -111,7 +112,9 @@ SearchChoices ParseCriteria(const TextLines& lines, const SearchChoices& current
 TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
                        const FileTable& table, const ColumnWidths& widths,
                        const TFormatSettings& formats, const LongWork& work) {
-    TextLines lines = CriteriaLines(choices, formats);
+    TextLines lines = FolderBlockLines(choices);
+    for (std::string& line : CriteriaLines(choices, formats))
+        lines.push_back(std::move(line));
     for (size_t count : {lists.LBB1.size(), lists.LL1.size(), lists.LBB2.size(), lists.LL2.size()})
         lines.push_back(std::to_string(count));
     const auto add = [&](std::string entry) {
@@ -141,8 +144,24 @@ Project ParseProject(const TextLines& lines, const std::string& path, const Sear
                      const FileTable::Row& captions, const LongWork& work) {
     if (!StartsLikeProject(lines))
         throw ENotAProjectError(path);
+    SearchChoices folders = current;
+    const std::optional<size_t> block = ReadFolderBlock(lines, 0, folders);
+    if (!block)
+        throw EGridError("File contains no data or corrupt file " + path);
+    if (*block > 0) {
+        if (*block < lines.size() && lines[*block] == FolderBlockMark)
+            throw EGridError("File contains no data or corrupt file " + path);
+        Project project = ParseProject(
+            TextLines(lines.begin() + static_cast<std::ptrdiff_t>(*block), lines.end()), path,
+            folders, captions, work);
+        project.choices.folder = folders.folder;
+        project.choices.folderRole = folders.folderRole;
+        project.choices.moreFolders = std::move(folders.moreFolders);
+        project.choices.exclusions = std::move(folders.exclusions);
+        return project;
+    }
     Project project;
-    project.choices = ParseCriteria(lines, current);
+    project.choices = ParseCriteria(lines, folders);
     const Header header(lines);
 
     TextLines sections[4];

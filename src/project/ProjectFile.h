@@ -5,6 +5,8 @@
 //         bounds, the before bounds, the four attributes, the size bounds)
 //   18-21 the entry counts of LBB1, LL1, LBB2, LL2
 //   then  the entries of LBB1, LL1, LBB2 and LL2, then the table's dump to the end
+// A search of more than one folder, with a protected folder or an exclusion, puts the
+// folders' lines (FolderBlock.h) before line 0.
 // A file is read whole and checked before anything of it is used: a damaged file changes
 // nothing.
 #include <string>
@@ -35,11 +37,13 @@ public:
 inline constexpr int64_t MaxSizeKB = int64_t{1} << 40;
 
 struct Project {
-    SearchChoices choices; // all but the folder, which no project holds
+    SearchChoices choices; // the folder only when the project names its folders
     ResultLists lists;     // the entries only: nothing current, nothing selected
     FileTable table;
     ColumnWidths widths = DefaultColumnWidths;
 };
+
+inline constexpr size_t CriteriaLineCount = 18;
 
 // Lines 0-17 of a project: the criteria but the folder. Raises EProjectLineError for an
 // extension holding a line break.

@@ -24,10 +24,9 @@ constexpr size_t kHeldFolders = 32;
 
 // A folder whose sub-folders are still to be visited.
 struct PendingFolder {
-    PendingFolder(size_t pathLength, FileId id) : pathLength(pathLength), id(id) {}
+    explicit PendingFolder(size_t pathLength) : pathLength(pathLength) {}
 
     size_t pathLength; // its path's, separator included
-    FileId id;
     std::vector<std::string> subfolders;
     size_t next = 0;
     FileDescriptor held;
@@ -47,7 +46,6 @@ public:
         while (!pending_.empty()) {
             PendingFolder& parent = pending_.back();
             if (parent.next == parent.subfolders.size()) {
-                ancestors_.erase(parent.id);
                 pending_.pop_back();
                 continue;
             }
@@ -63,24 +61,24 @@ public:
             Enter(FileDescriptor(folder));
         }
         pending_.clear();
-        ancestors_.clear();
     }
 
 private:
     // Reports the matching entries of the folder at path_, open as folder unless it could not
-    // be opened, and queues its sub-folders. A trash folder, or a folder that is one of its
-    // own ancestors through a bind mount, is passed over without a word.
+    // be opened, and queues its sub-folders. A trash folder, or a folder this search already
+    // entered (another target holding it, a link to it, a bind mount), is passed over
+    // without a word.
     void Enter(FileDescriptor folder) {
         struct stat info {};
         if (folder && ::fstat(folder.get(), &info) != 0)
             folder.reset();
         const FileId id = FileId::Of(info);
-        if (folder && (homeTrash_ == id || ancestors_.contains(id)))
+        if (folder && (homeTrash_ == id || !visited_.insert(id).second))
             return;
         if (!sink_.NewFolder(path_) || sink_.StopRequested())
             return;
 
-        PendingFolder pending(path_.size(), id);
+        PendingFolder pending(path_.size());
         bool mountTop = false;
         if (folder && criteria_.subfolders) {
             mountTop = IsMountTop(folder.get());
@@ -107,7 +105,6 @@ private:
         }
         if (pending.subfolders.empty())
             return;
-        ancestors_.insert(id);
         pending_.push_back(std::move(pending));
         if (pending_.size() > kHeldFolders)
             pending_[pending_.size() - 1 - kHeldFolders].held.reset();
@@ -119,7 +116,7 @@ private:
     std::string mask_;
     std::string path_; // the current folder, ending in the separator
     std::vector<PendingFolder> pending_;
-    std::set<FileId> ancestors_; // the pending folders, to catch cycles
+    std::set<FileId> visited_; // the folders entered, also catching cycles
 };
 
 } // namespace

@@ -22,9 +22,10 @@ public:
 
 // Visits every target in order. In each folder its own matching entries are reported
 // first, then its sub-folders are visited depth first in listing order. Links are listed,
-// never followed; the desktop trash folders and a folder that is one of its own ancestors
-// (through a bind mount) are never entered, nor, unless the criteria include hidden entries,
-// a folder whose name begins with ".". Trees of any depth and path length are walked.
+// never followed; the desktop trash folders and a folder entered before in the same walk
+// (the same device and inode, reached through another target, a link given as a target or a
+// bind mount) are never entered, nor, unless the criteria include hidden entries, a folder
+// whose name begins with ".". Trees of any depth and path length are walked.
 void WalkTargets(const SearchCriteria& criteria, SearchSink& sink);
 
 // The record reported for an entry.

@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "AttributeWord.h"
 #include "ConfigFolder.h"
 #include "HeadlessHost.h"
 #include "LastSearch.h"
+#include "Paths.h"
 #include "ProjectFile.h"
 #include "SetsExport.h"
 #include "TrashMarked.h"
@@ -27,13 +29,25 @@ bool NumbersResolve(const ResultLists& lists) {
 
 } // namespace
 
-Session::Session(Host& host) : search_(host) {}
+Session::Session(Host& host) : search_(host) {
+    search_.OnNewFolder = [this](TFileSearch&, const std::string& folder, bool& ignore) {
+        ignore = exclusions_.Excludes(folder, true);
+    };
+}
+
+void Session::SetChoices(SearchChoices choices) {
+    if (AllFolders(choices) != AllFolders(choices_))
+        setsStale_ = true; // other files may be protected now
+    choices_ = std::move(choices);
+    protected_ = ProtectedFolders(AllFolders(choices_));
+    exclusions_ = Exclusions(choices_.exclusions);
+}
 
 bool Session::RestoreLastSearch() {
     try {
         auto last = LoadLastSearch(UserConfigFolder() + LastSearchFileName, choices_);
         if (last)
-            choices_ = std::move(*last);
+            SetChoices(std::move(*last));
         return last.has_value();
     } catch (const Exception&) {
         return false; // no folder for the user's settings
@@ -68,10 +82,14 @@ void Session::BeginSearch() {
 }
 
 void Session::AddFoundFile(const std::string& folder, const TSearchRec& entry) {
+    if (!exclusions_.empty() &&
+        exclusions_.Excludes(IncludeTrailingPathDelimiter(folder) + entry.Name,
+                             (entry.Attr & faDirectory) != 0))
+        return;
     AppendFoundFile(table_, folder, entry);
 }
 
-void Session::FinishSearch() { FinishTable(table_); }
+void Session::FinishSearch() { FinishTable(table_, protected_); }
 
 bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter) {
     BeginSearch();
@@ -132,11 +150,19 @@ std::string Session::CurrentReference() const { return CurrentEntry(lists_.LBB1,
 
 std::string Session::CurrentDuplicate() const { return CurrentEntry(lists_.LBB2, lists_.current2); }
 
-FilesTally Session::SelectedFiles() const { return twinsweep::SelectedFiles(lists_); }
+FilesTally Session::SelectedFiles() const {
+    return twinsweep::SelectedFiles(lists_, StatFacts, protected_);
+}
 
 TrashOutcome Session::TrashSelected(const TrashFile& trash, const LongWork& work) {
     TrashOutcome outcome;
-    outcome.kept = DeleteSelectedDuplicates(lists_, TallyingTrash(trash, outcome.moved), work);
+    for (size_t i = 0; i < lists_.LBB2.size(); ++i)
+        if (lists_.IsSelected(i) && IsProtected(lists_.LBB2[i])) {
+            lists_.SetSelected(i, false);
+            outcome.kept.push_back({std::string(lists_.LBB2[i]), KeepReason::Protected, {}});
+        }
+    auto checked = DeleteSelectedDuplicates(lists_, TallyingTrash(trash, outcome.moved), work);
+    outcome.kept.insert(outcome.kept.end(), checked.begin(), checked.end());
     ListsChanged();
     return outcome;
 }
@@ -153,11 +179,14 @@ const std::vector<DuplicateSet>& Session::Sets() {
                     marked.resize(member.path + 1, false);
                 marked[member.path] = true;
             }
-    sets_ = SetsOf(lists_);
+    sets_ = SetsOf(lists_, StatFacts, protected_);
+    if (!allSets_)
+        std::erase_if(sets_, AllProtected);
     for (DuplicateSet& set : sets_) {
         bool keepsOne = false;
         for (SetMember& member : set.members) {
-            member.marked = member.path < marked.size() && marked[member.path];
+            member.marked =
+                !member.isProtected && member.path < marked.size() && marked[member.path];
             keepsOne = keepsOne || !member.marked;
         }
         if (!keepsOne)
@@ -167,6 +196,12 @@ const std::vector<DuplicateSet>& Session::Sets() {
     setsStale_ = false;
     ++setsGeneration_;
     return sets_;
+}
+
+void Session::ShowAllSets(bool all) {
+    if (all != allSets_)
+        setsStale_ = true;
+    allSets_ = all;
 }
 
 bool Session::SetMark(size_t set, size_t member, bool marked) {
@@ -185,8 +220,13 @@ void Session::ClearMarks() { twinsweep::ClearMarks(sets_); }
 FilesTally Session::MarkedFiles() {
     FilesTally marked;
     for (const DuplicateSet& set : Sets()) {
-        for (const SetMember& member : set.members)
-            marked.files += member.marked ? 1 : 0;
+        size_t files = 0, protectedFiles = 0;
+        for (const SetMember& member : set.members) {
+            files += member.marked ? 1 : 0;
+            protectedFiles += member.isProtected ? 1 : 0;
+        }
+        marked.files += files;
+        marked.protectedKept += files > 0 ? protectedFiles : 0;
         marked.bytes += MarkedBytes(set);
     }
     return marked;
@@ -217,8 +257,7 @@ void Session::SaveProject(const std::string& file, const ColumnWidths& widths,
 
 ColumnWidths Session::LoadProject(const std::string& file, const LongWork& work) {
     Project project = twinsweep::LoadProject(file, choices_, captions_, work);
-    project.choices.folder = choices_.folder;
-    choices_ = std::move(project.choices);
+    SetChoices(std::move(project.choices));
     Adopt(std::move(project.lists));
     Adopt(std::move(project.table));
     SetCaptions(captions_); // the file's are those of the language it was saved in

@@ -40,9 +40,12 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // The criteria of the next search, its folder as it is searched.
+    // The criteria of the next search, its folders as they are searched. Their protected
+    // folders protect the listed files at once.
     const SearchChoices& Choices() const { return choices_; }
-    void SetChoices(SearchChoices choices) { choices_ = std::move(choices); }
+    void SetChoices(SearchChoices choices);
+    // Whether a listed path lies below a protected folder: it is never marked or trashed.
+    bool IsProtected(std::string_view path) const { return protected_.Covers(path); }
 
     // The criteria of the last search, kept between runs in the user's settings folder:
     // Restore takes them when they were kept (true), Keep keeps the session's. Either
@@ -60,7 +63,8 @@ public:
     // The search. BeginSearch empties the table (keeping its headings) and the lists,
     // forgets the marks and configures Search() from the criteria; the caller executes it
     // and hands each found file to AddFoundFile, and its completion to FinishSearch, which
-    // sorts the table by size for the scan.
+    // sorts the table by size for the scan. Excluded folders are not entered and excluded
+    // files not taken; a folder reached from two of the folders is searched once.
     TFileSearch& Search() { return search_; }
     void BeginSearch();
     void AddFoundFile(const std::string& folder, const TSearchRec& entry);
@@ -95,16 +99,21 @@ public:
     std::string CurrentReference() const;
     std::string CurrentDuplicate() const;
 
-    // The selected duplicates, each file once, with their bytes on disk now.
+    // The selected duplicates, each file once, with their bytes on disk now; the protected
+    // ones counted apart.
     FilesTally SelectedFiles() const;
     // Moves the selected duplicates to the trash, each re-checked against its reference
-    // right before, and takes every file that went out of the lists.
+    // right before, and takes every file that went out of the lists. Protected ones stay,
+    // reported first.
     TrashOutcome TrashSelected(const TrashFile& trash, const LongWork& work = {});
 
     // The sets of identical files of the lists, made again when the lists changed since.
     // Marks stay on the files still in a set, as long as every set keeps an unmarked file;
-    // a set that would keep none loses its marks.
+    // a set that would keep none loses its marks. Sets made of protected files only are
+    // left out unless all are asked for.
     const std::vector<DuplicateSet>& Sets();
+    bool ShowsAllSets() const { return allSets_; }
+    void ShowAllSets(bool all);
     // Whether Sets() stands as the lists are; and a count of the times it was made again,
     // so that a view knows when to show it anew.
     bool SetsCurrent() const { return !setsStale_; }
@@ -117,7 +126,8 @@ public:
     // Marks every member of each set but the one the rule keeps; the number of sets marked.
     size_t MarkAllButOne(KeepRule rule, const std::string& folder = {});
     void ClearMarks();
-    // The marked files and the bytes their trash would free.
+    // The marked files and the bytes their trash would free; the protected files of the
+    // sets with marks counted apart.
     FilesTally MarkedFiles();
     // Moves the marked files to the trash, each once an unmarked file of its set proved
     // identical right before, and takes the files that went out of the lists.
@@ -131,8 +141,9 @@ public:
     void SaveProject(const std::string& file, const ColumnWidths& widths,
                      const LongWork& work = {}) const;
     // Loads a project: the whole file is checked first, so one that does not load raises
-    // and changes nothing. The criteria's folder stays; the table takes the session's
-    // headings and date formats. Returns the table's column widths.
+    // and changes nothing. The criteria's folder stays unless the project names its
+    // folders; the table takes the session's headings and date formats. Returns the
+    // table's column widths.
     ColumnWidths LoadProject(const std::string& file, const LongWork& work = {});
 
     // What is wrong with the lists, or nothing: every path number resolves in the lists'
@@ -144,6 +155,8 @@ private:
     void ListsChanged();
 
     SearchChoices choices_;
+    ProtectedFolders protected_;
+    Exclusions exclusions_;
     FileTable::Row captions_;
     TFormatSettings formats_;
     TFileSearch search_;
@@ -151,6 +164,7 @@ private:
     ResultLists lists_;
     std::vector<DuplicateSet> sets_;
     bool setsStale_ = true;
+    bool allSets_ = false;
     uint64_t setsGeneration_ = 0;
 };
 

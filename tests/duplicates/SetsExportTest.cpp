@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "Errors.h"
+#include "Paths.h"
 #include "ScannedTree.h"
 
 using namespace twinsweep;
@@ -26,10 +27,11 @@ struct Row {
     std::string path;
     std::optional<std::string> modified;
     int64_t toFree = 0;
+    bool isProtected = false;
     bool operator==(const Row&) const = default;
 };
 
-const char* const Columns[] = {"set", "size", "path", "modified", "set_space_to_free"};
+const char* const Columns[] = {"set", "size", "path", "modified", "set_space_to_free", "protected"};
 
 // RFC 4180, each field with whether it was quoted.
 using CsvRecord = std::vector<std::pair<std::string, bool>>;
@@ -72,9 +74,10 @@ std::vector<Row> CsvRows(const std::string& text) {
     EXPECT_EQ(records.at(0), header);
     for (size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& f = records[r];
-        EXPECT_EQ(f.size(), 5u);
-        if (f.size() != 5)
+        EXPECT_EQ(f.size(), 6u);
+        if (f.size() != 6)
             continue;
+        EXPECT_TRUE(f[5].first == "true" || f[5].first == "false") << f[5].first;
         const std::string& path = f[2].first;
         const bool needsQuotes = path.find_first_of(",\"\r\n") != std::string::npos ||
                                  path.front() == ' ' || path.front() == '\t' ||
@@ -82,7 +85,7 @@ std::vector<Row> CsvRows(const std::string& text) {
         EXPECT_EQ(f[2].second, needsQuotes) << path;
         rows.push_back({std::stoul(f[0].first), std::stoll(f[1].first), path,
                         f[3].first.empty() ? std::nullopt : std::optional(f[3].first),
-                        std::stoll(f[4].first)});
+                        std::stoll(f[4].first), f[5].first == "true"});
     }
     return rows;
 }
@@ -153,6 +156,10 @@ std::vector<Row> JsonRows(const std::string& text, const std::set<std::string>& 
             row.modified = in.String();
         in.Expect(",\"set_space_to_free\":");
         row.toFree = in.Number();
+        in.Expect(",\"protected\":");
+        row.isProtected = in.Take("true");
+        if (!row.isProtected)
+            in.Expect("false");
         in.Expect("}");
     }
     if (!rows.empty())
@@ -221,7 +228,12 @@ TEST(SetsExport, BothFormatsReadBackAsTheSetsOfIdenticalFiles) {
             ::unlink(gone.c_str());
             existing.erase(std::find(existing.begin(), existing.end(), gone));
         }
-        const auto sets = SetsOf(tree.lists);
+        // Every other round protects the folder of the first listed file.
+        const std::string protectedFolder = round % 2 == 0 || tree.lists.LBB1.empty()
+                                                ? std::string()
+                                                : ExtractFilePath(std::string(tree.lists.LBB1[0]));
+        const auto sets = SetsOf(tree.lists, StatFacts,
+                                 ProtectedFolders({{protectedFolder, FolderRole::Protected}}));
         ExportSets(tree.dir.path("sets.csv"), sets, *tree.lists.paths);
         ExportSets(tree.dir.path("sets.json"), sets, *tree.lists.paths);
         std::set<std::string> utf8Paths;
@@ -237,7 +249,7 @@ TEST(SetsExport, BothFormatsReadBackAsTheSetsOfIdenticalFiles) {
         for (size_t s = 0; s < sets.size(); ++s) {
             ASSERT_LT(r, rows.size());
             const Row& first = rows[r];
-            int64_t present = 0;
+            int64_t present = 0, presentProtected = 0;
             for (const SetMember& member : sets[s].members) {
                 ASSERT_LT(r, rows.size());
                 const Row& row = rows[r++];
@@ -246,15 +258,19 @@ TEST(SetsExport, BothFormatsReadBackAsTheSetsOfIdenticalFiles) {
                 EXPECT_TRUE(setOf.emplace(row.path, row.set).second) << "listed twice";
                 EXPECT_EQ(row.size, first.size);
                 EXPECT_EQ(row.toFree, first.toFree);
+                EXPECT_EQ(row.isProtected,
+                          !protectedFolder.empty() && row.path.starts_with(protectedFolder));
                 const bool exists = std::count(existing.begin(), existing.end(), row.path) > 0;
                 EXPECT_EQ(row.modified, exists ? std::optional(modified[row.path]) : std::nullopt);
                 if (exists) {
                     EXPECT_EQ(row.size, static_cast<int64_t>(std::filesystem::file_size(row.path)));
                     ++present;
+                    presentProtected += row.isProtected ? 1 : 0;
                 }
             }
             toFree += first.toFree;
-            membersButOne += std::max<int64_t>(present - 1, 0) * first.size;
+            membersButOne +=
+                std::max<int64_t>(present - std::max<int64_t>(presentProtected, 1), 0) * first.size;
         }
         EXPECT_EQ(r, rows.size());
         ScannedTree::ExpectClassesOfIdenticalFiles(setOf, existing);
@@ -309,8 +325,8 @@ TEST(SetsExport, WritesPathsAsTheyAreQuotedWhereNeeded) {
          {{paths.Intern(" =1+1,\"x\""), {true, {1, 1}, 2, -1'500'000'000}},
           {paths.Intern("@b\t"), {}}},
          0}};
-    EXPECT_EQ(SetsCsv(sets, paths), "set,size,path,modified,set_space_to_free\r\n"
-                                    "1,2,\" =1+1,\"\"x\"\"\",1969-12-31T23:59:58Z,0\r\n"
-                                    "1,2,\"@b\t\",,0\r\n");
+    EXPECT_EQ(SetsCsv(sets, paths), "set,size,path,modified,set_space_to_free,protected\r\n"
+                                    "1,2,\" =1+1,\"\"x\"\"\",1969-12-31T23:59:58Z,0,false\r\n"
+                                    "1,2,\"@b\t\",,0,false\r\n");
     EXPECT_EQ(SetsJson({}, paths), "[\n]\n");
 }
