@@ -1,6 +1,7 @@
-// Finds the identical files below a folder with the program's own session (threaded
+// Finds the identical files below folders with the program's own session (threaded
 // search of every file, table sorted by size, duplicate scan) and prints the result lists:
-//   scan-folder [--times] [--stats] FOLDER [--save FILE] [--export FILE]
+//   scan-folder [--times] [--stats] FOLDER... [--protect FOLDER]... [--exclude PATTERN]...
+//               [--save FILE] [--export FILE]
 //   scan-folder --load FILE
 // Output: the sizes of LBB1, LL1, LBB2 and LL2, then their entries in that order, one per
 // line, each line ending in CR LF: lines 18 onwards of a project file, without the table's
@@ -8,9 +9,12 @@
 // runs of two or more equal sizes (the candidates) and the bytes read from them. --save
 // writes the project file a fresh main window would save after that search and scan;
 // --export writes the sets of identical files to FILE, as CSV or JSON by its extension
-// (SetsExport.h). The options may come in any order around the folder.
+// (SetsExport.h). --protect names a folder whose files are never marked or trashed (also
+// searched when it is none of the FOLDERs); --exclude leaves out matching folders and files
+// (SearchFolders.h). The options may come in any order around the folders.
 // --load reads a project file and prints its lines 18 onwards as a save would write them
 // again, the dump included, or the error that refuses it, with exit status 1.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +25,7 @@
 #include "BenchTree.h"
 #include "HeadlessHost.h"
 #include "PacedWork.h"
+#include "Paths.h"
 #include "ProjectFile.h"
 #include "Session.h"
 #include "WindowStringTables.h"
@@ -32,7 +37,8 @@ namespace {
 
 int Usage(const char* program) {
     std::fprintf(stderr,
-                 "usage: %s [--times] [--stats] FOLDER [--save FILE] [--export FILE]\n"
+                 "usage: %s [--times] [--stats] FOLDER... [--protect FOLDER]... "
+                 "[--exclude PATTERN]... [--save FILE] [--export FILE]\n"
                  "       %s --load FILE\n",
                  program, program);
     return 2;
@@ -61,11 +67,15 @@ void Print(const ResultLists& lists) {
         PutLine(line);
 }
 
-// The criteria of a fresh main window searching `folder`: its bounds hold today's date and
-// the time it started.
-SearchChoices FreshWindowChoices(const std::string& folder) {
+// The criteria of a fresh main window searching `folders`, the first in its folder field:
+// its bounds hold today's date and the time it started.
+SearchChoices FreshWindowChoices(const std::vector<SearchFolder>& folders,
+                                 const TextLines& exclusions) {
     SearchChoices choices;
-    choices.folder = folder;
+    choices.folder = folders.front().path;
+    choices.folderRole = folders.front().role;
+    choices.moreFolders.assign(folders.begin() + 1, folders.end());
+    choices.exclusions = exclusions;
     choices.after.date = choices.after.time = choices.before.date = choices.before.time = Now();
     return choices;
 }
@@ -99,7 +109,9 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     if (argc == 3 && std::strcmp(argv[1], "--load") == 0)
         return LoadAndPrint(argv[2]);
-    const char *save = nullptr, *exported = nullptr, *folder = nullptr;
+    const char *save = nullptr, *exported = nullptr;
+    std::vector<SearchFolder> folders;
+    TextLines protectedFolders, exclusions;
     bool times = false, stats = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -109,17 +121,32 @@ int main(int argc, char** argv) {
             stats = true;
         else if ((arg == "--save" || arg == "--export") && i + 1 < argc)
             (arg == "--save" ? save : exported) = argv[++i];
-        else if (!folder)
-            folder = argv[i];
-        else
+        else if (arg == "--protect" && i + 1 < argc)
+            protectedFolders.push_back(argv[++i]);
+        else if (arg == "--exclude" && i + 1 < argc)
+            exclusions.push_back(argv[++i]);
+        else if (arg.starts_with("--"))
             return Usage(argv[0]);
+        else
+            folders.push_back({argv[i], FolderRole::Searched});
     }
-    if (!folder || !IsFolder(folder))
+    for (const std::string& path : protectedFolders) {
+        const auto named = std::find_if(folders.begin(), folders.end(), [&](const SearchFolder& f) {
+            return IncludeTrailingPathDelimiter(f.path) == IncludeTrailingPathDelimiter(path);
+        });
+        if (named == folders.end())
+            folders.push_back({path, FolderRole::Protected});
+        else
+            named->role = FolderRole::Protected;
+    }
+    if (folders.empty() || !std::all_of(folders.begin(), folders.end(), [](const SearchFolder& f) {
+            return IsFolder(f.path.c_str());
+        }))
         return Usage(argv[0]);
     try {
         HeadlessHost host;
         Session session(host);
-        session.SetChoices(FreshWindowChoices(folder));
+        session.SetChoices(FreshWindowChoices(folders, exclusions));
         session.SetCaptions(Captions());
         const auto start = Clock::now();
         session.SearchAndWait(host);

@@ -17,7 +17,7 @@ bool Matches(const std::string& pattern, const std::string& text, int flags) {
 ProtectedFolders::ProtectedFolders(const std::vector<SearchFolder>& folders) {
     for (const SearchFolder& folder : folders)
         if (folder.role == FolderRole::Protected && !folder.path.empty())
-            folders_.push_back(IncludeTrailingPathDelimiter(folder.path));
+            folders_.push_back(IncludeTrailingPathDelimiter(ExpandFileName(folder.path)));
 }
 
 bool ProtectedFolders::Covers(std::string_view path) const {

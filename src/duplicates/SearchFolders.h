@@ -20,8 +20,9 @@ struct SearchFolder {
     bool operator==(const SearchFolder&) const = default;
 };
 
-// The files below protected folders. A path is protected when it lies below one of them as
-// written: the search lists every file under the path of the folder it was found from.
+// The files below protected folders. A path is protected when it lies below the full path
+// of one of them as written: the search lists every file under the full path of the folder
+// it was found from, and searches the protected folders first.
 class ProtectedFolders {
 public:
     ProtectedFolders() = default;

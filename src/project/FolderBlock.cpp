@@ -44,7 +44,8 @@ std::optional<size_t> ReadFolderBlock(const TextLines& lines, size_t start,
     // A count of lines that follow it, each taken by `take`.
     const auto section = [&](size_t linesEach, const auto& take) {
         const auto count = next < lines.size() ? TryStrToInt(lines[next]) : std::nullopt;
-        if (!count || *count < 0 || static_cast<size_t>(*count) * linesEach > lines.size() - next - 1)
+        if (!count || *count < 0 ||
+            static_cast<size_t>(*count) * linesEach > lines.size() - next - 1)
             return false;
         ++next;
         for (int i = 0; i < *count; ++i, next += linesEach)
@@ -60,8 +61,9 @@ std::optional<size_t> ReadFolderBlock(const TextLines& lines, size_t start,
                     const std::string& role = lines[at];
                     if ((role != SearchedWord && role != ProtectedWord) || lines[at + 1].empty())
                         return false;
-                    folders.push_back({lines[at + 1], role == ProtectedWord ? FolderRole::Protected
-                                                                            : FolderRole::Searched});
+                    folders.push_back({lines[at + 1], role == ProtectedWord
+                                                          ? FolderRole::Protected
+                                                          : FolderRole::Searched});
                     return true;
                 }) &&
         section(1, [&](size_t at) {

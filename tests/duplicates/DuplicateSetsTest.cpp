@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
+#include <tuple>
 #include <unistd.h>
 
 #include "KeepOne.h"
@@ -133,14 +134,44 @@ TEST(KeepOne, InsideAFolderKeepsTheExistingFileClosestToIt) {
     EXPECT_EQ(kept(sets[1]), std::vector<std::string_view>{"/p/Photos/y"});
 }
 
-TEST(KeepOne, TheLastUnmarkedFileOfASetCannotBeMarked) {
+TEST(KeepOne, TheLastUnmarkedFileOfASetAndProtectedFilesCannotBeMarked) {
     DuplicateSet set;
-    set.members = {{0, {}}, {1, {}}};
+    set.members = {{0, {}}, {1, {}}, {2, {}, false, true}};
+    EXPECT_FALSE(SetMark(set, 2, true));
     EXPECT_TRUE(SetMark(set, 0, true));
-    EXPECT_FALSE(SetMark(set, 1, true));
-    EXPECT_FALSE(set.members[1].marked);
+    EXPECT_TRUE(SetMark(set, 1, true)); // the protected file stays unmarked
     EXPECT_TRUE(SetMark(set, 0, false));
-    EXPECT_TRUE(SetMark(set, 1, true));
+    set.members[2].isProtected = false;
+    EXPECT_TRUE(SetMark(set, 2, true));
+    EXPECT_FALSE(SetMark(set, 0, true));
+    EXPECT_FALSE(set.members[0].marked);
+}
+
+// A protected file that exists keeps its set, whatever the rule: every other file is
+// marked, and no protected one.
+TEST(KeepOne, AProtectedFileIsTheOneKept) {
+    PathStore paths;
+    DuplicateSet set;
+    for (const auto& [path, modified, isProtected] : {std::tuple{"/new", 3, false},
+                                                      {"/kept/a", 1, true},
+                                                      {"/kept/b", 2, true},
+                                                      {"/old", 0, false}})
+        set.members.push_back({paths.Intern(path), {true, {}, 1, modified}, false, isProtected});
+    for (const KeepRule rule : {KeepRule::Newest, KeepRule::Oldest, KeepRule::ShortestPath}) {
+        std::vector<DuplicateSet> sets{set};
+        EXPECT_EQ(MarkAllButOne(sets, paths, rule), 1u);
+        std::vector<bool> marked;
+        for (const SetMember& member : sets[0].members)
+            marked.push_back(member.marked);
+        EXPECT_EQ(marked, (std::vector<bool>{true, false, false, true}));
+    }
+    // Gone, it keeps nothing: the rule keeps one of the others.
+    set.members[1].facts.exists = set.members[2].facts.exists = false;
+    std::vector<DuplicateSet> sets{set};
+    MarkAllButOne(sets, paths, KeepRule::Newest);
+    EXPECT_FALSE(sets[0].members[0].marked);
+    EXPECT_TRUE(sets[0].members[3].marked);
+    EXPECT_FALSE(sets[0].members[1].marked || sets[0].members[2].marked);
 }
 
 TEST(TrashMarked, LeavesListsWhoseSetsAreThoseOfTheFilesLeft) {

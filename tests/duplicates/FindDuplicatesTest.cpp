@@ -1,9 +1,11 @@
 #include "FindDuplicates.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "FileSearchError.h"
 #include "HeadlessHost.h"
+#include "Paths.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;
@@ -69,4 +71,32 @@ TEST(FindDuplicates, DateBoundsGoToTheChosenPairOnly) {
     Configured none(choices);
     EXPECT_EQ(none.search.CreatedAfter(), 0);
     EXPECT_EQ(none.search.ModifiedBefore(), 0);
+}
+
+TEST(SearchFolders, ExclusionsMatchNamesAndPathsAndProtectionEndsAtTheFolder) {
+    const Exclusions none{{"", "/"}};
+    EXPECT_FALSE(none.Excludes("/a/b", true));
+    const Exclusions exclusions{{"*.tmp", "node_modules", ".git/", "/data/cache", "/x/*/raw"}};
+    for (const auto& [path, folder, excluded] : {std::tuple{"/a/b.tmp", false, true},
+                                                 {"/a/b.c.tmp", false, true},
+                                                 {"/a/B.TMP", false, false},
+                                                 {"/a/node_modules", true, true},
+                                                 {"/a/node_modules", false, true},
+                                                 {"/a/node_modules2", true, false},
+                                                 {"/a/.git", true, true},
+                                                 {"/a/.git", false, false},
+                                                 {"/data/cache", true, true},
+                                                 {"/data/cache2", true, false},
+                                                 {"/other/data/cache", true, false},
+                                                 {"/x/y/raw", true, true},
+                                                 {"/x/y/z/raw", true, false}})
+        EXPECT_EQ(exclusions.Excludes(path, folder), excluded) << path;
+
+    const ProtectedFolders protectedFolders(
+        {{"/p/keep", FolderRole::Protected}, {"/p/free", FolderRole::Searched}});
+    EXPECT_TRUE(protectedFolders.Covers("/p/keep/a"));
+    EXPECT_TRUE(protectedFolders.Covers("/p/keep/"));
+    EXPECT_FALSE(protectedFolders.Covers("/p/keeper/a"));
+    EXPECT_FALSE(protectedFolders.Covers("/p/free/a"));
+    EXPECT_TRUE(ProtectedFolders({{"rel", FolderRole::Protected}}).Covers(ExpandFileName("rel/a")));
 }

@@ -29,6 +29,16 @@ TEST(LastSearch, ComesBackWholeAndDamagedOrUnwritableCriteriaAreLeftOut) {
     SaveLastSearch(file, broken);
     EXPECT_EQ(LoadLastSearch(file, choices), choices);
 
+    // More folders, roles and exclusions come back; a file of one folder clears them.
+    SearchChoices several = choices;
+    several.folderRole = FolderRole::Protected;
+    several.moreFolders = {{"/b", FolderRole::Searched}, {"/c;d", FolderRole::Protected}};
+    several.exclusions = {"*.tmp", "node_modules/"};
+    SaveLastSearch(file, several);
+    EXPECT_EQ(LoadLastSearch(file, choices), several);
+    SaveLastSearch(file, choices);
+    EXPECT_EQ(LoadLastSearch(file, several), choices);
+
     dir.write("last-search.dat", "/folder\r\n1\r\n");
     EXPECT_EQ(LoadLastSearch(file, SearchChoices{}), std::nullopt);
     EXPECT_EQ(LoadLastSearch(dir.path("missing"), SearchChoices{}), std::nullopt);

@@ -37,6 +37,15 @@ inline Project RandomProject(std::mt19937& random) {
     c.system = random() % 2;
     c.sizeMinKB = random() % 100;
     c.sizeMaxKB = random() % (MaxSizeKB + 1);
+    if (random() % 3 == 0) { // more folders, protected ones, exclusions
+        c.folder = "/f/" + RandomName(random);
+        c.folderRole = random() % 2 ? FolderRole::Protected : FolderRole::Searched;
+        for (int n = static_cast<int>(random() % 3); n > 0; --n)
+            c.moreFolders.push_back({"/m/" + RandomName(random),
+                                     random() % 2 ? FolderRole::Protected : FolderRole::Searched});
+        for (int n = static_cast<int>(random() % 3); n > 0; --n)
+            c.exclusions.push_back(RandomName(random));
+    }
     const int groups = static_cast<int>(random() % 4);
     for (int g = 0; g < groups; ++g) {
         p.lists.LBB1.push_back("/r/" + RandomName(random));

@@ -121,7 +121,14 @@ public:
         }
         SearchChoices choices;
         choices.folder = root_.path("tree");
+        // Half the trees have a protected folder inside: searched once, never touched.
+        if (Chance(2)) {
+            const std::string folder = Folders[1 + Pick(std::size(Folders) - 1)];
+            choices.moreFolders.push_back(
+                {root_.path("tree/" + folder.substr(0, folder.size() - 1)), FolderRole::Protected});
+        }
         session_.SetChoices(choices);
+        session_.ShowAllSets(true);
         firstChoices_ = session_.Choices();
         Act("search, scan");
         fresh_ = session_.SearchAndWait(host_);
@@ -138,6 +145,13 @@ public:
 
 private:
     size_t Pick(size_t n) { return n == 0 ? 0 : random_() % n; }
+    // Below a protected folder of the session's criteria, which a project may change.
+    bool IsProtected(std::string_view path) const {
+        for (const SearchFolder& folder : AllFolders(session_.Choices()))
+            if (folder.role == FolderRole::Protected && path.starts_with(folder.path + "/"))
+                return true;
+        return false;
+    }
     bool Chance(size_t oneIn) { return random_() % oneIn == 0; }
 
     void Act(const std::string& what) {
@@ -228,6 +242,7 @@ private:
     // trash refuses a file.
     TrashFile Trash() {
         return [this](const std::string& path, std::string& error) {
+            Require(!IsProtected(path), "the trash was handed the protected " + Shown(path));
             if (Chance(8)) {
                 error = "refused";
                 return false;
@@ -339,7 +354,11 @@ private:
             std::set<std::string> paths;
             bool keepsOne = false;
             for (const SetMember& member : set.members) {
-                paths.emplace((*session_.Paths())[member.path]);
+                const std::string path((*session_.Paths())[member.path]);
+                Require(member.isProtected == IsProtected(path) &&
+                            !(member.isProtected && member.marked),
+                        "a protected file is marked or not known as one: " + Shown(path));
+                paths.insert(path);
                 keepsOne = keepsOne || !member.marked;
             }
             Require(keepsOne, "every file of a set is marked:" + Shown(PathSets{paths}));
@@ -453,6 +472,13 @@ private:
         const PathSets sets = SessionSets(), classes = ClassesOfTree();
         Require(sets == classes,
                 "the scan found" + Shown(sets) + ", not the tree's classes" + Shown(classes));
+        const ResultLists& lists = session_.Lists();
+        for (size_t i = 0; i < lists.LBB2.size(); ++i) {
+            const std::string reference(lists.LBB1[static_cast<size_t>(lists.LL1[i])]);
+            Require(!IsProtected(lists.LBB2[i]) || IsProtected(reference),
+                    "the protected " + Shown(std::string(lists.LBB2[i])) + " has the reference " +
+                        Shown(reference));
+        }
     }
 
     void ChooseReference(int row) {

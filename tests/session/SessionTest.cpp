@@ -1,6 +1,8 @@
 #include "Session.h"
 
 #include <gtest/gtest.h>
+#include <random>
+#include <unistd.h>
 
 #include "HeadlessHost.h"
 #include "TestFolder.h"
@@ -118,4 +120,58 @@ TEST(SessionTest, ASearchFillsTheTableSortedBySize) {
     ASSERT_EQ(table.FileCount(), 2);
     EXPECT_EQ(table.FilePath(1), dir.path("sub/small"));
     EXPECT_EQ(table.FilePath(2), dir.path("big"));
+}
+
+// Several folders, overlapping or linked to one another, list what a search of the folder
+// holding them all lists, each file once, minus what the exclusions leave out; the protected
+// files come last among equal sizes, so that they end up as references.
+TEST(SessionTest, SeveralFoldersListTheirUnionOnceMinusTheExclusions) {
+    const std::string folders[] = {"a/", "a/b/", "c/", "c/node_modules/", "c/d/", "e.tmp/"};
+    const std::string names[] = {"x", "y.tmp", "z.b.tmp", "node_modules", "w"};
+    std::mt19937 random(24);
+    for (int round = 0; round < 12; ++round) {
+        TestFolder dir;
+        for (int f = 0; f < 30; ++f)
+            dir.write("all/" + folders[random() % std::size(folders)] + std::to_string(f) + "/" +
+                          names[random() % std::size(names)],
+                      std::string(random() % 4, 'q'));
+        ::symlink(dir.path("all/a/b").c_str(), dir.path("link").c_str());
+        HeadlessHost host;
+        Session session(host);
+        const auto listed = [&](const SearchChoices& choices) {
+            session.SetChoices(choices);
+            EXPECT_TRUE(session.SearchAndWait(host));
+            std::vector<std::string> paths;
+            for (int row = 1; row <= session.Table().FileCount(); ++row)
+                paths.push_back(session.Table().FilePath(row));
+            return paths;
+        };
+        SearchChoices whole;
+        whole.folder = dir.path("all");
+        std::vector<std::string> expected;
+        for (const std::string& path : listed(whole)) {
+            const std::string inside = path.substr(dir.path("all").size()) + "/";
+            if (inside.find("/node_modules/") == std::string::npos &&
+                inside.find(".tmp/") == std::string::npos)
+                expected.push_back(path);
+        }
+        // The folders: some inside others, one twice, one through a link, one protected.
+        SearchChoices several = whole;
+        several.folder = dir.path("all/c");
+        several.moreFolders = {{dir.path("all/a/b"), FolderRole::Protected},
+                               {dir.path("all"), FolderRole::Searched},
+                               {dir.path("all/c/"), FolderRole::Searched},
+                               {dir.path("link"), FolderRole::Searched}};
+        several.exclusions = {"*.tmp", "node_modules"};
+        std::vector<std::string> paths = listed(several);
+        const FileTable& table = session.Table();
+        for (int row = 2; row <= table.FileCount(); ++row)
+            if (table.SameSizeCell(row - 1, row))
+                EXPECT_TRUE(session.IsProtected(table.FilePath(row)) ||
+                            !session.IsProtected(table.FilePath(row - 1)))
+                    << "a protected file before an unprotected one of its size";
+        std::sort(paths.begin(), paths.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(paths, expected) << "round " << round;
+    }
 }
