@@ -12,6 +12,8 @@
 
 #include "DateTime.h"
 #include "Errors.h"
+#include "FolderDialog.h"
+#include "FoldersBox.h"
 #include "NamedWidgets.h"
 #include "Paths.h"
 #include "PickerValues.h"
@@ -63,8 +65,10 @@ CriteriaPage::CriteriaPage() {
     B1->SetButtonType(TMediaButtonType::btEject); // the "open" sign
     B1->SetTabStop(true);
     B1->setFixedSize(40, 22);
+    CK3 = Named(new QCheckBox(panel), "CK3");
     folderRow->addWidget(Edit2, 1);
     folderRow->addWidget(B1);
+    folderRow->addWidget(CK3);
     grid->addLayout(folderRow, 0, 1, 1, 3);
 
     CK2 = Named(new QCheckBox(panel), "CK2");
@@ -113,9 +117,11 @@ CriteriaPage::CriteriaPage() {
     grid->addWidget(DateRangeChoice, 4, 1, 1, 2);
     grid->addWidget(BuildBounds(panel), 5, 1, 1, 3);
 
+    Folders = new FoldersBox(panel);
+    grid->addWidget(Folders, 6, 0, 1, 4);
     auto* tip = NamedLabel("Label2", panel);
     tip->setWordWrap(true);
-    grid->addWidget(tip, 6, 0, 1, 4);
+    grid->addWidget(tip, 7, 0, 1, 4);
     grid->setColumnStretch(3, 1);
 }
 
@@ -161,17 +167,31 @@ std::string CriteriaPage::Folder(const std::string& known) const {
 
 std::string CriteriaPage::SearchFolder(const std::string& known, const TStringTable& texts,
                                        const std::string& sizeLimit) const {
+    const auto check = [&](const std::string& folder) {
+        if (folder.empty() || folder.front() != PathDelim || !IsFolder(folder))
+            throw Exception(FormatMessage(texts.GetKeyText("IDS_68"), {folder}));
+    };
     const std::string folder = Folder(known);
-    if (folder.empty() || folder.front() != PathDelim || !IsFolder(folder))
-        throw Exception(FormatMessage(texts.GetKeyText("IDS_68"), {folder}));
+    check(folder);
+    for (const auto& more : Folders->Folders())
+        check(more.path);
     if (!SizeMin->InRange() || !SizeMax->InRange())
         throw Exception(sizeLimit);
     return IncludeTrailingPathDelimiter(folder);
 }
 
+void CriteriaPage::Connect(CommandRoute& route, QWidget* window) {
+    Folders->Connect(route, [window](const std::string& start) {
+        return FolderDialog::Choose(window, start);
+    });
+}
+
 SearchChoices CriteriaPage::Read(const std::string& known) const {
     SearchChoices choices;
     choices.folder = Folder(known);
+    choices.folderRole = CK3->isChecked() ? FolderRole::Protected : FolderRole::Searched;
+    choices.moreFolders = Folders->Folders();
+    choices.exclusions = Folders->Exclusions();
     choices.subfolders = CK1->isChecked();
     choices.extensionOnly = CK2->isChecked();
     choices.extension = Edit1->text().toStdString();
@@ -189,6 +209,8 @@ SearchChoices CriteriaPage::Read(const std::string& known) const {
 
 void CriteriaPage::Write(const SearchChoices& choices) {
     Edit2->setText(QString::fromStdString(choices.folder));
+    CK3->setChecked(choices.folderRole == FolderRole::Protected);
+    Folders->Write(choices.moreFolders, choices.exclusions);
     CK1->setChecked(choices.subfolders);
     CK2->setChecked(choices.extensionOnly);
     Edit1->setText(QString::fromStdString(choices.extension));

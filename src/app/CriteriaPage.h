@@ -15,6 +15,8 @@ class QRadioButton;
 
 namespace twinsweep {
 
+class CommandRoute;
+class FoldersBox;
 class SizeBox;
 class TStringTable;
 class TMediaButton;
@@ -27,11 +29,13 @@ public:
     // UTF-8), else its text.
     std::string Folder(const std::string& known) const;
     // Folder(known) when a search can start from the page, with "/" at its end; raises
-    // with "IDS_68" of `texts` for a folder that is not an absolute path to a folder, and
-    // with `sizeLimit` for a size bound out of range. "~" and relative paths are not
+    // with "IDS_68" of `texts` for a folder (or one of the more folders) that is not an
+    // absolute path to a folder, and with `sizeLimit` for a size bound out of range. "~" and relative paths are not
     // expanded, and blanks belong to the name.
     std::string SearchFolder(const std::string& known, const TStringTable& texts,
                              const std::string& sizeLimit) const;
+    // The more folders' buttons on the window's route; Add asks the folder dialog.
+    void Connect(CommandRoute& route, QWidget* window);
     // The controls, their folder as Folder(known).
     SearchChoices Read(const std::string& known) const;
     void Write(const SearchChoices& choices);
@@ -48,6 +52,8 @@ public:
 
     QLineEdit* Edit2 = nullptr; // the folder
     TMediaButton* B1 = nullptr; // chooses the folder
+    QCheckBox* CK3 = nullptr;   // protects the folder
+    FoldersBox* Folders = nullptr;
     QCheckBox* CK2 = nullptr;   // only files with the extension in Edit1
     QLineEdit* Edit1 = nullptr;
     QCheckBox* CK1 = nullptr; // sub-folders

@@ -54,7 +54,12 @@ std::string SetsTotalText(const TStringTable& texts, const FilesTally& marked,
 
 std::string MarkedTrashQuestion(const TStringTable& texts, const FilesTally& marked) {
     return CountedText(texts, "IDS_62", "IDS_53", marked.files,
-                       ByteSizeText(marked.bytes).toStdString());
+                       ByteSizeText(marked.bytes).toStdString()) +
+           ProtectedKeptText(texts, marked.protectedKept);
+}
+
+std::string ProtectedKeptText(const TStringTable& texts, size_t count) {
+    return count == 0 ? std::string() : "\n" + CountedText(texts, "IDS_72", "IDS_73", count);
 }
 
 std::string ExportedText(const TStringTable& texts, const std::vector<DuplicateSet>& sets,

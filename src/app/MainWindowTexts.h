@@ -31,8 +31,10 @@ std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool
 std::string SetsTotalText(const TStringTable& texts, const FilesTally& marked,
                           const std::vector<DuplicateSet>& sets);
 
-// Whether the marked files should go to the trash.
+// Whether the marked files should go to the trash; the protected files of their sets stay.
 std::string MarkedTrashQuestion(const TStringTable& texts, const FilesTally& marked);
+// A line that names the protected files that stay, after a line break; none for 0.
+std::string ProtectedKeptText(const TStringTable& texts, size_t count);
 
 // What an export wrote, and where.
 std::string ExportedText(const TStringTable& texts, const std::vector<DuplicateSet>& sets,

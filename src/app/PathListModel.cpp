@@ -1,5 +1,7 @@
 #include "PathListModel.h"
 
+#include "ProtectedMark.h"
+
 namespace twinsweep {
 
 PathListModel::PathListModel(const PathList& lines, QObject* parent)
@@ -19,8 +21,16 @@ QVariant PathListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(lines_.size()) || index.row() >= shown_)
         return {};
     const std::string_view line = lines_[static_cast<size_t>(index.row())];
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    const QString text = role == Qt::DisplayRole || role == Qt::ToolTipRole
+                             ? QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()))
+                             : QString();
+    const auto guarded = [&] { return isProtected && isProtected(line); };
+    if (role == Qt::DisplayRole)
+        return text;
+    if (role == Qt::ToolTipRole)
+        return guarded() && protectedText ? text + "\n" + protectedText() : text;
+    if (role == Qt::DecorationRole && guarded())
+        return ProtectedIcon();
     if (role == PathRole)
         return QByteArray(line.data(), static_cast<qsizetype>(line.size()));
     return {};

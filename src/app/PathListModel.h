@@ -2,6 +2,7 @@
 // Shows a result list of paths in a list view, row by row as the view asks for them; the
 // bytes stay available under PathRole for acting on an entry.
 #include <QAbstractListModel>
+#include <functional>
 
 #include "PathList.h"
 
@@ -23,6 +24,10 @@ public:
     void LinesAppended();
 
     static constexpr int PathRole = Qt::UserRole + 1;
+
+    // Entries it picks show the protected mark, and `protectedText` in their tool tip.
+    std::function<bool(std::string_view path)> isProtected;
+    std::function<QString()> protectedText;
 
 private:
     const PathList& lines_;

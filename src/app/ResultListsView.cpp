@@ -7,6 +7,7 @@
 
 #include "CommandRoute.h"
 #include "PathListModel.h"
+#include "StringTable.h"
 #include "ZarvoLiquidIndicator.h"
 
 namespace twinsweep {
@@ -70,13 +71,19 @@ void ScrollTo(QListView* view, const QModelIndex& index) {
 
 } // namespace
 
-ResultListsView::ResultListsView(Session& session, QListView* references,
-                                 TZarvoLiquidIndicator* referenceCount, QListView* duplicates,
-                                 TZarvoLiquidIndicator* duplicateCount)
+ResultListsView::ResultListsView(Session& session, const TStringTable& texts,
+                                 QListView* references, TZarvoLiquidIndicator* referenceCount,
+                                 QListView* duplicates, TZarvoLiquidIndicator* duplicateCount)
     : QObject(references), session_(session), lists_(session.Lists()), references_(references),
       referenceCount_(referenceCount), duplicates_(duplicates), duplicateCount_(duplicateCount),
       referencesModel_(new PathListModel(lists_.LBB1, this)),
       duplicatesModel_(new PathListModel(lists_.LBB2, this)) {
+    for (PathListModel* model : {referencesModel_, duplicatesModel_}) {
+        model->isProtected = [&session](std::string_view path) {
+            return session.IsProtected(path);
+        };
+        model->protectedText = [&texts] { return QString::fromStdString(texts.GetKeyText("IDS_71")); };
+    }
     references_->setModel(referencesModel_);
     duplicates_->setModel(duplicatesModel_);
 }

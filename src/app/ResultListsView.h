@@ -19,11 +19,14 @@ namespace twinsweep {
 class CommandRoute;
 class TZarvoLiquidIndicator;
 class PathListModel;
+class TStringTable;
 
 class ResultListsView : public QObject {
 public:
-    ResultListsView(Session& session, QListView* references, TZarvoLiquidIndicator* referenceCount,
-                    QListView* duplicates, TZarvoLiquidIndicator* duplicateCount);
+    // Files in protected folders show a mark whose tool tip `texts` words.
+    ResultListsView(Session& session, const TStringTable& texts, QListView* references,
+                    TZarvoLiquidIndicator* referenceCount, QListView* duplicates,
+                    TZarvoLiquidIndicator* duplicateCount);
 
     // The window's commands for the user's acts; the views' current entries and the
     // duplicates' selection are handed to the session on the route, before the act runs.

@@ -8,6 +8,7 @@
 
 #include "ByteSizeText.h"
 #include "Errors.h"
+#include "ProtectedMark.h"
 #include "StringTable.h"
 
 namespace twinsweep {
@@ -159,8 +160,12 @@ QVariant SetsModel::MemberData(size_t s, size_t m, int column, int role) const {
     const std::string_view path = (*paths_)[member.path];
     if (role == Qt::CheckStateRole && column == NameColumn)
         return member.marked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::DecorationRole && column == NameColumn && member.isProtected)
+        return ProtectedIcon();
     if (role == Qt::ToolTipRole)
-        return Text(path);
+        return member.isProtected
+                   ? Text(path) + "\n" + QString::fromStdString(texts_.GetKeyText("IDS_71"))
+                   : Text(path);
     if (role == Qt::ForegroundRole && !member.facts.exists)
         return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
     if (role == Qt::TextAlignmentRole && column == SizeColumn)
@@ -206,7 +211,8 @@ bool SetsModel::setData(const QModelIndex& index, const QVariant& value, int rol
 Qt::ItemFlags SetsModel::flags(const QModelIndex& index) const {
     size_t set = 0, member = 0;
     const Qt::ItemFlags flags = QAbstractItemModel::flags(index);
-    if (MemberAt(index, set, member) && index.column() == NameColumn)
+    if (MemberAt(index, set, member) && index.column() == NameColumn &&
+        !(*sets_)[set].members[member].isProtected)
         return flags | Qt::ItemIsUserCheckable;
     return flags;
 }

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -26,6 +27,8 @@ SetsPage::SetsPage(QWidget* parent) : QWidget(parent) {
     button(KeepInFolder, "KeepInFolder", "Keep the one in a folder…");
     button(ClearMarks, "ClearMarks", "Clear marks");
     buttons->addStretch(1);
+    AllSets = Named(new QCheckBox("Also sets of protected files only", this), "AllSets");
+    buttons->addWidget(AllSets);
     button(TrashMarked, "TrashMarked", "Move marked files to the trash");
     layout->addLayout(buttons);
 

@@ -7,6 +7,7 @@ class QLabel;
 class QMenu;
 class QAbstractItemModel;
 class QAction;
+class QCheckBox;
 class QPushButton;
 class QTreeView;
 
@@ -24,6 +25,7 @@ public:
     QPushButton* KeepInFolder = nullptr;
     QPushButton* ClearMarks = nullptr;
     QPushButton* TrashMarked = nullptr;
+    QCheckBox* AllSets = nullptr; // also the sets made of protected files only
     QTreeView* SetsTree = nullptr;
     QLabel* SetsTotal = nullptr;
     QMenu* PopupMenu2 = nullptr; // on the files of the tree

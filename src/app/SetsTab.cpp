@@ -1,6 +1,7 @@
 #include "SetsTab.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -52,6 +53,10 @@ void SetsTab::Connect(CommandRoute& route, QAction* exportSets) {
         {page_->TrashMarked, [this] { TrashMarked(); }}};
     for (const auto& [button, act] : buttons)
         route.Connect(button, act);
+    QObject::connect(page_->AllSets, &QCheckBox::toggled, page_, route.To([this] {
+        session_.ShowAllSets(page_->AllSets->isChecked());
+        Show();
+    }));
     route.Connect(page_->SetsOpen1, [this] { OpenFile(); });
     route.Connect(page_->SetsOpenFolder1, [this] { OpenFolder(); });
     route.Connect(exportSets, [this] { Export(); });

@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "Globals.h"
 #include "LanguageTexts.h"
+#include "MainWindowTexts.h"
 #include "MessageBoxes.h"
 
 namespace twinsweep {
@@ -39,14 +40,17 @@ const char* ReasonKey(KeepReason reason, CheckedAgainst against) {
 bool ConfirmTrash(QWidget* parent, const TStringTable& texts, const FilesTally& selected) {
     const DeleteConfirmationText confirmation = DeleteConfirmation(LanguageIndex, selected.files);
     const QString title = QString::fromStdString(confirmation.title);
+    const std::string kept = ProtectedKeptText(texts, selected.protectedKept);
     if (selected.files == 0) {
         ShowMessageBox(parent, QMessageBox::Information, title,
-                       QString::fromStdString(texts.GetKeyText("IDS_69")));
+                       QString::fromStdString(kept.empty() ? texts.GetKeyText("IDS_69")
+                                                           : kept.substr(1)));
         return false;
     }
     const std::string question =
         FormatMessage(confirmation.question,
-                      {CountText(selected.files), ByteSizeText(selected.bytes).toStdString()});
+                      {CountText(selected.files), ByteSizeText(selected.bytes).toStdString()}) +
+        kept;
     return ShowMessageBox(parent, QMessageBox::Question, title, QString::fromStdString(question),
                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

@@ -62,7 +62,7 @@ TForm1::TForm1(Host& host, std::string programFolder)
     FF1.OnComplete = [this](TFileSearch& sender) {
         RunGuarded(this, [&] { FF1Complete(sender); });
     };
-    results_ = new ResultListsView(session, LBB1, Ld3, LBB2, Ld4);
+    results_ = new ResultListsView(session, StringTable1, LBB1, Ld3, LBB2, Ld4);
     TB3 = new SetsPage;
     setsTab_ = std::make_unique<SetsTab>(session, PageControl1, TB3, StringTable1, host_, this);
     setsTab_->startFolder = [this] { return SearchFolder; };

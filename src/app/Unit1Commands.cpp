@@ -42,7 +42,7 @@ void TForm1::ConnectCommands() {
     Route(Language1, &TForm1::Language1Click);
     Route(Language2, &TForm1::Language2Click);
     Route(Language3, &TForm1::Language3Click);
-
+    TB1->Connect(route_, this);
     results_->Connect(route_, PopupMenu1,
                       {[this] { LBB1Click(); }, [this] { LBB2Click(); }, [this] { LBB1DblClick(); },
                        [this] { LBB2DblClick(); }, [this](int key) { LBB2KeyDown(key); }});

@@ -9,6 +9,7 @@
 #include "HeadlessHost.h"
 #include "PathListModel.h"
 #include "ResultListsView.h"
+#include "StringTable.h"
 #include "ZarvoLiquidIndicator.h"
 
 using namespace twinsweep;
@@ -53,7 +54,8 @@ void ResultListsViewTest::appendedEntriesAreLaidOutWholeOnceAppendingEnds() {
     duplicates->setUniformItemSizes(true);
     HeadlessHost host;
     Session session(host);
-    ResultListsView view(session, references, referenceCount, duplicates, duplicateCount);
+    const TStringTable texts;
+    ResultListsView view(session, texts, references, referenceCount, duplicates, duplicateCount);
     window.resize(300, 300);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

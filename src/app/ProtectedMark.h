@@ -1,0 +1,10 @@
+#pragma once
+// The mark of a file in a protected folder, beside its name in the result lists and the sets.
+#include <QIcon>
+
+namespace twinsweep {
+
+// A closed padlock, drawn once.
+const QIcon& ProtectedIcon();
+
+} // namespace twinsweep
