@@ -181,8 +181,8 @@ std::string CriteriaPage::SearchFolder(const std::string& known, const TStringTa
 }
 
 void CriteriaPage::Connect(CommandRoute& route, QWidget* window) {
-    Folders->Connect(route, [window](const std::string& start) {
-        return FolderDialog::Choose(window, start);
+    Folders->Connect(route, [this, window](const std::string& start) {
+        return FolderDialog::Choose(window, start.empty() ? Edit2->text().toStdString() : start);
     });
 }
 

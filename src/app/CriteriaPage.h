@@ -30,8 +30,8 @@ public:
     std::string Folder(const std::string& known) const;
     // Folder(known) when a search can start from the page, with "/" at its end; raises
     // with "IDS_68" of `texts` for a folder (or one of the more folders) that is not an
-    // absolute path to a folder, and with `sizeLimit` for a size bound out of range. "~" and relative paths are not
-    // expanded, and blanks belong to the name.
+    // absolute path to a folder, and with `sizeLimit` for a size bound out of range. "~" and
+    // relative paths are not expanded, and blanks belong to the name.
     std::string SearchFolder(const std::string& known, const TStringTable& texts,
                              const std::string& sizeLimit) const;
     // The more folders' buttons on the window's route; Add asks the folder dialog.
@@ -54,7 +54,7 @@ public:
     TMediaButton* B1 = nullptr; // chooses the folder
     QCheckBox* CK3 = nullptr;   // protects the folder
     FoldersBox* Folders = nullptr;
-    QCheckBox* CK2 = nullptr;   // only files with the extension in Edit1
+    QCheckBox* CK2 = nullptr; // only files with the extension in Edit1
     QLineEdit* Edit1 = nullptr;
     QCheckBox* CK1 = nullptr; // sub-folders
     QGroupBox* Attributes = nullptr;

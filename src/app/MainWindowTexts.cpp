@@ -29,8 +29,9 @@ void InProjectWords(const TStringTable& texts, const std::function<void()>& act)
     }
 }
 
-std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool completed) {
-    const SetsSummary sets = SummarizeSets(lists);
+std::string ScanReport(const TStringTable& texts, const Session& session, bool completed) {
+    const ResultLists& lists = session.Lists();
+    const SetsSummary sets = SummarizeSets(lists, session.Protected());
     const std::string setsText = CountedText(texts, "IDS_36", "IDS_30", sets.count) + "\n" +
                                  CountedText(texts, "IDS_37", "IDS_38", sets.extraFiles,
                                              ByteSizeText(sets.freeableBytes).toStdString());

@@ -7,6 +7,7 @@
 
 #include "DuplicateSets.h"
 #include "FileTable.h"
+#include "Session.h"
 #include "StringTable.h"
 #include "TrashTally.h"
 
@@ -22,10 +23,10 @@ std::string SizeBoundText(const TStringTable& texts);
 // that is no project, raises again in the words of `texts`.
 void InProjectWords(const TStringTable& texts, const std::function<void()>& act);
 
-// What a scan leaves in the lists: the duplicate pairs, then the sets of identical files,
-// their extra copies and the space those take; a cancelled scan says so and what it found
-// until then.
-std::string ScanReport(const TStringTable& texts, const ResultLists& lists, bool completed);
+// What a scan leaves in the session's lists: the duplicate pairs, then the sets of identical
+// files, their extra copies (protected files are none) and the space those take; a
+// cancelled scan says so and what it found until then.
+std::string ScanReport(const TStringTable& texts, const Session& session, bool completed);
 
 // The line below the sets: the marked files and their bytes, the sets and their space to free.
 std::string SetsTotalText(const TStringTable& texts, const FilesTally& marked,

@@ -29,8 +29,8 @@ QVariant PathListModel::data(const QModelIndex& index, int role) const {
         return text;
     if (role == Qt::ToolTipRole)
         return guarded() && protectedText ? text + "\n" + protectedText() : text;
-    if (role == Qt::DecorationRole && guarded())
-        return ProtectedIcon();
+    if (role == Qt::DecorationRole && marksShown && marksShown())
+        return guarded() ? ProtectedIcon() : NoMarkIcon();
     if (role == PathRole)
         return QByteArray(line.data(), static_cast<qsizetype>(line.size()));
     return {};

@@ -25,8 +25,10 @@ public:
 
     static constexpr int PathRole = Qt::UserRole + 1;
 
-    // Entries it picks show the protected mark, and `protectedText` in their tool tip.
+    // Entries it picks show the protected mark, and `protectedText` in their tool tip; the
+    // others a blank of its size, to stay aligned, while `marksShown` says so.
     std::function<bool(std::string_view path)> isProtected;
+    std::function<bool()> marksShown;
     std::function<QString()> protectedText;
 
 private:

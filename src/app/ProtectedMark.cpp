@@ -38,4 +38,17 @@ const QIcon& ProtectedIcon() {
     return icon;
 }
 
+const QIcon& NoMarkIcon() {
+    static const QIcon icon = [] {
+        QIcon blank;
+        for (int side : {16, 32}) {
+            QPixmap pixmap(side, side);
+            pixmap.fill(Qt::transparent);
+            blank.addPixmap(pixmap);
+        }
+        return blank;
+    }();
+    return icon;
+}
+
 } // namespace twinsweep

@@ -6,5 +6,7 @@ namespace twinsweep {
 
 // A closed padlock, drawn once.
 const QIcon& ProtectedIcon();
+// A blank of the padlock's size.
+const QIcon& NoMarkIcon();
 
 } // namespace twinsweep

@@ -71,9 +71,9 @@ void ScrollTo(QListView* view, const QModelIndex& index) {
 
 } // namespace
 
-ResultListsView::ResultListsView(Session& session, const TStringTable& texts,
-                                 QListView* references, TZarvoLiquidIndicator* referenceCount,
-                                 QListView* duplicates, TZarvoLiquidIndicator* duplicateCount)
+ResultListsView::ResultListsView(Session& session, const TStringTable& texts, QListView* references,
+                                 TZarvoLiquidIndicator* referenceCount, QListView* duplicates,
+                                 TZarvoLiquidIndicator* duplicateCount)
     : QObject(references), session_(session), lists_(session.Lists()), references_(references),
       referenceCount_(referenceCount), duplicates_(duplicates), duplicateCount_(duplicateCount),
       referencesModel_(new PathListModel(lists_.LBB1, this)),
@@ -82,7 +82,10 @@ ResultListsView::ResultListsView(Session& session, const TStringTable& texts,
         model->isProtected = [&session](std::string_view path) {
             return session.IsProtected(path);
         };
-        model->protectedText = [&texts] { return QString::fromStdString(texts.GetKeyText("IDS_71")); };
+        model->marksShown = [&session] { return !session.Protected().empty(); };
+        model->protectedText = [&texts] {
+            return QString::fromStdString(texts.GetKeyText("IDS_71"));
+        };
     }
     references_->setModel(referencesModel_);
     duplicates_->setModel(duplicatesModel_);

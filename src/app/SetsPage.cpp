@@ -1,10 +1,10 @@
 #include "SetsPage.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QCheckBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>

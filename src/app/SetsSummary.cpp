@@ -4,8 +4,9 @@
 
 namespace twinsweep {
 
-SetsSummary SummarizeSets(const ResultLists& lists) {
-    const auto sets = SetsOf(lists);
+SetsSummary SummarizeSets(const ResultLists& lists, const ProtectedFolders& protectedFolders) {
+    auto sets = SetsOf(lists, StatFacts, protectedFolders);
+    std::erase_if(sets, AllProtected);
     return {sets.size(), ExtraFiles(sets), FreeableBytes(sets)};
 }
 

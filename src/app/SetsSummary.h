@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "ResultLists.h"
+#include "SearchFolders.h"
 
 namespace twinsweep {
 
@@ -14,7 +15,8 @@ struct SetsSummary {
     int64_t freeableBytes = 0;
 };
 
-// The sizes are those of the files on disk now; a file gone counts 0.
-SetsSummary SummarizeSets(const ResultLists& lists);
+// The sizes are those of the files on disk now; a file gone counts 0. Protected files are
+// no extra copies, and sets of protected files only do not count.
+SetsSummary SummarizeSets(const ResultLists& lists, const ProtectedFolders& protectedFolders = {});
 
 } // namespace twinsweep

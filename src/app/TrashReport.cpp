@@ -42,9 +42,9 @@ bool ConfirmTrash(QWidget* parent, const TStringTable& texts, const FilesTally& 
     const QString title = QString::fromStdString(confirmation.title);
     const std::string kept = ProtectedKeptText(texts, selected.protectedKept);
     if (selected.files == 0) {
-        ShowMessageBox(parent, QMessageBox::Information, title,
-                       QString::fromStdString(kept.empty() ? texts.GetKeyText("IDS_69")
-                                                           : kept.substr(1)));
+        ShowMessageBox(
+            parent, QMessageBox::Information, title,
+            QString::fromStdString(kept.empty() ? texts.GetKeyText("IDS_69") : kept.substr(1)));
         return false;
     }
     const std::string question =

@@ -26,9 +26,9 @@ void TForm1::BT2Click() {
     }
     ScanStarted = false;
     form3_->exec();
-    ShowMessageBox(
-        this, QMessageBox::Information, QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
-        QString::fromStdString(ScanReport(StringTable1, session.Lists(), form3_->Completed())));
+    ShowMessageBox(this, QMessageBox::Information,
+                   QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
+                   QString::fromStdString(ScanReport(StringTable1, session, form3_->Completed())));
     SelectFirstGroup();
 }
 

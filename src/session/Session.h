@@ -46,6 +46,7 @@ public:
     void SetChoices(SearchChoices choices);
     // Whether a listed path lies below a protected folder: it is never marked or trashed.
     bool IsProtected(std::string_view path) const { return protected_.Covers(path); }
+    const ProtectedFolders& Protected() const { return protected_; }
 
     // The criteria of the last search, kept between runs in the user's settings folder:
     // Restore takes them when they were kept (true), Keep keeps the session's. Either
