@@ -4,6 +4,8 @@
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -15,8 +17,10 @@
 #include "Errors.h"
 #include "FolderDialog.h"
 #include "FolderTreeModel.h"
+#include "FoldersBox.h"
 #include "LastSearch.h"
 #include "PickerValues.h"
+#include "SetsPage.h"
 #include "SizeBox.h"
 #include "TestWindows.h"
 
@@ -414,4 +418,50 @@ void SearchWindowTest::typedFolderIsTheOneSearchedAndNoOtherIsAccepted() {
     TypeThroughWindow(form.TB1->Edit2, tree.path("chosen"));
     QCOMPARE(form.ReadSearchChoices().folder, tree.path("chosen"));
     form.hide();
+}
+
+// More folders, one protected, and an exclusion: the search takes them, the protected files
+// carry their mark and cannot be marked, and the trash's question names those that stay.
+void SearchWindowTest::moreFoldersProtectAndExclude() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    TestFolder tree;
+    tree.write("lib/p", "pair");
+    tree.write("imp/c", "pair");
+    tree.write("imp/x.tmp", "pair");
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    FoldersBox& folders = *form.TB1->Folders;
+    folders.Add({tree.path("missing"), FolderRole::Searched});
+    form.TB1->Edit2->setText(QString::fromStdString(tree.path("imp")));
+    QCOMPARE(AnswerMessageBoxes([&] { KeyThroughWindow(&form, Qt::Key_N, Qt::ControlModifier); }),
+             QStringList{QString::fromStdString(
+                 FormatMessage(form.StringTable1.GetKeyText("IDS_68"), {tree.path("missing")}))});
+    ClickThroughWindow(folders.RemoveFolder);
+    folders.Add({tree.path("lib"), FolderRole::Protected});
+    folders.ExcludeList->setPlainText("*.tmp");
+    SearchAndScan(app, tree.path("imp"));
+    QCOMPARE(AllFolders(form.session.Choices()).size(), size_t(2));
+    const ResultLists& lists = form.session.Lists();
+    QCOMPARE(lists.LBB1, TextLines{tree.path("lib/p")}); // the protected file is the reference
+    QCOMPARE(lists.LBB2, TextLines{tree.path("imp/c")});
+    const QModelIndex reference = form.LBB1->model()->index(0, 0);
+    QVERIFY(reference.data(Qt::ToolTipRole).toString().endsWith(
+        QString::fromStdString(form.StringTable1.GetKeyText("IDS_71"))));
+    QVERIFY(!reference.data(Qt::DecorationRole).value<QIcon>().isNull());
+
+    form.PageControl1->setCurrentWidget(form.TB3);
+    const QAbstractItemModel* sets = form.TB3->SetsTree->model();
+    const QModelIndex set = sets->index(0, 0);
+    QCOMPARE(sets->rowCount(set), 2);
+    for (int member = 0; member < 2; ++member) {
+        const bool inLib = sets->index(member, 1, set).data().toString().endsWith("lib/");
+        QCOMPARE(bool(sets->index(member, 0, set).flags() & Qt::ItemIsUserCheckable), !inLib);
+    }
+    ClickThroughWindow(form.TB3->KeepNewest);
+    QCOMPARE(form.session.MarkedFiles().files, size_t(1));
+    const QStringList asked =
+        AnswerMessageBoxesWith(QMessageBox::No, [&] { ClickThroughWindow(form.TB3->TrashMarked); });
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked[0].endsWith("\n1 protected file stays where it is."));
 }

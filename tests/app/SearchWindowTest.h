@@ -17,4 +17,5 @@ private slots:
     void typedFolderIsCreatedOnlyAfterConfirmation();
     void chosenFolderKeepsTheBytesOfItsName();
     void typedFolderIsTheOneSearchedAndNoOtherIsAccepted();
+    void moreFoldersProtectAndExclude();
 };
