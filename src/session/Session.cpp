@@ -94,10 +94,9 @@ void Session::FinishSearch() { FinishTable(table_, protected_); }
 bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter) {
     BeginSearch();
     bool complete = false;
-    size_t found = 0;
     search_.OnFound = [&](TFileSearch& search, const std::string& folder, TSearchRec& entry) {
         AddFoundFile(folder, entry);
-        if (++found == stopAfter)
+        if (static_cast<size_t>(table_.FileCount()) == stopAfter)
             search.Abort();
     };
     search_.OnComplete = [&](TFileSearch&) {

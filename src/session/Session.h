@@ -71,8 +71,8 @@ public:
     void AddFoundFile(const std::string& folder, const TSearchRec& entry);
     void FinishSearch();
     // A whole search on `host` (the session's): returns once it completed. `stopAfter`
-    // found files, the search is aborted as a cancel would; the files found stay, sorted.
-    // True when it was not aborted.
+    // files taken (excluded ones do not count), the search is aborted as a cancel would; the files
+    // found stay, sorted. True when it was not aborted.
     bool SearchAndWait(HeadlessHost& host, size_t stopAfter = SIZE_MAX);
 
     // Scans the table into the lists until the table is empty (true) or the work stops it

@@ -446,8 +446,9 @@ void SearchWindowTest::moreFoldersProtectAndExclude() {
     QCOMPARE(lists.LBB1, TextLines{tree.path("lib/p")}); // the protected file is the reference
     QCOMPARE(lists.LBB2, TextLines{tree.path("imp/c")});
     const QModelIndex reference = form.LBB1->model()->index(0, 0);
-    QVERIFY(reference.data(Qt::ToolTipRole).toString().endsWith(
-        QString::fromStdString(form.StringTable1.GetKeyText("IDS_71"))));
+    QVERIFY(reference.data(Qt::ToolTipRole)
+                .toString()
+                .endsWith(QString::fromStdString(form.StringTable1.GetKeyText("IDS_71"))));
     QVERIFY(!reference.data(Qt::DecorationRole).value<QIcon>().isNull());
 
     form.PageControl1->setCurrentWidget(form.TB3);

@@ -105,7 +105,7 @@ struct State {
 
 class Sequence {
 public:
-    Sequence(uint32_t seed, bool tell) : random_(seed), tell_(tell) {}
+    Sequence(uint32_t seed, bool tell) : random_(seed), folders_(seed ^ 0x5eedu), tell_(tell) {}
 
     // A tree searched and scanned, then the acts.
     void Run() {
@@ -121,9 +121,12 @@ public:
         }
         SearchChoices choices;
         choices.folder = root_.path("tree");
-        // Half the trees have a protected folder inside: searched once, never touched.
-        if (Chance(2)) {
-            const std::string folder = Folders[1 + Pick(std::size(Folders) - 1)];
+        // Half the searches leave out *.tmp; half the trees have a protected folder inside:
+        // searched once, never touched.
+        if (folders_() % 2 == 0)
+            choices.exclusions = {"*.tmp"};
+        if (folders_() % 2 == 0) {
+            const std::string folder = Folders[1 + folders_() % (std::size(Folders) - 1)];
             choices.moreFolders.push_back(
                 {root_.path("tree/" + folder.substr(0, folder.size() - 1)), FolderRole::Protected});
         }
@@ -189,7 +192,7 @@ private:
     std::string NewName() {
         const std::string name = Chance(4) ? OddNames[Pick(std::size(OddNames))] : "f";
         return root_.path("tree/" + Folders[Pick(std::size(Folders))] + name +
-                          std::to_string(named_++));
+                          std::to_string(named_++) + (folders_() % 6 == 0 ? ".tmp" : ""));
     }
     void Write(const std::string& path, const std::string& content) {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -200,12 +203,15 @@ private:
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         Require(::link(existing.c_str(), path.c_str()) == 0, "cannot link " + Shown(path));
     }
+    // The files a search with the first criteria finds.
     std::vector<std::string> TreeFiles() const {
+        const bool tmpExcluded = !firstChoices_.exclusions.empty();
         std::vector<std::string> files;
         if (std::filesystem::exists(root_.path("tree")))
             for (const auto& entry :
                  std::filesystem::recursive_directory_iterator(root_.path("tree")))
-                if (entry.is_regular_file())
+                if (entry.is_regular_file() &&
+                    !(tmpExcluded && entry.path().string().ends_with(".tmp")))
                     files.push_back(entry.path().string());
         std::sort(files.begin(), files.end());
         return files;
@@ -683,6 +689,7 @@ private:
     }
 
     std::mt19937 random_;
+    std::mt19937 folders_; // the folders, exclusions and .tmp names, apart from the acts
     bool tell_;
     TestFolder root_;
     HeadlessHost host_;
