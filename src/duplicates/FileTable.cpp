@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <unordered_map>
 
 #include "Errors.h"
 #include "Paths.h"
@@ -140,16 +139,14 @@ void FileTable::SortBySize(const std::function<bool(std::string_view folder)>& l
         });
         return;
     }
-    std::unordered_map<PathStore::Id, bool> lastFolders;
-    const auto isLast = [&](const Entry& entry) {
-        const auto [at, added] = lastFolders.try_emplace(entry.folder, false);
-        if (added)
-            at->second = last((*store_)[entry.folder]);
-        return at->second;
-    };
+    // Each folder asked once, before the sort compares anything.
+    std::vector<int8_t> lastFolder(store_->size(), -1);
+    for (auto row = rows_.begin() + 1; row != rows_.end(); ++row)
+        if (int8_t& known = lastFolder[row->folder]; known < 0)
+            known = last((*store_)[row->folder]) ? 1 : 0;
     std::stable_sort(rows_.begin() + 1, rows_.end(), [&](const Entry& a, const Entry& b) {
         const int64_t sizeA = SizeKey(a), sizeB = SizeKey(b);
-        return sizeA != sizeB ? sizeA < sizeB : !isLast(a) && isLast(b);
+        return sizeA != sizeB ? sizeA < sizeB : lastFolder[a.folder] < lastFolder[b.folder];
     });
 }
 
