@@ -31,6 +31,8 @@ const char* ReasonKey(KeepReason reason, CheckedAgainst against) {
         return "IDS_26";
     case KeepReason::Protected:
         return "IDS_70";
+    case KeepReason::ReplaceFailed:
+        return "IDS_74";
     }
     return "";
 }

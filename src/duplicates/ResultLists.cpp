@@ -92,11 +92,10 @@ void RemoveGroup(ResultLists& lists, int g) {
         lists.current1 = static_cast<int>(lists.LBB1.size()) - 1;
 }
 
-std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::string& original,
-                                         const TrashFile& trash) {
+std::optional<KeptDuplicate> CheckCopy(const std::string& path, const std::string& original) {
     switch (CompareFiles(original, path)) {
     case Comparison::Identical:
-        break;
+        return std::nullopt;
     case Comparison::FirstGone:
         return KeptDuplicate{path, KeepReason::ReferenceGone, original};
     case Comparison::SameFile:
@@ -106,6 +105,13 @@ std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::str
     case Comparison::SecondGone:
         return KeptDuplicate{path, KeepReason::DuplicateGone, {}};
     }
+    return KeptDuplicate{path, KeepReason::Changed, original};
+}
+
+std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::string& original,
+                                         const TrashFile& trash) {
+    if (auto refused = CheckCopy(path, original))
+        return refused;
     std::string error;
     if (!trash(path, error))
         return KeptDuplicate{path, KeepReason::TrashFailed, error};

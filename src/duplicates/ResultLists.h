@@ -60,6 +60,7 @@ enum class KeepReason {
     DuplicateGone, // the duplicate itself no longer exists
     TrashFailed,   // the trash refused it (detail: the reason given)
     Protected,     // it lies below a protected folder
+    ReplaceFailed, // it could not be replaced by a clone or a link (detail: the call and why)
 };
 
 struct KeptDuplicate {
@@ -86,6 +87,10 @@ std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const Tr
 
 // Removes group g from LBB1 and renumbers the later groups in LL1.
 void RemoveGroup(ResultLists& lists, int g);
+
+// Nothing when `path` proves, now, to be another file with the bytes of `original`;
+// otherwise the reason it must stay (`original` named as detail).
+std::optional<KeptDuplicate> CheckCopy(const std::string& path, const std::string& original);
 
 // Moves `path` to the trash once it proved to be another file with the bytes of
 // `original`, right before; the reason it stays otherwise (`original` named as detail).

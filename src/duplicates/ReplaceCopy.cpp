@@ -1,0 +1,143 @@
+#include "ReplaceCopy.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <random>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+#include <vector>
+
+#include "FileDescriptor.h"
+#include "Paths.h"
+
+namespace twinsweep {
+
+namespace {
+
+// What must not have changed between the comparison and the rename.
+struct Identity {
+    dev_t device;
+    ino_t inode;
+    off_t size;
+    timespec modified, changed;
+
+    static std::optional<Identity> Of(const std::string& path) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+            return std::nullopt;
+        return Identity{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    }
+    bool operator==(const Identity& o) const {
+        return device == o.device && inode == o.inode && size == o.size &&
+               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+               changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+class ReplaceError {
+public:
+    ReplaceError(const char* call, int error) : text(std::string(call) + ": " + std::strerror(error)) {}
+    std::string text;
+};
+
+// Copies mode, owner (where permitted), extended attributes and timestamps of `from` to the
+// open file `to`; the timestamps last, as the others change ctime only.
+void CopyAttributes(int from, int to) {
+    struct stat info {};
+    if (::fstat(from, &info) != 0)
+        throw ReplaceError("fstat", errno);
+    if (::fchown(to, info.st_uid, info.st_gid) != 0 && errno != EPERM)
+        throw ReplaceError("fchown", errno);
+    if (::fchmod(to, info.st_mode & 07777) != 0)
+        throw ReplaceError("fchmod", errno);
+    const ssize_t length = ::flistxattr(from, nullptr, 0);
+    if (length > 0) {
+        std::vector<char> names(static_cast<size_t>(length));
+        const ssize_t got = ::flistxattr(from, names.data(), names.size());
+        for (size_t at = 0; got > 0 && at < static_cast<size_t>(got); at += std::strlen(&names[at]) + 1) {
+            const char* name = &names[at];
+            const ssize_t size = ::fgetxattr(from, name, nullptr, 0);
+            if (size < 0)
+                continue;
+            std::vector<char> value(static_cast<size_t>(size));
+            const ssize_t read = ::fgetxattr(from, name, value.data(), value.size());
+            if (read >= 0 && ::fsetxattr(to, name, value.data(), static_cast<size_t>(read), 0) != 0 &&
+                errno != EPERM && errno != ENOTSUP)
+                throw ReplaceError("fsetxattr", errno);
+        }
+    }
+    const timespec times[2] = {info.st_atim, info.st_mtim};
+    if (::futimens(to, times) != 0)
+        throw ReplaceError("futimens", errno);
+}
+
+// A name in `folder` that nothing holds yet; `make` creates it exclusively and returns false
+// with EEXIST when something took it meanwhile.
+template <typename Make> std::string FreshName(const std::string& folder, const Make& make) {
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = folder + ".twinsweep-" + std::to_string(random() % 1'000'000'000'000ull) + ".tmp";
+        if (make(name))
+            return name;
+        if (errno != EEXIST)
+            throw ReplaceError("create", errno);
+    }
+    throw ReplaceError("create", EEXIST);
+}
+
+std::string MakeClone(const std::string& path, const std::string& kept) {
+    const FileDescriptor source(::open(kept.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    const FileDescriptor duplicate(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (!source || !duplicate)
+        throw ReplaceError("open", errno);
+    FileDescriptor clone;
+    const std::string fresh = FreshName(ExtractFilePath(path), [&](const std::string& name) {
+        clone.reset(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        return bool(clone);
+    });
+    try {
+        if (::ioctl(clone.get(), FICLONE, source.get()) != 0)
+            throw ReplaceError("FICLONE", errno);
+        CopyAttributes(duplicate.get(), clone.get());
+    } catch (...) {
+        ::unlink(fresh.c_str());
+        throw;
+    }
+    return fresh;
+}
+
+std::string MakeHardLink(const std::string& path, const std::string& kept) {
+    return FreshName(ExtractFilePath(path), [&](const std::string& name) {
+        return ::link(kept.c_str(), name.c_str()) == 0;
+    });
+}
+
+} // namespace
+
+std::optional<KeptDuplicate> ReplaceIfCopy(const std::string& path, const std::string& kept,
+                                           Replacement how) {
+    const std::optional<Identity> compared = Identity::Of(path);
+    if (auto refused = CheckCopy(path, kept))
+        return refused;
+    try {
+        const std::string fresh = how == Replacement::Clone ? MakeClone(path, kept) : MakeHardLink(path, kept);
+        if (Identity::Of(path) != compared || !compared) {
+            ::unlink(fresh.c_str());
+            return KeptDuplicate{path, KeepReason::Changed, kept};
+        }
+        if (::rename(fresh.c_str(), path.c_str()) != 0) {
+            const int error = errno;
+            ::unlink(fresh.c_str());
+            throw ReplaceError("rename", error);
+        }
+    } catch (const ReplaceError& e) {
+        return KeptDuplicate{path, KeepReason::ReplaceFailed, e.text};
+    }
+    return std::nullopt;
+}
+
+} // namespace twinsweep
