@@ -2,6 +2,8 @@
 // search of every file, table sorted by size, duplicate scan) and prints the result lists:
 //   scan-folder [--times] [--stats] FOLDER... [--protect FOLDER]... [--exclude PATTERN]...
 //               [--save FILE] [--export FILE]
+//               [--keep newest|oldest|shortest|in:FOLDER --replace clone|hardlink|trash
+//               [--dry-run]]
 //   scan-folder --load FILE
 // Output: the sizes of LBB1, LL1, LBB2 and LL2, then their entries in that order, one per
 // line, each line ending in CR LF: lines 18 onwards of a project file, without the table's
@@ -11,7 +13,12 @@
 // --export writes the sets of identical files to FILE, as CSV or JSON by its extension
 // (SetsExport.h). --protect names a folder whose files are never marked or trashed (also
 // searched when it is none of the FOLDERs); --exclude leaves out matching folders and files
-// (SearchFolders.h). The options may come in any order around the folders.
+// (SearchFolders.h). --keep marks every file of each set but the one the rule keeps, and
+// --replace then replaces each marked file by a clone of or a hard link to a kept copy, or
+// moves it to the trash, each checked right before (--dry-run acts on nothing); after the
+// lists, a line per file that stayed ("failed: PATH: why") and the summary line
+// "replaced: N, kept: K, failed: F, freed: BYTES" (K: the files the rule kept, protected
+// ones included). The options may come in any order around the folders.
 // --load reads a project file and prints its lines 18 onwards as a save would write them
 // again, the dump included, or the error that refuses it, with exit status 1.
 #include <algorithm>
@@ -28,6 +35,7 @@
 #include "Paths.h"
 #include "ProjectFile.h"
 #include "Session.h"
+#include "Shell.h"
 #include "WindowStringTables.h"
 
 using namespace twinsweep;
@@ -39,6 +47,8 @@ int Usage(const char* program) {
     std::fprintf(stderr,
                  "usage: %s [--times] [--stats] FOLDER... [--protect FOLDER]... "
                  "[--exclude PATTERN]... [--save FILE] [--export FILE]\n"
+                 "       [--keep newest|oldest|shortest|in:FOLDER "
+                 "--replace clone|hardlink|trash [--dry-run]]\n"
                  "       %s --load FILE\n",
                  program, program);
     return 2;
@@ -87,6 +97,65 @@ FileTable::Row Captions() {
             texts.GetKeyText("IDS_3")};
 }
 
+std::optional<KeepRule> RuleOf(std::string_view name, std::string& folder) {
+    if (name == "newest")
+        return KeepRule::Newest;
+    if (name == "oldest")
+        return KeepRule::Oldest;
+    if (name == "shortest")
+        return KeepRule::ShortestPath;
+    if (name.starts_with("in:")) {
+        folder = name.substr(3);
+        return KeepRule::InsideFolder;
+    }
+    return std::nullopt;
+}
+
+const char* ReasonWords(KeepReason reason) {
+    switch (reason) {
+    case KeepReason::ReferenceGone:
+        return "the kept copy is gone";
+    case KeepReason::SameFile:
+        return "it is the kept copy's file already";
+    case KeepReason::Changed:
+        return "it no longer has the kept copy's bytes";
+    case KeepReason::DuplicateGone:
+        return "it no longer exists";
+    case KeepReason::TrashFailed:
+        return "the trash refused it";
+    case KeepReason::Protected:
+        return "it lies in a protected folder";
+    case KeepReason::ReplaceFailed:
+        return "it could not be replaced";
+    }
+    return "";
+}
+
+// Marks by the rule, then replaces or trashes the marked files (or, dry, only counts them).
+void MarkAndReplace(Session& session, KeepRule rule, const std::string& folder,
+                    std::string_view how, bool dry) {
+    session.MarkAllButOne(rule, folder);
+    size_t kept = 0;
+    for (const DuplicateSet& set : session.Sets())
+        for (const SetMember& member : set.members)
+            kept += member.marked ? 0 : 1;
+    TrashOutcome outcome;
+    if (dry)
+        outcome.moved = session.MarkedFiles();
+    else if (how == "trash")
+        outcome = session.TrashMarked(
+            [](const std::string& path, std::string& error) { return MoveToTrash(path, &error); });
+    else
+        outcome =
+            session.ReplaceMarked(how == "clone" ? Replacement::Clone : Replacement::HardLink);
+    for (const KeptDuplicate& file : outcome.kept)
+        PutLine("failed: " + file.path + ": " + ReasonWords(file.reason) +
+                (file.detail.empty() ? "" : " (" + file.detail + ")"));
+    PutLine("replaced: " + std::to_string(outcome.moved.files) + ", kept: " + std::to_string(kept) +
+            ", failed: " + std::to_string(outcome.kept.size()) +
+            ", freed: " + std::to_string(outcome.moved.bytes));
+}
+
 int LoadAndPrint(const std::string& path) {
     try {
         const Project project = LoadProject(path, {}, Captions());
@@ -112,7 +181,10 @@ int main(int argc, char** argv) {
     const char *save = nullptr, *exported = nullptr;
     std::vector<SearchFolder> folders;
     TextLines protectedFolders, exclusions;
-    bool times = false, stats = false;
+    bool times = false, stats = false, dry = false;
+    std::string keepFolder;
+    std::optional<KeepRule> keep;
+    std::string_view replace;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--times")
@@ -125,6 +197,12 @@ int main(int argc, char** argv) {
             protectedFolders.push_back(argv[++i]);
         else if (arg == "--exclude" && i + 1 < argc)
             exclusions.push_back(argv[++i]);
+        else if (arg == "--keep" && i + 1 < argc && (keep = RuleOf(argv[++i], keepFolder)))
+            continue;
+        else if (arg == "--replace" && i + 1 < argc)
+            replace = argv[++i];
+        else if (arg == "--dry-run")
+            dry = true;
         else if (arg.starts_with("--"))
             return Usage(argv[0]);
         else
@@ -139,6 +217,9 @@ int main(int argc, char** argv) {
         else
             named->role = FolderRole::Protected;
     }
+    const bool replaces = replace == "clone" || replace == "hardlink" || replace == "trash";
+    if (bool(keep) != replaces || (!replace.empty() && !replaces) || (dry && !keep))
+        return Usage(argv[0]);
     if (folders.empty() || !std::all_of(folders.begin(), folders.end(), [](const SearchFolder& f) {
             return IsFolder(f.path.c_str());
         }))
@@ -156,6 +237,8 @@ int main(int argc, char** argv) {
         session.Scan(PacedWork(host), nullptr, &read);
         const auto scanned = Clock::now();
         Print(session.Lists());
+        if (keep)
+            MarkAndReplace(session, *keep, keepFolder, replace, dry);
         if (save)
             session.SaveProject(save, DefaultColumnWidths);
         if (exported)

@@ -40,7 +40,8 @@ struct Identity {
 
 class ReplaceError {
 public:
-    ReplaceError(const char* call, int error) : text(std::string(call) + ": " + std::strerror(error)) {}
+    ReplaceError(const char* call, int error)
+        : text(std::string(call) + ": " + std::strerror(error)) {}
     std::string text;
 };
 
@@ -58,14 +59,16 @@ void CopyAttributes(int from, int to) {
     if (length > 0) {
         std::vector<char> names(static_cast<size_t>(length));
         const ssize_t got = ::flistxattr(from, names.data(), names.size());
-        for (size_t at = 0; got > 0 && at < static_cast<size_t>(got); at += std::strlen(&names[at]) + 1) {
+        for (size_t at = 0; got > 0 && at < static_cast<size_t>(got);
+             at += std::strlen(&names[at]) + 1) {
             const char* name = &names[at];
             const ssize_t size = ::fgetxattr(from, name, nullptr, 0);
             if (size < 0)
                 continue;
             std::vector<char> value(static_cast<size_t>(size));
             const ssize_t read = ::fgetxattr(from, name, value.data(), value.size());
-            if (read >= 0 && ::fsetxattr(to, name, value.data(), static_cast<size_t>(read), 0) != 0 &&
+            if (read >= 0 &&
+                ::fsetxattr(to, name, value.data(), static_cast<size_t>(read), 0) != 0 &&
                 errno != EPERM && errno != ENOTSUP)
                 throw ReplaceError("fsetxattr", errno);
         }
@@ -80,7 +83,8 @@ void CopyAttributes(int from, int to) {
 template <typename Make> std::string FreshName(const std::string& folder, const Make& make) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = folder + ".twinsweep-" + std::to_string(random() % 1'000'000'000'000ull) + ".tmp";
+        const std::string name =
+            folder + ".twinsweep-" + std::to_string(random() % 1'000'000'000'000ull) + ".tmp";
         if (make(name))
             return name;
         if (errno != EEXIST)
@@ -96,7 +100,8 @@ std::string MakeClone(const std::string& path, const std::string& kept) {
         throw ReplaceError("open", errno);
     FileDescriptor clone;
     const std::string fresh = FreshName(ExtractFilePath(path), [&](const std::string& name) {
-        clone.reset(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        clone.reset(
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         return bool(clone);
     });
     try {
@@ -124,7 +129,8 @@ std::optional<KeptDuplicate> ReplaceIfCopy(const std::string& path, const std::s
     if (auto refused = CheckCopy(path, kept))
         return refused;
     try {
-        const std::string fresh = how == Replacement::Clone ? MakeClone(path, kept) : MakeHardLink(path, kept);
+        const std::string fresh =
+            how == Replacement::Clone ? MakeClone(path, kept) : MakeHardLink(path, kept);
         if (Identity::Of(path) != compared || !compared) {
             ::unlink(fresh.c_str());
             return KeptDuplicate{path, KeepReason::Changed, kept};

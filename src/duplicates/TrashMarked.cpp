@@ -4,14 +4,13 @@ namespace twinsweep {
 
 namespace {
 
-// Tries the set's unmarked members in turn as the copy that stays; nullopt once `path`
-// went to the trash.
-std::optional<KeptDuplicate> TrashIfCopyOfKept(const std::string& path,
-                                               const std::vector<std::string>& kept,
-                                               const TrashFile& trash) {
+// Tries the set's unmarked members in turn as the copy that stays; nullopt once `act` took
+// `path`.
+std::optional<KeptDuplicate>
+ActIfCopyOfKept(const std::string& path, const std::vector<std::string>& kept, const CopyAct& act) {
     std::optional<KeptDuplicate> first;
     for (const std::string& original : kept) {
-        auto reason = TrashIfCopy(path, original, trash);
+        auto reason = act(path, original);
         if (!reason)
             return std::nullopt;
         if (reason->reason == KeepReason::DuplicateGone ||
@@ -28,6 +27,17 @@ std::optional<KeptDuplicate> TrashIfCopyOfKept(const std::string& path,
 std::vector<KeptDuplicate> TrashMarkedFiles(ResultLists& lists,
                                             const std::vector<DuplicateSet>& sets,
                                             const TrashFile& trash, const LongWork& work) {
+    return ActOnMarkedFiles(
+        lists, sets,
+        [&trash](const std::string& path, const std::string& original) {
+            return TrashIfCopy(path, original, trash);
+        },
+        work);
+}
+
+std::vector<KeptDuplicate> ActOnMarkedFiles(ResultLists& lists,
+                                            const std::vector<DuplicateSet>& sets,
+                                            const CopyAct& act, const LongWork& work) {
     std::vector<KeptDuplicate> kept;
     std::vector<bool> gone(lists.paths->size(), false);
     bool going = true;
@@ -42,7 +52,7 @@ std::vector<KeptDuplicate> TrashMarkedFiles(ResultLists& lists,
             if (!member.marked || !(going = going && work.KeepGoing()))
                 continue;
             const std::string path((*lists.paths)[member.path]);
-            if (auto reason = TrashIfCopyOfKept(path, originals, trash))
+            if (auto reason = ActIfCopyOfKept(path, originals, act))
                 kept.push_back(std::move(*reason));
             else
                 gone[member.path] = true;

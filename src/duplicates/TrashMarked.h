@@ -17,4 +17,14 @@ std::vector<KeptDuplicate> TrashMarkedFiles(ResultLists& lists,
                                             const std::vector<DuplicateSet>& sets,
                                             const TrashFile& trash, const LongWork& work = {});
 
+// What to do with a marked file and one unmarked member of its set: nothing returned once
+// done, else why the file stays (DuplicateGone and TrashFailed try no other member).
+using CopyAct = std::function<std::optional<KeptDuplicate>(const std::string& path,
+                                                           const std::string& original)>;
+// TrashMarkedFiles with another act, such as replacing the file by a clone or a link: the
+// files it took leave the lists as the trashed ones do.
+std::vector<KeptDuplicate> ActOnMarkedFiles(ResultLists& lists,
+                                            const std::vector<DuplicateSet>& sets,
+                                            const CopyAct& act, const LongWork& work = {});
+
 } // namespace twinsweep

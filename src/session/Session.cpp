@@ -239,6 +239,24 @@ TrashOutcome Session::TrashMarked(const TrashFile& trash, const LongWork& work) 
     return outcome;
 }
 
+TrashOutcome Session::ReplaceMarked(Replacement how, const LongWork& work) {
+    Sets();
+    TrashOutcome outcome;
+    const auto replace = [&](const std::string& path, const std::string& original) {
+        const FileFacts before = StatFacts(path);
+        auto refused = IsProtected(path) ? KeptDuplicate{path, KeepReason::Protected, {}}
+                                         : ReplaceIfCopy(path, original, how);
+        if (!refused) {
+            ++outcome.moved.files;
+            outcome.moved.bytes += before.exists ? before.size : 0;
+        }
+        return refused;
+    };
+    outcome.kept = ActOnMarkedFiles(lists_, sets_, replace, work);
+    ListsChanged();
+    return outcome;
+}
+
 void Session::ExportSets(const std::string& file) {
     twinsweep::ExportSets(file, Sets(), *lists_.paths);
 }

@@ -19,6 +19,7 @@
 #include "FindDuplicates.h"
 #include "KeepOne.h"
 #include "LongWork.h"
+#include "ReplaceCopy.h"
 #include "ResultLists.h"
 #include "TableDump.h"
 #include "TrashTally.h"
@@ -133,6 +134,10 @@ public:
     // Moves the marked files to the trash, each once an unmarked file of its set proved
     // identical right before, and takes the files that went out of the lists.
     TrashOutcome TrashMarked(const TrashFile& trash, const LongWork& work = {});
+    // Replaces each marked file by a clone of, or a hard link to, an unmarked file of its set
+    // that proved identical right before (ReplaceCopy.h); the files replaced leave the lists,
+    // as the trashed ones do. `moved` counts them with the bytes each had.
+    TrashOutcome ReplaceMarked(Replacement how, const LongWork& work = {});
     // Writes the sets as CSV or JSON, by the file's extension.
     void ExportSets(const std::string& file);
 

@@ -74,7 +74,8 @@ TEST(ReplaceCopy, ACloneKeepsTheDuplicatesAttributesOrFailsLeavingItWhole) {
 TEST(ReplaceCopy, AHardLinkAcrossFileSystemsFailsLeavingTheDuplicate) {
     TestFolder dir;
     const std::string shm = "/dev/shm";
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     if (::stat(shm.c_str(), &b) != 0 || ::stat(dir.path().c_str(), &a) != 0 || a.st_dev == b.st_dev)
         GTEST_SKIP() << "no second file system at /dev/shm";
     const std::string kept = dir.write("kept", "far bytes");
