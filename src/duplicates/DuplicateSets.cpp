@@ -2,9 +2,18 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fiemap.h>
+#include <linux/fs.h>
+#include <mutex>
 #include <numeric>
 #include <string>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+#include <unordered_map>
 
 #include "ParallelSlices.h"
 
@@ -54,25 +63,97 @@ size_t DistinctFiles(std::vector<FileId>& ids) {
     return static_cast<size_t>(std::unique(ids.begin(), ids.end()) - ids.begin());
 }
 
+// The files whose trash frees their bytes, beyond one that stays when no protected file or
+// file of shared blocks keeps the bytes already.
 size_t ExtraFilesOf(const DuplicateSet& set) {
-    std::vector<FileId> files, protectedFiles;
+    std::vector<FileId> freeing, keeping;
     for (const SetMember& member : set.members)
         if (member.facts.exists)
-            (member.isProtected ? protectedFiles : files).push_back(member.facts.id);
-    files.insert(files.end(), protectedFiles.begin(), protectedFiles.end());
-    const size_t distinct = DistinctFiles(files);
-    const size_t kept = std::max<size_t>(1, DistinctFiles(protectedFiles));
-    return distinct < kept ? 0 : distinct - kept;
+            (member.isProtected || member.facts.blocksShared ? keeping : freeing)
+                .push_back(member.facts.id);
+    std::sort(keeping.begin(), keeping.end());
+    std::erase_if(freeing, [&](const FileId& id) {
+        return std::binary_search(keeping.begin(), keeping.end(), id);
+    });
+    const size_t distinct = DistinctFiles(freeing);
+    const size_t stays = keeping.empty() ? 1 : 0;
+    return distinct < stays ? 0 : distinct - stays;
+}
+
+// Whether every extent of the open file is shared; false when the file system cannot say.
+bool EveryExtentShared(int file) {
+    constexpr unsigned Batch = 64;
+    alignas(fiemap) char buffer[sizeof(fiemap) + Batch * sizeof(fiemap_extent)] = {};
+    auto* map = reinterpret_cast<fiemap*>(buffer);
+    bool any = false;
+    for (uint64_t start = 0;;) {
+        std::memset(buffer, 0, sizeof buffer);
+        map->fm_start = start;
+        map->fm_length = FIEMAP_MAX_OFFSET - start;
+        map->fm_extent_count = Batch;
+        if (::ioctl(file, FS_IOC_FIEMAP, map) != 0 || map->fm_mapped_extents == 0)
+            return any;
+        for (unsigned e = 0; e < map->fm_mapped_extents; ++e) {
+            const fiemap_extent& extent = map->fm_extents[e];
+            if (!(extent.fe_flags & FIEMAP_EXTENT_SHARED))
+                return false;
+            any = true;
+            if (extent.fe_flags & FIEMAP_EXTENT_LAST)
+                return true;
+            start = extent.fe_logical + extent.fe_length;
+        }
+    }
+}
+
+// File systems whose files can share blocks: XFS, Btrfs, bcachefs, ZFS.
+bool MayShareBlocks(const char* path) {
+    struct statfs info {};
+    if (::statfs(path, &info) != 0)
+        return false;
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x58465342: // XFS
+    case 0x9123683e: // Btrfs
+    case 0xca451a4e: // bcachefs
+    case 0x2fc12fc1: // ZFS
+        return true;
+    default:
+        return false;
+    }
+}
+
+// MayShareBlocks of a device, asked once per device, from any thread.
+bool DeviceMayShareBlocks(dev_t device, const char* path) {
+    static std::mutex lock;
+    static std::unordered_map<dev_t, bool> known;
+    {
+        const std::lock_guard held(lock);
+        if (const auto at = known.find(device); at != known.end())
+            return at->second;
+    }
+    const bool shares = MayShareBlocks(path);
+    const std::lock_guard held(lock);
+    known.emplace(device, shares);
+    return shares;
 }
 
 } // namespace
 
 FileFacts StatFacts(std::string_view path) {
+    const std::string name(path);
     struct stat info {};
-    if (::stat(std::string(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return {};
-    return {true, FileId::Of(info), info.st_size,
-            static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+    FileFacts facts{true, FileId::Of(info), info.st_size,
+                    static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
+                        info.st_mtim.tv_nsec};
+    if (info.st_size > 0 && DeviceMayShareBlocks(info.st_dev, name.c_str())) {
+        const int file = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (file >= 0) {
+            facts.blocksShared = EveryExtentShared(file);
+            ::close(file);
+        }
+    }
+    return facts;
 }
 
 std::vector<DuplicateSet> SetsOf(const ResultLists& lists, const FileFactsOf& factsOf,
@@ -154,7 +235,8 @@ int64_t MarkedBytes(const DuplicateSet& set) {
     std::vector<FileId> kept, marked;
     for (const SetMember& member : set.members)
         if (member.facts.exists)
-            (member.marked ? marked : kept).push_back(member.facts.id);
+            (member.marked && !member.facts.blocksShared ? marked : kept)
+                .push_back(member.facts.id);
     const size_t distinctMarked = DistinctFiles(marked);
     std::sort(kept.begin(), kept.end());
     const auto freed =

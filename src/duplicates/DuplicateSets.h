@@ -18,6 +18,9 @@ struct FileFacts {
     FileId id;
     int64_t size = -1;
     int64_t modified = 0; // nanoseconds since 1970-01-01 UTC
+    // Every block is shared with another file (a clone, a snapshot): trashing or replacing
+    // the file frees nothing. Asked only of file systems that share blocks.
+    bool blocksShared = false;
 };
 
 // Asked from several threads at once.
@@ -34,9 +37,9 @@ struct SetMember {
 struct DuplicateSet {
     int64_t size = 0;               // of each file
     std::vector<SetMember> members; // in the order the lists first name them
-    // The files that could go: those beyond one, or beyond the protected ones when it has
-    // any. Paths to one file count once (protected when one of them is), vanished files not
-    // at all.
+    // The files that could go and free their bytes: those beyond one, or beyond the protected
+    // ones and those whose blocks are shared when it has any. Paths to one file count once
+    // (protected when one of them is), vanished files and files of shared blocks not at all.
     size_t extraFiles = 0;
     // The bytes that trashing all but one member would free: extraFiles of `size` each.
     int64_t freeable = 0;

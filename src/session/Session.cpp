@@ -244,6 +244,8 @@ TrashOutcome Session::ReplaceMarked(Replacement how, const LongWork& work) {
     TrashOutcome outcome;
     const auto replace = [&](const std::string& path, const std::string& original) {
         const FileFacts before = StatFacts(path);
+        if (before.blocksShared) // a clone already: it leaves the lists, nothing to free
+            return std::optional<KeptDuplicate>();
         auto refused = IsProtected(path) ? KeptDuplicate{path, KeepReason::Protected, {}}
                                          : ReplaceIfCopy(path, original, how);
         if (!refused) {
