@@ -127,6 +127,10 @@ const char* ReasonWords(KeepReason reason) {
         return "it lies in a protected folder";
     case KeepReason::ReplaceFailed:
         return "it could not be replaced";
+    case KeepReason::NoClones:
+        return "its file system makes no clones";
+    case KeepReason::OtherFileSystem:
+        return "it lies on another file system than the kept copy";
     }
     return "";
 }

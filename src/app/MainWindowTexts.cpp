@@ -59,6 +59,14 @@ std::string MarkedTrashQuestion(const TStringTable& texts, const FilesTally& mar
            ProtectedKeptText(texts, marked.protectedKept);
 }
 
+std::string MarkedReplaceQuestion(const TStringTable& texts, const FilesTally& marked,
+                                  Replacement how) {
+    const bool clone = how == Replacement::Clone;
+    return CountedText(texts, clone ? "IDS_75" : "IDS_77", clone ? "IDS_76" : "IDS_78",
+                       marked.files, ByteSizeText(marked.bytes).toStdString()) +
+           ProtectedKeptText(texts, marked.protectedKept);
+}
+
 std::string ProtectedKeptText(const TStringTable& texts, size_t count) {
     return count == 0 ? std::string() : "\n" + CountedText(texts, "IDS_72", "IDS_73", count);
 }

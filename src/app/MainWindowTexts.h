@@ -34,6 +34,10 @@ std::string SetsTotalText(const TStringTable& texts, const FilesTally& marked,
 
 // Whether the marked files should go to the trash; the protected files of their sets stay.
 std::string MarkedTrashQuestion(const TStringTable& texts, const FilesTally& marked);
+// Before the marked files are replaced by clones ("IDS_75"/"IDS_76") or hard links
+// ("IDS_77"/"IDS_78"): their number, the bytes freed, what the replacement means.
+std::string MarkedReplaceQuestion(const TStringTable& texts, const FilesTally& marked,
+                                  Replacement how);
 // A line that names the protected files that stay, after a line break; none for 0.
 std::string ProtectedKeptText(const TStringTable& texts, size_t count);
 

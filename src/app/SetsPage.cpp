@@ -17,9 +17,11 @@ SetsPage::SetsPage(QWidget* parent) : QWidget(parent) {
     setObjectName("TB3");
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
-    auto button = [&](QPushButton*& made, const char* name, const char* text) {
+    auto* acts = new QHBoxLayout;
+    auto button = [&](QPushButton*& made, const char* name, const char* text,
+                      QHBoxLayout* row = nullptr) {
         made = Named(new QPushButton(text, this), name);
-        buttons->addWidget(made);
+        (row ? row : buttons)->addWidget(made);
     };
     button(KeepNewest, "KeepNewest", "Keep newest");
     button(KeepOldest, "KeepOldest", "Keep oldest");
@@ -29,8 +31,13 @@ SetsPage::SetsPage(QWidget* parent) : QWidget(parent) {
     buttons->addStretch(1);
     AllSets = Named(new QCheckBox("Also sets of protected files only", this), "AllSets");
     buttons->addWidget(AllSets);
-    button(TrashMarked, "TrashMarked", "Move marked files to the trash");
     layout->addLayout(buttons);
+    // What to do with the marked files, below the ways of marking them.
+    button(TrashMarked, "TrashMarked", "Move marked files to the trash", acts);
+    button(CloneMarked, "CloneMarked", "Replace marked files with clones of the kept copy", acts);
+    button(LinkMarked, "LinkMarked", "Replace marked files with hard links to the kept copy", acts);
+    acts->addStretch(1);
+    layout->addLayout(acts);
 
     SetsTree = Named(new QTreeView(this), "SetsTree");
     SetsTree->setUniformRowHeights(true);

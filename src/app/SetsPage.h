@@ -1,6 +1,7 @@
 #pragma once
-// The page of the sets of identical files: the keep-one buttons, the sets with their files,
-// and the totals below. The main window connects the buttons and fills the tree.
+// The page of the sets of identical files: the keep-one buttons, the buttons that act on the
+// marked files, the sets with their files, and the totals below. The main window connects the
+// buttons and fills the tree.
 #include <QWidget>
 
 class QLabel;
@@ -25,7 +26,9 @@ public:
     QPushButton* KeepInFolder = nullptr;
     QPushButton* ClearMarks = nullptr;
     QPushButton* TrashMarked = nullptr;
-    QCheckBox* AllSets = nullptr; // also the sets made of protected files only
+    QPushButton* CloneMarked = nullptr; // replace the marked files with clones of a kept copy
+    QPushButton* LinkMarked = nullptr;  // … with hard links to it
+    QCheckBox* AllSets = nullptr;       // also the sets made of protected files only
     QTreeView* SetsTree = nullptr;
     QLabel* SetsTotal = nullptr;
     QMenu* PopupMenu2 = nullptr; // on the files of the tree

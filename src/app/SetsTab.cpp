@@ -50,7 +50,9 @@ void SetsTab::Connect(CommandRoute& route, QAction* exportSets) {
         {page_->KeepShortest, [this] { MarkAllButOne(KeepRule::ShortestPath); }},
         {page_->KeepInFolder, [this] { KeepInFolder(); }},
         {page_->ClearMarks, [this] { ClearMarks(); }},
-        {page_->TrashMarked, [this] { TrashMarked(); }}};
+        {page_->TrashMarked, [this] { TrashMarked(); }},
+        {page_->CloneMarked, [this] { ReplaceMarked(Replacement::Clone); }},
+        {page_->LinkMarked, [this] { ReplaceMarked(Replacement::HardLink); }}};
     for (const auto& [button, act] : buttons)
         route.Connect(button, act);
     QObject::connect(page_->AllSets, &QCheckBox::toggled, page_, route.To([this] {
@@ -148,6 +150,27 @@ void SetsTab::ClearMarks() {
 }
 
 void SetsTab::TrashMarked() {
+    ActOnMarked(MarkedTrashQuestion, ActDone::Trashed, [this] {
+        return session_.TrashMarked(
+            [](const std::string& path, std::string& error) {
+                return CurrentTrashMover()(path, &error);
+            },
+            BusyWork(host_).Work());
+    });
+}
+
+void SetsTab::ReplaceMarked(Replacement how) {
+    ActOnMarked(
+        [how](const TStringTable& texts, const FilesTally& marked) {
+            return MarkedReplaceQuestion(texts, marked, how);
+        },
+        ActDone::Replaced,
+        [this, how] { return session_.ReplaceMarked(how, BusyWork(host_).Work()); });
+}
+
+void SetsTab::ActOnMarked(
+    const std::function<std::string(const TStringTable&, const FilesTally&)>& question,
+    ActDone done, const std::function<TrashOutcome()>& act) {
     Show();
     const FilesTally marked = session_.MarkedFiles();
     if (marked.files == 0) {
@@ -156,17 +179,14 @@ void SetsTab::TrashMarked() {
     }
     if (ShowMessageBox(window_, QMessageBox::Question,
                        QString::fromStdString(texts_.GetKeyText("IDS_47")),
-                       QString::fromStdString(MarkedTrashQuestion(texts_, marked)),
+                       QString::fromStdString(question(texts_, marked)),
                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const TrashOutcome outcome =
-        session_.TrashMarked([](const std::string& path,
-                                std::string& error) { return CurrentTrashMover()(path, &error); },
-                             BusyWork(host_).Work());
+    const TrashOutcome outcome = act();
     if (listsChanged)
         listsChanged();
     Show();
-    ReportTrashed(window_, texts_, outcome.moved, outcome.kept, CheckedAgainst::KeptCopy);
+    ReportTrashed(window_, texts_, outcome.moved, outcome.kept, CheckedAgainst::KeptCopy, done);
 }
 
 std::string SetsTab::CurrentFile() const {

@@ -1,12 +1,13 @@
 #pragma once
 // The acts of the Sets tab on the session: its sets shown with their marks, the keep-one
-// rules, a mark set by hand, the trash of the marked files, opening a file or its folder,
-// and the export. Each act runs on the window's command route.
+// rules, a mark set by hand, the trash or replacement of the marked files, opening a file or its
+// folder, and the export. Each act runs on the window's command route.
 #include <functional>
 #include <string>
 
 #include "KeepOne.h"
 #include "Session.h"
+#include "TrashReport.h"
 
 class QAction;
 class QTabWidget;
@@ -40,17 +41,24 @@ public:
     void KeepInFolder();
     void ClearMarks();
     void TrashMarked();
+    // Replaces the marked files by clones of, or hard links to, a copy their set keeps.
+    void ReplaceMarked(Replacement how);
     void OpenFile();
     void OpenFolder();
     void Export();
 
     // The folder the keep-in-folder choice starts in.
     std::function<std::string()> startFolder;
-    // The lists changed (a trash): the Results tab shows them again.
+    // The lists changed (a trash, a replacement): the Results tab shows them again.
     std::function<void()> listsChanged;
 
 private:
     bool Showing() const;
+    // Asks `question` about the marked files (or says none is marked), then runs `act` and
+    // reports what it did.
+    void
+    ActOnMarked(const std::function<std::string(const TStringTable&, const FilesTally&)>& question,
+                ActDone done, const std::function<TrashOutcome()>& act);
     void ShowTotal();
     // A check box: false when the mark was refused, and the user told why.
     bool MarkRequested(size_t set, size_t member, bool marked);

@@ -33,6 +33,10 @@ const char* ReasonKey(KeepReason reason, CheckedAgainst against) {
         return "IDS_70";
     case KeepReason::ReplaceFailed:
         return "IDS_74";
+    case KeepReason::NoClones:
+        return "IDS_82";
+    case KeepReason::OtherFileSystem:
+        return "IDS_83";
     }
     return "";
 }
@@ -58,12 +62,15 @@ bool ConfirmTrash(QWidget* parent, const TStringTable& texts, const FilesTally& 
 }
 
 void ReportTrashed(QWidget* parent, const TStringTable& texts, const FilesTally& moved,
-                   const std::vector<KeptDuplicate>& kept, CheckedAgainst against) {
-    const QString movedText = QString::fromStdString(CountedText(
-        texts, "IDS_63", "IDS_64", moved.files, ByteSizeText(moved.bytes).toStdString()));
+                   const std::vector<KeptDuplicate>& kept, CheckedAgainst against, ActDone done) {
+    const bool trashed = done == ActDone::Trashed;
+    const QString movedText = QString::fromStdString(
+        CountedText(texts, trashed ? "IDS_63" : "IDS_79", trashed ? "IDS_64" : "IDS_80",
+                    moved.files, ByteSizeText(moved.bytes).toStdString()));
     if (kept.empty()) {
         ShowMessageBox(parent, QMessageBox::Information,
-                       QString::fromStdString(texts.GetKeyText("IDS_65")), movedText);
+                       QString::fromStdString(texts.GetKeyText(trashed ? "IDS_65" : "IDS_81")),
+                       movedText);
         return;
     }
     QStringList lines;

@@ -31,19 +31,26 @@ struct Identity {
             return std::nullopt;
         return Identity{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
     }
-    bool operator==(const Identity& o) const {
+    // The same contents as far as the inode tells; a link to it changes its ctime only.
+    bool SameContents(const Identity& o) const {
         return device == o.device && inode == o.inode && size == o.size &&
-               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
-               changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+    }
+    bool operator==(const Identity& o) const {
+        return SameContents(o) && changed.tv_sec == o.changed.tv_sec &&
+               changed.tv_nsec == o.changed.tv_nsec;
     }
 };
 
 class ReplaceError {
 public:
     ReplaceError(const char* call, int error)
-        : text(std::string(call) + ": " + std::strerror(error)) {}
+        : text(std::string(call) + ": " + std::strerror(error)), error(error) {}
     std::string text;
+    int error;
 };
+
+constexpr const char* CloneCall = "FICLONE";
 
 // Copies mode, owner (where permitted), extended attributes and timestamps of `from` to the
 // open file `to`; the timestamps last, as the others change ctime only.
@@ -78,9 +85,10 @@ void CopyAttributes(int from, int to) {
         throw ReplaceError("futimens", errno);
 }
 
-// A name in `folder` that nothing holds yet; `make` creates it exclusively and returns false
-// with EEXIST when something took it meanwhile.
-template <typename Make> std::string FreshName(const std::string& folder, const Make& make) {
+// A name in `folder` that nothing holds yet; `make` creates it exclusively by `call` and
+// returns false with EEXIST when something took it meanwhile.
+template <typename Make>
+std::string FreshName(const std::string& folder, const char* call, const Make& make) {
     static thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name =
@@ -88,9 +96,9 @@ template <typename Make> std::string FreshName(const std::string& folder, const 
         if (make(name))
             return name;
         if (errno != EEXIST)
-            throw ReplaceError("create", errno);
+            throw ReplaceError(call, errno);
     }
-    throw ReplaceError("create", EEXIST);
+    throw ReplaceError(call, EEXIST);
 }
 
 std::string MakeClone(const std::string& path, const std::string& kept) {
@@ -99,14 +107,15 @@ std::string MakeClone(const std::string& path, const std::string& kept) {
     if (!source || !duplicate)
         throw ReplaceError("open", errno);
     FileDescriptor clone;
-    const std::string fresh = FreshName(ExtractFilePath(path), [&](const std::string& name) {
-        clone.reset(
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        return bool(clone);
-    });
+    const std::string fresh =
+        FreshName(ExtractFilePath(path), "open", [&](const std::string& name) {
+            clone.reset(
+                ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+            return bool(clone);
+        });
     try {
         if (::ioctl(clone.get(), FICLONE, source.get()) != 0)
-            throw ReplaceError("FICLONE", errno);
+            throw ReplaceError(CloneCall, errno);
         CopyAttributes(duplicate.get(), clone.get());
     } catch (...) {
         ::unlink(fresh.c_str());
@@ -116,22 +125,39 @@ std::string MakeClone(const std::string& path, const std::string& kept) {
 }
 
 std::string MakeHardLink(const std::string& path, const std::string& kept) {
-    return FreshName(ExtractFilePath(path), [&](const std::string& name) {
+    return FreshName(ExtractFilePath(path), "link", [&](const std::string& name) {
         return ::link(kept.c_str(), name.c_str()) == 0;
     });
+}
+
+// The words for the user: a file system without clones, or two file systems, say more than
+// the call that failed.
+KeepReason ReasonOf(const ReplaceError& e, Replacement how) {
+    if (e.error == EXDEV)
+        return KeepReason::OtherFileSystem;
+    const bool cloning = how == Replacement::Clone && e.text.starts_with(CloneCall);
+    if (cloning &&
+        (e.error == EOPNOTSUPP || e.error == EINVAL || e.error == ENOTTY || e.error == ENOSYS))
+        return KeepReason::NoClones;
+    return KeepReason::ReplaceFailed;
 }
 
 } // namespace
 
 std::optional<KeptDuplicate> ReplaceIfCopy(const std::string& path, const std::string& kept,
                                            Replacement how) {
+    // Both files as compared: a write to either before the rename would put other bytes
+    // under the duplicate's name.
     const std::optional<Identity> compared = Identity::Of(path);
+    const std::optional<Identity> keptCompared = Identity::Of(kept);
     if (auto refused = CheckCopy(path, kept))
         return refused;
     try {
         const std::string fresh =
             how == Replacement::Clone ? MakeClone(path, kept) : MakeHardLink(path, kept);
-        if (Identity::Of(path) != compared || !compared) {
+        const std::optional<Identity> keptNow = Identity::Of(kept);
+        if (!compared || Identity::Of(path) != compared || !keptCompared || !keptNow ||
+            !keptNow->SameContents(*keptCompared)) {
             ::unlink(fresh.c_str());
             return KeptDuplicate{path, KeepReason::Changed, kept};
         }
@@ -141,7 +167,7 @@ std::optional<KeptDuplicate> ReplaceIfCopy(const std::string& path, const std::s
             throw ReplaceError("rename", error);
         }
     } catch (const ReplaceError& e) {
-        return KeptDuplicate{path, KeepReason::ReplaceFailed, e.text};
+        return KeptDuplicate{path, ReasonOf(e, how), e.text};
     }
     return std::nullopt;
 }

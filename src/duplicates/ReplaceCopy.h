@@ -20,7 +20,8 @@ enum class Replacement {
 // duplicate's mode, owner where permitted, timestamps and extended attributes. Then, if the
 // duplicate is still the file that was compared, the new file is renamed over it. Otherwise,
 // or on any failure, the duplicate stays, the fresh name is gone, and the reason is
-// returned (ReplaceFailed names the call and the system's words).
+// returned: NoClones or OtherFileSystem where the file systems cannot share the file,
+// else ReplaceFailed; the detail names the call and the system's words.
 std::optional<KeptDuplicate> ReplaceIfCopy(const std::string& path, const std::string& kept,
                                            Replacement how);
 

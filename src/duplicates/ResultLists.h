@@ -54,13 +54,15 @@ void SwapReferenceAndDuplicate(ResultLists& lists);
 
 // Why a chosen duplicate was not moved to the trash.
 enum class KeepReason {
-    ReferenceGone, // its group's reference no longer exists (detail: the reference)
-    SameFile,      // the reference is the same file under another path (detail: the reference)
-    Changed,       // it no longer has its reference's bytes (detail: the reference)
-    DuplicateGone, // the duplicate itself no longer exists
-    TrashFailed,   // the trash refused it (detail: the reason given)
-    Protected,     // it lies below a protected folder
-    ReplaceFailed, // it could not be replaced by a clone or a link (detail: the call and why)
+    ReferenceGone,   // its group's reference no longer exists (detail: the reference)
+    SameFile,        // the reference is the same file under another path (detail: the reference)
+    Changed,         // it no longer has its reference's bytes (detail: the reference)
+    DuplicateGone,   // the duplicate itself no longer exists
+    TrashFailed,     // the trash refused it (detail: the reason given)
+    Protected,       // it lies below a protected folder
+    ReplaceFailed,   // it could not be replaced by a clone or a link (detail: the call and why)
+    NoClones,        // its file system makes no clones (detail: the call and why)
+    OtherFileSystem, // a clone or a link of the kept copy cannot reach it (detail: as above)
 };
 
 struct KeptDuplicate {

@@ -248,6 +248,8 @@ TrashOutcome Session::ReplaceMarked(Replacement how, const LongWork& work) {
             return std::optional<KeptDuplicate>();
         auto refused = IsProtected(path) ? KeptDuplicate{path, KeepReason::Protected, {}}
                                          : ReplaceIfCopy(path, original, how);
+        if (refused && refused->reason == KeepReason::SameFile) // a link to it already
+            return std::optional<KeptDuplicate>();
         if (!refused) {
             ++outcome.moved.files;
             outcome.moved.bytes += before.exists ? before.size : 0;

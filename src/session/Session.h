@@ -137,7 +137,8 @@ public:
     // Replaces each marked file by a clone of, or a hard link to, an unmarked file of its set
     // that proved identical right before (ReplaceCopy.h); the files replaced leave the lists,
     // as the trashed ones do. `moved` counts them with the bytes each had. A file whose
-    // blocks are all shared already is left as it is and leaves the lists.
+    // blocks are all shared already, or that is a kept file under another name, is left as
+    // it is and leaves the lists.
     TrashOutcome ReplaceMarked(Replacement how, const LongWork& work = {});
     // Writes the sets as CSV or JSON, by the file's extension.
     void ExportSets(const std::string& file);

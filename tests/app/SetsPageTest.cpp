@@ -2,10 +2,12 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
+#include <sys/stat.h>
 
 #include "ProjectDialogs.h"
 #include "SetsModel.h"
@@ -16,6 +18,11 @@
 using namespace twinsweep;
 
 namespace {
+
+ino_t Inode(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
 
 QString Cell(QTreeView* tree, int row, int column, const QModelIndex& parent = {}) {
     return tree->model()->index(row, column, parent).data().toString();
@@ -144,4 +151,34 @@ void SetsPageTest::theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists() {
         menu->close();
     std::sort(trashed.begin(), trashed.end());
     QCOMPARE(trashed, (std::vector<std::string>{tree.path("a_copy"), tree.path("a_long_name")}));
+}
+
+void SetsPageTest::replacedFilesKeepTheirNamesAndLeaveTheSets() {
+    TestWindows app;
+    TForm1& form = app.form1;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TestFolder tree;
+    const std::string a = tree.write("a", "aaa"), copy = tree.write("a_copy", "aaa"),
+                      copy2 = tree.write("a_copy2", "aaa");
+    SearchAndScan(app, tree.path());
+    form.PageControl1->setCurrentWidget(form.TB3);
+    ClickThroughWindow(form.TB3->KeepShortest);
+    // Hard links by the button's Alt key: the question says what they mean.
+    const QStringList linked = AnswerMessageBoxesWith(QMessageBox::Yes, [&] {
+        KeyThroughWindow(&form, Qt::Key_K, Qt::AltModifier);
+        QTRY_VERIFY(Inode(copy2) == Inode(a)); // a shortcut clicks a moment later
+    });
+    QCOMPARE(linked.size(), 2);
+    QVERIFY2(linked[0].startsWith("Replace the 2 marked files (6 bytes to free) with hard links") &&
+                 linked[0].contains("shows under all"),
+             qPrintable(linked[0]));
+    QCOMPARE(linked[1], QString("2 files were replaced and 6 bytes freed; their names stay."));
+    QVERIFY(Inode(copy) == Inode(a) && Inode(copy2) == Inode(a));
+    QCOMPARE(tree.read("a_copy2"), std::string("aaa"));
+    // Now one file: no pair, no set, nothing marked.
+    QCOMPARE(form.session.Lists().LBB2.size(), size_t(0));
+    QCOMPARE(form.TB3->SetsTree->model()->rowCount(), 0);
+    QCOMPARE(AnswerMessageBoxes([&] { ClickThroughWindow(form.TB3->CloneMarked); }),
+             QStringList{"No file is marked."});
 }

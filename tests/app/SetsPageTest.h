@@ -6,4 +6,5 @@ class SetsPageTest : public QObject {
 private slots:
     void marksKeepAFileInEverySetAndTheTrashRechecksIt();
     void theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists();
+    void replacedFilesKeepTheirNamesAndLeaveTheSets();
 };

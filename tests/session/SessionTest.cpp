@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "HeadlessHost.h"
@@ -166,12 +167,40 @@ TEST(SessionTest, SeveralFoldersListTheirUnionOnceMinusTheExclusions) {
         std::vector<std::string> paths = listed(several);
         const FileTable& table = session.Table();
         for (int row = 2; row <= table.FileCount(); ++row)
-            if (table.SameSizeCell(row - 1, row))
+            if (table.SameSizeCell(row - 1, row)) {
                 EXPECT_TRUE(session.IsProtected(table.FilePath(row)) ||
                             !session.IsProtected(table.FilePath(row - 1)))
                     << "a protected file before an unprotected one of its size";
+            }
         std::sort(paths.begin(), paths.end());
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(paths, expected) << "round " << round;
     }
+}
+
+// A marked name of the kept file itself frees nothing and is no failure; the copy becomes
+// one more name of that file, and the set is gone.
+TEST(SessionTest, ReplacingByHardLinksCountsOnlyWhatIsFreed) {
+    TestFolder dir;
+    const std::string a = dir.write("a", "same bytes"), b = dir.write("b", "same bytes");
+    ASSERT_EQ(::link(a.c_str(), dir.path("a_link").c_str()), 0);
+    HeadlessHost host;
+    Session session(host);
+    SearchChoices choices;
+    choices.folder = dir.path();
+    session.SetChoices(choices);
+    ASSERT_TRUE(session.SearchAndWait(host));
+    ASSERT_TRUE(session.Scan());
+    ASSERT_EQ(session.MarkAllButOne(KeepRule::ShortestPath), 1u);
+    EXPECT_EQ(session.MarkedFiles().files, 2u);
+    EXPECT_EQ(session.MarkedFiles().bytes, 10);
+    const TrashOutcome outcome = session.ReplaceMarked(Replacement::HardLink);
+    EXPECT_TRUE(outcome.kept.empty());
+    EXPECT_EQ(outcome.moved.files, 1u);
+    EXPECT_EQ(outcome.moved.bytes, 10);
+    struct stat info {};
+    ASSERT_EQ(::stat(b.c_str(), &info), 0);
+    EXPECT_EQ(info.st_nlink, 3u);
+    EXPECT_TRUE(session.Sets().empty());
+    EXPECT_TRUE(session.Lists().LBB2.empty());
 }
