@@ -56,7 +56,7 @@ public:
 private:
     // Runs a shell command: nothing when it succeeded, else what it printed.
     static std::string Run(const std::string& command) {
-        FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+        FILE* pipe = ::popen(("{ " + command + "; } 2>&1").c_str(), "r");
         if (!pipe)
             return "popen failed";
         std::string output;
