@@ -101,24 +101,39 @@ std::string FreshName(const std::string& folder, const char* call, const Make& m
     throw ReplaceError(call, EEXIST);
 }
 
+// The clone is made without a name (O_TMPFILE) and named once it holds the kept copy's bytes
+// and the duplicate's attributes: a process killed midway leaves no name, or one holding
+// those bytes. Where files cannot be made without a name, it is named from the start.
 std::string MakeClone(const std::string& path, const std::string& kept) {
     const FileDescriptor source(::open(kept.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     const FileDescriptor duplicate(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
     if (!source || !duplicate)
         throw ReplaceError("open", errno);
-    FileDescriptor clone;
-    const std::string fresh =
-        FreshName(ExtractFilePath(path), "open", [&](const std::string& name) {
+    const std::string folder = ExtractFilePath(path);
+    FileDescriptor clone(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    std::string fresh;
+    if (!clone && (errno == EOPNOTSUPP || errno == EISDIR))
+        fresh = FreshName(folder, "open", [&](const std::string& name) {
             clone.reset(
                 ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
             return bool(clone);
         });
+    if (!clone)
+        throw ReplaceError("open", errno);
     try {
         if (::ioctl(clone.get(), FICLONE, source.get()) != 0)
             throw ReplaceError(CloneCall, errno);
         CopyAttributes(duplicate.get(), clone.get());
+        if (fresh.empty()) {
+            const std::string self = "/proc/self/fd/" + std::to_string(clone.get());
+            fresh = FreshName(folder, "link", [&](const std::string& name) {
+                return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(),
+                                AT_SYMLINK_FOLLOW) == 0;
+            });
+        }
     } catch (...) {
-        ::unlink(fresh.c_str());
+        if (!fresh.empty())
+            ::unlink(fresh.c_str());
         throw;
     }
     return fresh;

@@ -1,11 +1,17 @@
 #include "ReplaceCopy.h"
 
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "MountedFolder.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;
@@ -88,4 +94,67 @@ TEST(ReplaceCopy, AHardLinkAcrossFileSystemsFailsLeavingTheDuplicate) {
     std::ifstream in(copy);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "far bytes");
     std::filesystem::remove(copy);
+}
+
+// A replacing process killed at any moment leaves every path a whole file with its bytes;
+// a fresh name it left holds them too. Runs that end leave none. By clones on XFS where it
+// mounts, else by hard links.
+TEST(ReplaceCopy, AKilledReplacementLeavesEveryPathWhole) {
+    MountedFolder xfs(MountedFolder::XfsWithReflink);
+    TestFolder plain;
+    const std::string root = xfs.mounted() ? xfs.path() : plain.path();
+    const Replacement how = xfs.mounted() ? Replacement::Clone : Replacement::HardLink;
+    const uint32_t seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::string bytes(20000, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    const std::string kept = root + "kept", copies = root + "copies/";
+    std::ofstream(kept, std::ios::binary) << bytes;
+    constexpr int Copies = 200;
+    std::chrono::microseconds run{};
+    size_t killed = 0, leftovers = 0;
+    for (int round = 0; round < 30; ++round) {
+        std::filesystem::remove_all(copies);
+        std::filesystem::create_directory(copies);
+        for (int c = 0; c < Copies; ++c)
+            std::ofstream(copies + std::to_string(c), std::ios::binary) << bytes;
+        const auto start = std::chrono::steady_clock::now();
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int c = 0; c < Copies; ++c)
+                ReplaceIfCopy(copies + std::to_string(c), kept, how);
+            ::_exit(0);
+        }
+        // The first round times a whole run; the others are killed within that time.
+        if (round > 0) {
+            ::usleep(static_cast<useconds_t>(random() % (run.count() + 1)));
+            ::kill(child, SIGKILL);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        const bool wasKilled = WIFSIGNALED(status);
+        if (round == 0)
+            run = std::chrono::duration_cast<std::chrono::microseconds>(
+                std::chrono::steady_clock::now() - start);
+        size_t left = 0, files = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(copies)) {
+            const std::string path = entry.path().string();
+            EXPECT_TRUE(!entry.is_symlink() && entry.is_regular_file()) << path;
+            std::string read(bytes.size() + 1, '\0');
+            read.resize(static_cast<size_t>(
+                std::ifstream(path, std::ios::binary).read(read.data(), read.size()).gcount()));
+            EXPECT_TRUE(read == bytes) << path << (wasKilled ? " after a kill" : "");
+            left += entry.path().filename().string().starts_with(".twinsweep-") ? 1 : 0;
+            ++files;
+        }
+        EXPECT_EQ(files - left, static_cast<size_t>(Copies));
+        EXPECT_TRUE(wasKilled || left == 0) << left << " fresh names left by a run that ended";
+        killed += wasKilled ? 1 : 0;
+        leftovers += left;
+    }
+    RecordProperty("killed", static_cast<int>(killed));
+    RecordProperty("leftovers", static_cast<int>(leftovers));
 }
