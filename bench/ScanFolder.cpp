@@ -16,7 +16,7 @@
 // (SearchFolders.h). --keep marks every file of each set but the one the rule keeps, and
 // --replace then replaces each marked file by a clone of or a hard link to a kept copy, or
 // moves it to the trash, each checked right before (--dry-run acts on nothing); after the
-// lists, a line per file that stayed ("failed: PATH: why") and the summary line
+// lists, a line per file that stayed ("failed: PATH: why", as the window words it) and the summary line
 // "replaced: N, kept: K, failed: F, freed: BYTES" (K: the files the rule kept, protected
 // ones included). The options may come in any order around the folders.
 // --load reads a project file and prints its lines 18 onwards as a save would write them
@@ -31,6 +31,7 @@
 
 #include "BenchTree.h"
 #include "HeadlessHost.h"
+#include "KeepReasonKeys.h"
 #include "PacedWork.h"
 #include "Paths.h"
 #include "ProjectFile.h"
@@ -111,30 +112,6 @@ std::optional<KeepRule> RuleOf(std::string_view name, std::string& folder) {
     return std::nullopt;
 }
 
-const char* ReasonWords(KeepReason reason) {
-    switch (reason) {
-    case KeepReason::ReferenceGone:
-        return "the kept copy is gone";
-    case KeepReason::SameFile:
-        return "it is the kept copy's file already";
-    case KeepReason::Changed:
-        return "it no longer has the kept copy's bytes";
-    case KeepReason::DuplicateGone:
-        return "it no longer exists";
-    case KeepReason::TrashFailed:
-        return "the trash refused it";
-    case KeepReason::Protected:
-        return "it lies in a protected folder";
-    case KeepReason::ReplaceFailed:
-        return "it could not be replaced";
-    case KeepReason::NoClones:
-        return "its file system makes no clones";
-    case KeepReason::OtherFileSystem:
-        return "it lies on another file system than the kept copy";
-    }
-    return "";
-}
-
 // Marks by the rule, then replaces or trashes the marked files (or, dry, only counts them).
 void MarkAndReplace(Session& session, KeepRule rule, const std::string& folder,
                     std::string_view how, bool dry) {
@@ -152,9 +129,11 @@ void MarkAndReplace(Session& session, KeepRule rule, const std::string& folder,
     else
         outcome =
             session.ReplaceMarked(how == "clone" ? Replacement::Clone : Replacement::HardLink);
+    const TStringTable texts = LoadWindowStringTable("TForm1");
     for (const KeptDuplicate& file : outcome.kept)
-        PutLine("failed: " + file.path + ": " + ReasonWords(file.reason) +
-                (file.detail.empty() ? "" : " (" + file.detail + ")"));
+        PutLine("failed: " + file.path + ": " +
+                FormatMessage(texts.GetKeyText(KeepReasonKey(file.reason, CheckedAgainst::KeptCopy)),
+                              {file.detail}));
     PutLine("replaced: " + std::to_string(outcome.moved.files) + ", kept: " + std::to_string(kept) +
             ", failed: " + std::to_string(outcome.kept.size()) +
             ", freed: " + std::to_string(outcome.moved.bytes));
@@ -183,8 +162,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--load") == 0)
         return LoadAndPrint(argv[2]);
     const char *save = nullptr, *exported = nullptr;
-    std::vector<SearchFolder> folders;
-    TextLines protectedFolders, exclusions;
+    TextLines searched, protectedFolders, exclusions;
     bool times = false, stats = false, dry = false;
     std::string keepFolder;
     std::optional<KeepRule> keep;
@@ -210,17 +188,9 @@ int main(int argc, char** argv) {
         else if (arg.starts_with("--"))
             return Usage(argv[0]);
         else
-            folders.push_back({argv[i], FolderRole::Searched});
+            searched.push_back(argv[i]);
     }
-    for (const std::string& path : protectedFolders) {
-        const auto named = std::find_if(folders.begin(), folders.end(), [&](const SearchFolder& f) {
-            return IncludeTrailingPathDelimiter(f.path) == IncludeTrailingPathDelimiter(path);
-        });
-        if (named == folders.end())
-            folders.push_back({path, FolderRole::Protected});
-        else
-            named->role = FolderRole::Protected;
-    }
+    const std::vector<SearchFolder> folders = FoldersWithProtection(searched, protectedFolders);
     const bool replaces = replace == "clone" || replace == "hardlink" || replace == "trash";
     if (bool(keep) != replaces || (!replace.empty() && !replaces) || (dry && !keep))
         return Usage(argv[0]);

@@ -4,6 +4,7 @@
 #include "CountedText.h"
 #include "Errors.h"
 #include "Globals.h"
+#include "KeepReasonKeys.h"
 #include "LanguageTexts.h"
 #include "MainWindowTexts.h"
 #include "MessageBoxes.h"
@@ -14,32 +15,6 @@ namespace {
 
 // At most this many kept files are named in the message itself; all are in its details.
 constexpr qsizetype ShownKeptFiles = 10;
-
-// The string-table key of the text that explains a reason; it holds %s for the detail.
-const char* ReasonKey(KeepReason reason, CheckedAgainst against) {
-    const bool reference = against == CheckedAgainst::Reference;
-    switch (reason) {
-    case KeepReason::ReferenceGone:
-        return reference ? "IDS_22" : "IDS_50";
-    case KeepReason::SameFile:
-        return reference ? "IDS_23" : "IDS_51";
-    case KeepReason::Changed:
-        return reference ? "IDS_24" : "IDS_52";
-    case KeepReason::DuplicateGone:
-        return "IDS_25";
-    case KeepReason::TrashFailed:
-        return "IDS_26";
-    case KeepReason::Protected:
-        return "IDS_70";
-    case KeepReason::ReplaceFailed:
-        return "IDS_74";
-    case KeepReason::NoClones:
-        return "IDS_82";
-    case KeepReason::OtherFileSystem:
-        return "IDS_83";
-    }
-    return "";
-}
 
 } // namespace
 
@@ -77,7 +52,7 @@ void ReportTrashed(QWidget* parent, const TStringTable& texts, const FilesTally&
     for (const KeptDuplicate& file : kept)
         lines << QString::fromStdString(
             file.path + ": " +
-            FormatMessage(texts.GetKeyText(ReasonKey(file.reason, against)), {file.detail}));
+            FormatMessage(texts.GetKeyText(KeepReasonKey(file.reason, against)), {file.detail}));
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(texts.GetKeyText("IDS_20")),
                     movedText + "\n\n" + QString::fromStdString(texts.GetKeyText("IDS_21")),
                     QMessageBox::Ok, parent);

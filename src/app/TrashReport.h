@@ -3,6 +3,7 @@
 // which chosen files stayed where they were, and why.
 #include <vector>
 
+#include "KeepReasonKeys.h"
 #include "ResultLists.h"
 #include "StringTable.h"
 #include "TrashTally.h"
@@ -11,8 +12,6 @@ class QWidget;
 
 namespace twinsweep {
 
-// What a kept file was checked against: its group's reference, or a copy its set keeps.
-enum class CheckedAgainst { Reference, KeptCopy };
 // What was done to the files that went: moved to the trash, or replaced by clones or links.
 enum class ActDone { Trashed, Replaced };
 

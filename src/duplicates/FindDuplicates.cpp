@@ -56,8 +56,8 @@ void ConfigureSearch(TFileSearch& search, const SearchChoices& choices) {
         attributes.Include(ffSystem);
     search.SetAttributes(attributes);
     search.SetIncludeHidden(choices.hidden);
-    search.SetSizeMin(choices.sizeMinKB * 1024);
-    search.SetSizeMax(choices.sizeMaxKB * 1024);
+    search.SetSizeMin(choices.sizeMinBytes ? choices.sizeMinBytes : choices.sizeMinKB * 1024);
+    search.SetSizeMax(choices.sizeMaxBytes ? choices.sizeMaxBytes : choices.sizeMaxKB * 1024);
 
     const TDateTime before = choices.before.Bound();
     const TDateTime after = choices.after.Bound();

@@ -38,6 +38,8 @@ struct SearchChoices {
     // hidden: names beginning with "." are listed and entered; off, they are skipped.
     bool archive = true, readonly = true, hidden = true, system = true;
     int64_t sizeMinKB = 0, sizeMaxKB = 0; // 0 is no bound
+    // Bounds in bytes, finer than the window's; where not 0 they take the place of those above.
+    int64_t sizeMinBytes = 0, sizeMaxBytes = 0;
     DateRange dateRange = DateRange::Modified;
     DateTimeChoice before, after;
 

@@ -1,5 +1,7 @@
 #include "SearchFolders.h"
 
+#include <algorithm>
+
 #include <fnmatch.h>
 
 #include "Paths.h"
@@ -51,6 +53,23 @@ bool Exclusions::Excludes(std::string_view path, bool folder) const {
         if ((folder || !pattern.foldersOnly) && Matches(pattern.text, name, 0))
             return true;
     return false;
+}
+
+std::vector<SearchFolder> FoldersWithProtection(const std::vector<std::string>& folders,
+                                                const std::vector<std::string>& protectedFolders) {
+    std::vector<SearchFolder> all;
+    for (const std::string& folder : folders)
+        all.push_back({folder, FolderRole::Searched});
+    for (const std::string& path : protectedFolders) {
+        const auto named = std::find_if(all.begin(), all.end(), [&](const SearchFolder& f) {
+            return IncludeTrailingPathDelimiter(f.path) == IncludeTrailingPathDelimiter(path);
+        });
+        if (named == all.end())
+            all.push_back({path, FolderRole::Protected});
+        else
+            named->role = FolderRole::Protected;
+    }
+    return all;
 }
 
 } // namespace twinsweep

@@ -57,4 +57,9 @@ private:
     std::vector<Pattern> paths_, names_;
 };
 
+// The folders to search, in order, with `protectedFolders` protected: a protected folder that
+// is one of `folders` (with or without a trailing "/") takes that place, others come last.
+std::vector<SearchFolder> FoldersWithProtection(const std::vector<std::string>& folders,
+                                                const std::vector<std::string>& protectedFolders);
+
 } // namespace twinsweep

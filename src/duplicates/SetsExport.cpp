@@ -152,10 +152,15 @@ std::string SetsCsv(const std::vector<DuplicateSet>& sets, const PathStore& path
     return out;
 }
 
-std::string SetsJson(const std::vector<DuplicateSet>& sets, const PathStore& paths) {
-    std::string out = "[";
-    ForEachRecord(sets, paths, [&out](const Record& r) {
-        out += out.size() == 1 ? "\n" : ",\n";
+namespace {
+
+// The records as JSON objects, `between` after each but the last.
+std::string JsonRecords(const std::vector<DuplicateSet>& sets, const PathStore& paths,
+                        const char* between) {
+    std::string out;
+    ForEachRecord(sets, paths, [&](const Record& r) {
+        if (!out.empty())
+            out += between;
         out += "{\"set\":" + std::to_string(r.set) + ",\"size\":" + std::to_string(r.size) +
                ",\"path\":";
         AppendJsonPath(out, r.path);
@@ -164,8 +169,19 @@ std::string SetsJson(const std::vector<DuplicateSet>& sets, const PathStore& pat
         out += ",\"set_space_to_free\":" + std::to_string(r.toFree) +
                (r.isProtected ? ",\"protected\":true}" : ",\"protected\":false}");
     });
-    out += "\n]\n";
     return out;
+}
+
+} // namespace
+
+std::string SetsJson(const std::vector<DuplicateSet>& sets, const PathStore& paths) {
+    const std::string records = JsonRecords(sets, paths, ",\n");
+    return records.empty() ? "[\n]\n" : "[\n" + records + "\n]\n";
+}
+
+std::string SetsJsonLines(const std::vector<DuplicateSet>& sets, const PathStore& paths) {
+    const std::string records = JsonRecords(sets, paths, "\n");
+    return records.empty() ? records : records + "\n";
 }
 
 void ExportSets(const std::string& file, const std::vector<DuplicateSet>& sets,

@@ -27,6 +27,8 @@ namespace twinsweep {
 
 std::string SetsCsv(const std::vector<DuplicateSet>& sets, const PathStore& paths);
 std::string SetsJson(const std::vector<DuplicateSet>& sets, const PathStore& paths);
+// JSON lines: the same objects, one to a line, without the array around them.
+std::string SetsJsonLines(const std::vector<DuplicateSet>& sets, const PathStore& paths);
 
 // Writes the sets to `file` as CSV or JSON, by its extension (".csv" or ".json", letters in
 // any case). The old file stays whole until the new one is. Raises EFCreateError for any

@@ -91,12 +91,14 @@ void Session::AddFoundFile(const std::string& folder, const TSearchRec& entry) {
 
 void Session::FinishSearch() { FinishTable(table_, protected_); }
 
-bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter) {
+bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter,
+                            const std::function<bool(int files)>& going) {
     BeginSearch();
     bool complete = false;
     search_.OnFound = [&](TFileSearch& search, const std::string& folder, TSearchRec& entry) {
         AddFoundFile(folder, entry);
-        if (static_cast<size_t>(table_.FileCount()) == stopAfter)
+        const int files = table_.FileCount();
+        if (static_cast<size_t>(files) == stopAfter || (going && !going(files)))
             search.Abort();
     };
     search_.OnComplete = [&](TFileSearch&) {

@@ -9,6 +9,7 @@
 // of `paths`, LL1 runs parallel to LBB2, and groups are numbered densely from 0. Debug
 // builds check that after each act.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,9 +73,11 @@ public:
     void AddFoundFile(const std::string& folder, const TSearchRec& entry);
     void FinishSearch();
     // A whole search on `host` (the session's): returns once it completed. `stopAfter`
-    // files taken (excluded ones do not count), the search is aborted as a cancel would; the files
-    // found stay, sorted. True when it was not aborted.
-    bool SearchAndWait(HeadlessHost& host, size_t stopAfter = SIZE_MAX);
+    // files taken (excluded ones do not count), or once `going` (asked with the files taken
+    // after each file found) answers false, the search is aborted as a cancel would; the
+    // files found stay, sorted. True when it was not aborted.
+    bool SearchAndWait(HeadlessHost& host, size_t stopAfter = SIZE_MAX,
+                       const std::function<bool(int files)>& going = {});
 
     // Scans the table into the lists until the table is empty (true) or the work stops it
     // (false); the rows left stay, and the next Scan resumes where this one stopped.

@@ -1,0 +1,186 @@
+#include "CliRun.h"
+
+#include <chrono>
+#include <sys/stat.h>
+
+#include "Errors.h"
+#include "HeadlessHost.h"
+#include "Paths.h"
+#include "Session.h"
+#include "SetsText.h"
+#include "Shell.h"
+#include "TextLines.h"
+
+namespace twinsweep {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A line on a terminal, written over at most ten times a second and wiped at the end.
+class ProgressLine {
+public:
+    ProgressLine(std::FILE* stream, bool shown) : stream_(shown ? stream : nullptr) {}
+    ~ProgressLine() { Clear(); }
+
+    bool Due() {
+        if (!stream_ || Clock::now() < next_)
+            return false;
+        next_ = Clock::now() + std::chrono::milliseconds(100);
+        return true;
+    }
+    void Show(const std::string& text) {
+        std::fprintf(stream_, "\r%s\x1b[K", text.c_str());
+        std::fflush(stream_);
+        shown_ = true;
+    }
+    void Clear() {
+        if (shown_)
+            std::fputs("\r\x1b[K", stream_);
+        shown_ = false;
+    }
+
+private:
+    std::FILE* stream_;
+    Clock::time_point next_{};
+    bool shown_ = false;
+};
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+void Say(std::FILE* err, const std::string& line) { std::fprintf(err, "%s\n", line.c_str()); }
+
+// "Comparing: 1.2 GB of 4.0 GB (30 %), 250.0 MB/s"
+std::string ComparingText(const CliTexts& texts, const ScanBytes& bytes, Clock::time_point start) {
+    const int64_t done = bytes.Compared(), total = bytes.Total();
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return texts.Text("CLI_COMPARING",
+                      {texts.Size(done), texts.Size(total),
+                       std::to_string(total > 0 ? done * 100 / total : 100),
+                       texts.Size(seconds > 0 ? static_cast<int64_t>(done / seconds) : 0)});
+}
+
+const char* DoneKey(CliAction action, bool many) {
+    switch (action) {
+    case CliAction::Trash:
+        return many ? "CLI_TRASHED_MANY" : "CLI_TRASHED_ONE";
+    case CliAction::Clone:
+        return many ? "CLI_CLONED_MANY" : "CLI_CLONED_ONE";
+    default:
+        return many ? "CLI_LINKED_MANY" : "CLI_LINKED_ONE";
+    }
+}
+
+const char* DryKey(CliAction action, bool many) {
+    switch (action) {
+    case CliAction::Trash:
+        return many ? "CLI_WOULD_TRASH_MANY" : "CLI_WOULD_TRASH_ONE";
+    case CliAction::Clone:
+        return many ? "CLI_WOULD_CLONE_MANY" : "CLI_WOULD_CLONE_ONE";
+    default:
+        return many ? "CLI_WOULD_LINK_MANY" : "CLI_WOULD_LINK_ONE";
+    }
+}
+
+TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
+    if (action == CliAction::Trash)
+        return session.TrashMarked(
+            [](const std::string& path, std::string& error) { return MoveToTrash(path, &error); },
+            work);
+    return session.ReplaceMarked(action == CliAction::Clone ? Replacement::Clone
+                                                            : Replacement::HardLink,
+                                 work);
+}
+
+} // namespace
+
+int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliStreams& streams,
+                   const std::atomic<bool>& interrupted) {
+    std::FILE* err = streams.err;
+    for (const std::string& folder : options.folders)
+        if (!IsFolder(folder)) {
+            Say(err, texts.Text("CLI_NOT_FOLDER", {folder}));
+            return SomeFailed;
+        }
+    if (options.keep == KeepRule::InsideFolder && !IsFolder(options.keepFolder)) {
+        Say(err, texts.Text("CLI_NOT_FOLDER", {options.keepFolder}));
+        return SomeFailed;
+    }
+    const auto going = [&] { return !interrupted.load(std::memory_order_relaxed); };
+    const auto stopped = [&](const char* key) {
+        Say(err, texts.Text("CLI_INTERRUPTED", {texts.Text(key)}));
+        return Interrupted;
+    };
+
+    HeadlessHost host;
+    Session session(host);
+    session.SetChoices(ChoicesOf(options));
+    ProgressLine progress(err, streams.progress);
+    const bool searched = session.SearchAndWait(host, SIZE_MAX, [&](int files) {
+        if (progress.Due())
+            progress.Show(texts.Counted("CLI_SEARCHING_ONE", "CLI_SEARCHING_MANY",
+                                        static_cast<uint64_t>(files)));
+        return going();
+    });
+    if (!searched || !going())
+        return stopped("CLI_NOTHING_DONE");
+
+    ScanBytes bytes;
+    const Clock::time_point start = Clock::now();
+    const bool scanned = session.Scan(LongWork([&] {
+                                          if (progress.Due())
+                                              progress.Show(ComparingText(texts, bytes, start));
+                                          return going();
+                                      }),
+                                      &bytes);
+    progress.Clear();
+    if (!scanned)
+        return stopped("CLI_NOTHING_DONE");
+
+    if (options.keep)
+        session.MarkAllButOne(*options.keep, ExpandFileName(options.keepFolder));
+    const std::vector<DuplicateSet>& sets = session.Sets();
+    const std::string output =
+        SetsOutput(sets, *session.Paths(), options.format, options.action, texts);
+    try {
+        if (options.output.empty()) {
+            if (std::fwrite(output.data(), 1, output.size(), streams.out) != output.size() ||
+                std::fflush(streams.out) != 0)
+                throw Exception(texts.Text("CLI_OUTPUT_FAILED", {"stdout"}));
+        } else {
+            ReplaceFileText(options.output, output);
+        }
+    } catch (const Exception& e) {
+        Say(err, e.what());
+        return SomeFailed;
+    }
+    Say(err, texts.Text("CLI_SUMMARY", {texts.Counted("CLI_SET_ONE", "CLI_SET_MANY", sets.size()),
+                                         texts.Counted("CLI_FILE", "CLI_FILES", MemberCount(sets)),
+                                         texts.Size(FreeableBytes(sets))}));
+    if (options.action == CliAction::None)
+        return Done;
+
+    const FilesTally marked = session.MarkedFiles();
+    if (options.dryRun) {
+        Say(err, texts.Counted(DryKey(options.action, false), DryKey(options.action, true),
+                               marked.files, texts.Size(marked.bytes)));
+        return Done;
+    }
+    TrashOutcome outcome = Act(session, options.action, LongWork(going));
+    for (const KeptDuplicate& file : outcome.kept)
+        Say(err, texts.Text("CLI_FAILED",
+                            {file.path, FormatMessage(texts.Reason(file.reason), {file.detail})}));
+    Say(err, texts.Counted(DoneKey(options.action, false), DoneKey(options.action, true),
+                           outcome.moved.files, texts.Size(outcome.moved.bytes)) +
+                 (outcome.kept.empty() ? ""
+                                       : " " + texts.Counted("CLI_FAILED_ONE", "CLI_FAILED_MANY",
+                                                             outcome.kept.size())));
+    if (!going())
+        return stopped("CLI_STOPPED_ACTING");
+    return outcome.kept.empty() ? Done : SomeFailed;
+}
+
+} // namespace twinsweep
