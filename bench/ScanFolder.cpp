@@ -16,9 +16,9 @@
 // (SearchFolders.h). --keep marks every file of each set but the one the rule keeps, and
 // --replace then replaces each marked file by a clone of or a hard link to a kept copy, or
 // moves it to the trash, each checked right before (--dry-run acts on nothing); after the
-// lists, a line per file that stayed ("failed: PATH: why", as the window words it) and the summary line
-// "replaced: N, kept: K, failed: F, freed: BYTES" (K: the files the rule kept, protected
-// ones included). The options may come in any order around the folders.
+// lists, a line per file that stayed ("failed: PATH: why", as the window words it) and the summary
+// line "replaced: N, kept: K, failed: F, freed: BYTES" (K: the files the rule kept, protected ones
+// included). The options may come in any order around the folders.
 // --load reads a project file and prints its lines 18 onwards as a save would write them
 // again, the dump included, or the error that refuses it, with exit status 1.
 #include <algorithm>
@@ -131,9 +131,10 @@ void MarkAndReplace(Session& session, KeepRule rule, const std::string& folder,
             session.ReplaceMarked(how == "clone" ? Replacement::Clone : Replacement::HardLink);
     const TStringTable texts = LoadWindowStringTable("TForm1");
     for (const KeptDuplicate& file : outcome.kept)
-        PutLine("failed: " + file.path + ": " +
-                FormatMessage(texts.GetKeyText(KeepReasonKey(file.reason, CheckedAgainst::KeptCopy)),
-                              {file.detail}));
+        PutLine(
+            "failed: " + file.path + ": " +
+            FormatMessage(texts.GetKeyText(KeepReasonKey(file.reason, CheckedAgainst::KeptCopy)),
+                          {file.detail}));
     PutLine("replaced: " + std::to_string(outcome.moved.files) + ", kept: " + std::to_string(kept) +
             ", failed: " + std::to_string(outcome.kept.size()) +
             ", freed: " + std::to_string(outcome.moved.bytes));

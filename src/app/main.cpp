@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -44,7 +43,8 @@ std::optional<int> AnsweredAtStart(const StartArguments& start) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const StartArguments start = ReadStartArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const StartArguments start =
+        ReadStartArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (const auto status = AnsweredAtStart(start))
         return *status;
     QApplication app(argc, argv);

@@ -90,9 +90,8 @@ TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
         return session.TrashMarked(
             [](const std::string& path, std::string& error) { return MoveToTrash(path, &error); },
             work);
-    return session.ReplaceMarked(action == CliAction::Clone ? Replacement::Clone
-                                                            : Replacement::HardLink,
-                                 work);
+    return session.ReplaceMarked(
+        action == CliAction::Clone ? Replacement::Clone : Replacement::HardLink, work);
 }
 
 } // namespace
@@ -158,8 +157,8 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
         return SomeFailed;
     }
     Say(err, texts.Text("CLI_SUMMARY", {texts.Counted("CLI_SET_ONE", "CLI_SET_MANY", sets.size()),
-                                         texts.Counted("CLI_FILE", "CLI_FILES", MemberCount(sets)),
-                                         texts.Size(FreeableBytes(sets))}));
+                                        texts.Counted("CLI_FILE", "CLI_FILES", MemberCount(sets)),
+                                        texts.Size(FreeableBytes(sets))}));
     if (options.action == CliAction::None)
         return Done;
 

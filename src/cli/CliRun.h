@@ -13,8 +13,8 @@ namespace twinsweep {
 enum CliStatus { Done = 0, SomeFailed = 1, BadUsage = 2, Interrupted = 130 };
 
 struct CliStreams {
-    std::FILE* out;         // the sets, unless the options name a file
-    std::FILE* err;         // messages and the summary
+    std::FILE* out;        // the sets, unless the options name a file
+    std::FILE* err;        // messages and the summary
     bool progress = false; // a progress line on `err` (a terminal)
 };
 

@@ -78,7 +78,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
         // "--name=value" or "--name value"
         std::string name = arg;
         std::optional<std::string> attached;
-        if (const size_t equals = arg.find('='); arg.starts_with("--") && equals != std::string::npos) {
+        if (const size_t equals = arg.find('=');
+            arg.starts_with("--") && equals != std::string::npos) {
             name = arg.substr(0, equals);
             attached = arg.substr(equals + 1);
         }

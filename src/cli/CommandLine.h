@@ -35,8 +35,7 @@ struct CliOptions {
 class UsageError : public std::runtime_error {
 public:
     UsageError(std::string key, std::string detail)
-        : std::runtime_error(key + ": " + detail), key(std::move(key)),
-          detail(std::move(detail)) {}
+        : std::runtime_error(key + ": " + detail), key(std::move(key)), detail(std::move(detail)) {}
     std::string key;    // the string-table key of the message, which holds %s for detail
     std::string detail; // the option or value concerned
 };

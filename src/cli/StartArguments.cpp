@@ -10,8 +10,8 @@ namespace {
 
 // Options QApplication takes itself: with a value, and alone.
 constexpr std::array<std::string_view, 10> QtWithValue = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin",       "-qwindowgeometry",
-    "-qwindowicon", "-qwindowtitle",   "-style",         "-stylesheet", "-display"};
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin",     "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle",       "-style",         "-stylesheet", "-display"};
 constexpr std::array<std::string_view, 3> QtAlone = {"-reverse", "-session", "-widgetcount"};
 
 bool Among(const auto& list, std::string_view arg) {

@@ -18,7 +18,8 @@ void OnInterrupt(int) { interrupted.store(true); }
 } // namespace
 
 int main(int argc, char** argv) {
-    const CliTexts texts(LanguageFromEnvironment([](const char* name) { return std::getenv(name); }));
+    const CliTexts texts(
+        LanguageFromEnvironment([](const char* name) { return std::getenv(name); }));
     CliOptions options;
     try {
         options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));

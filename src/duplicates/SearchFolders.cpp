@@ -1,7 +1,6 @@
 #include "SearchFolders.h"
 
 #include <algorithm>
-
 #include <fnmatch.h>
 
 #include "Paths.h"
