@@ -53,12 +53,13 @@ bool IsFolder(const std::string& path) {
 
 void Say(std::FILE* err, const std::string& line) { std::fprintf(err, "%s\n", line.c_str()); }
 
-// "Comparing: 1.2 GB of 4.0 GB (30 %), 250.0 MB/s"
-std::string ComparingText(const CliTexts& texts, const ScanBytes& bytes, Clock::time_point start) {
+// "Comparing: 120 files left, 1.2 GB of 4.0 GB (30 %), 250.0 MB/s"
+std::string ComparingText(const CliTexts& texts, int filesLeft, const ScanBytes& bytes,
+                          Clock::time_point start) {
     const int64_t done = bytes.Compared(), total = bytes.Total();
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     return texts.Text("CLI_COMPARING",
-                      {texts.Size(done), texts.Size(total),
+                      {std::to_string(filesLeft), texts.Size(done), texts.Size(total),
                        std::to_string(total > 0 ? done * 100 / total : 100),
                        texts.Size(seconds > 0 ? static_cast<int64_t>(done / seconds) : 0)});
 }
@@ -129,12 +130,15 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
 
     ScanBytes bytes;
     const Clock::time_point start = Clock::now();
-    const bool scanned = session.Scan(LongWork([&] {
-                                          if (progress.Due())
-                                              progress.Show(ComparingText(texts, bytes, start));
-                                          return going();
-                                      }),
-                                      &bytes);
+    int filesLeft = session.Table().FileCount();
+    const LongWork scanning(
+        [&] {
+            if (progress.Due())
+                progress.Show(ComparingText(texts, filesLeft, bytes, start));
+            return going();
+        },
+        [&](int left) { filesLeft = left; });
+    const bool scanned = session.Scan(scanning, &bytes);
     progress.Clear();
     if (!scanned)
         return stopped("CLI_NOTHING_DONE");
