@@ -30,6 +30,7 @@
 #include <sys/stat.h>
 
 #include "BenchTree.h"
+#include "CommandLine.h"
 #include "HeadlessHost.h"
 #include "KeepReasonKeys.h"
 #include "PacedWork.h"
@@ -96,20 +97,6 @@ FileTable::Row Captions() {
     const TStringTable texts = LoadWindowStringTable("TForm1");
     return {texts.GetKeyText("IDS_0"), texts.GetKeyText("IDS_1"), texts.GetKeyText("IDS_2"),
             texts.GetKeyText("IDS_3")};
-}
-
-std::optional<KeepRule> RuleOf(std::string_view name, std::string& folder) {
-    if (name == "newest")
-        return KeepRule::Newest;
-    if (name == "oldest")
-        return KeepRule::Oldest;
-    if (name == "shortest")
-        return KeepRule::ShortestPath;
-    if (name.starts_with("in:")) {
-        folder = name.substr(3);
-        return KeepRule::InsideFolder;
-    }
-    return std::nullopt;
 }
 
 // Marks by the rule, then replaces or trashes the marked files (or, dry, only counts them).
@@ -180,7 +167,7 @@ int main(int argc, char** argv) {
             protectedFolders.push_back(argv[++i]);
         else if (arg == "--exclude" && i + 1 < argc)
             exclusions.push_back(argv[++i]);
-        else if (arg == "--keep" && i + 1 < argc && (keep = RuleOf(argv[++i], keepFolder)))
+        else if (arg == "--keep" && i + 1 < argc && (keep = KeepRuleOf(argv[++i], keepFolder)))
             continue;
         else if (arg == "--replace" && i + 1 < argc)
             replace = argv[++i];

@@ -17,20 +17,6 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::optional<KeepRule> RuleOf(const std::string& name, std::string& folder) {
-    if (name == "newest")
-        return KeepRule::Newest;
-    if (name == "oldest")
-        return KeepRule::Oldest;
-    if (name == "shortest")
-        return KeepRule::ShortestPath;
-    if (name.starts_with("in:") && name.size() > 3) {
-        folder = name.substr(3);
-        return KeepRule::InsideFolder;
-    }
-    return std::nullopt;
-}
-
 std::optional<OutputFormat> FormatOf(const std::string& name) {
     if (name == "text")
         return OutputFormat::Text;
@@ -44,6 +30,20 @@ std::optional<OutputFormat> FormatOf(const std::string& name) {
 }
 
 } // namespace
+
+std::optional<KeepRule> KeepRuleOf(const std::string& name, std::string& folder) {
+    if (name == "newest")
+        return KeepRule::Newest;
+    if (name == "oldest")
+        return KeepRule::Oldest;
+    if (name == "shortest")
+        return KeepRule::ShortestPath;
+    if (name.starts_with("in:") && name.size() > 3) {
+        folder = name.substr(3);
+        return KeepRule::InsideFolder;
+    }
+    return std::nullopt;
+}
 
 std::optional<int64_t> ParseSize(const std::string& text) {
     uint64_t number = 0;
@@ -144,7 +144,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
             options.output = value();
         else if (name == "--keep") {
             const std::string text = value();
-            options.keep = RuleOf(text, options.keepFolder);
+            options.keep = KeepRuleOf(text, options.keepFolder);
             if (!options.keep)
                 throw UsageError("CLI_BAD_VALUE", name + " " + text);
         } else if (name == "--trash")

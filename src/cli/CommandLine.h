@@ -45,6 +45,9 @@ public:
 // action), two actions, or no folder (unless --help or --version).
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
 
+// newest, oldest, shortest or in:FOLDER (which sets `folder`); nothing for anything else.
+std::optional<KeepRule> KeepRuleOf(const std::string& name, std::string& folder);
+
 // "10k", "5M", "1GiB", "1500": bytes, units of 1,024 (k, M, G, T, any case, "B" or "iB" after
 // them allowed); nothing for anything else or a size beyond int64_t.
 std::optional<int64_t> ParseSize(const std::string& text);

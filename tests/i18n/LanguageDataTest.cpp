@@ -11,8 +11,9 @@ using namespace twinsweep;
 
 namespace {
 
-const std::vector<std::string> kWindows{"FolderDialog", "TForm1", "TForm2",
-                                        "TForm3",       "TForm4", "TForm5"};
+// The command line's table too, which has no window to caption.
+const std::vector<std::string> kWindows{"CommandLine", "FolderDialog", "TForm1", "TForm2",
+                                        "TForm3",      "TForm4",       "TForm5"};
 
 } // namespace
 
@@ -29,7 +30,7 @@ TEST(WindowStringTablesTest, EveryWindowHasACompleteTableInThreeLanguages) {
         bool hasCaption = false;
         for (const TranslationEntry& entry : table.Captions())
             hasCaption = hasCaption || entry.element == window;
-        EXPECT_TRUE(hasCaption) << "no caption for the window itself";
+        EXPECT_TRUE(hasCaption || window == "CommandLine") << "no caption for the window itself";
 
         // Every text is translated into every language.
         for (const KeyedText& keyed : table.Strings())
