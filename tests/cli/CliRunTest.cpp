@@ -95,11 +95,12 @@ TEST(CliRun, ListsTheSetsAndChangesNothingUnlessAnActionRuns) {
 TEST(CliRun, ActsOnAllButTheKeptFileAndFailsWhenAFileStays) {
     Tree tree;
     const std::string sets = tree.dir.path("sets.csv");
-    const Outcome linked =
-        RunWith({tree.dir.path(), "--keep", "oldest", "--hardlink", "--output", sets, "--format", "csv"});
+    const Outcome linked = RunWith(
+        {tree.dir.path(), "--keep", "oldest", "--hardlink", "--output", sets, "--format", "csv"});
     EXPECT_EQ(linked.status, Done) << linked.err;
     EXPECT_EQ(Inode(tree.dir.path("new/a")), Inode(tree.dir.path("old/a")));
-    EXPECT_NE(linked.err.find("1 file replaced by a hard link, 10 bytes freed."), std::string::npos);
+    EXPECT_NE(linked.err.find("1 file replaced by a hard link, 10 bytes freed."),
+              std::string::npos);
     EXPECT_EQ(tree.dir.read("sets.csv").substr(0, 4), "set,");
     EXPECT_TRUE(linked.out.empty());
 

@@ -29,16 +29,34 @@ TEST(CommandLine, SizesTakeUnitsOf1024AndRefuseTheRest) {
     EXPECT_EQ(ParseSize("5M"), 5 << 20);
     EXPECT_EQ(ParseSize("1GiB"), int64_t(1) << 30);
     EXPECT_EQ(ParseSize("2tb"), int64_t(2) << 40);
-    for (const char* bad : {"", "k", "-1", "1.5M", "10 k", "3x", "1Mi", "9999999999T",
-                            "99999999999999999999"})
+    for (const char* bad :
+         {"", "k", "-1", "1.5M", "10 k", "3x", "1Mi", "9999999999T", "99999999999999999999"})
         EXPECT_EQ(ParseSize(bad), std::nullopt) << bad;
 }
 
 TEST(CommandLine, OptionsInAnyOrderAroundTheFolders) {
-    const CliOptions options =
-        Parse({"a", "--protect", "lib", "--exclude=*.tmp", "--min-size", "1k", "--max-size=2M",
-               "--hidden", "--no-recurse", "--ext", ".jpg", "--format", "jsonl", "-o", "out",
-               "b", "--keep", "in:lib", "--hardlink", "--dry-run", "--", "--odd"});
+    const CliOptions options = Parse({"a",
+                                      "--protect",
+                                      "lib",
+                                      "--exclude=*.tmp",
+                                      "--min-size",
+                                      "1k",
+                                      "--max-size=2M",
+                                      "--hidden",
+                                      "--no-recurse",
+                                      "--ext",
+                                      ".jpg",
+                                      "--format",
+                                      "jsonl",
+                                      "-o",
+                                      "out",
+                                      "b",
+                                      "--keep",
+                                      "in:lib",
+                                      "--hardlink",
+                                      "--dry-run",
+                                      "--",
+                                      "--odd"});
     EXPECT_EQ(options.folders, (std::vector<std::string>{"a", "b", "--odd"}));
     EXPECT_EQ(options.protectedFolders, std::vector<std::string>{"lib"});
     EXPECT_EQ(options.exclusions, TextLines{"*.tmp"});
