@@ -99,11 +99,13 @@ TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
 int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliStreams& streams,
                    const std::atomic<bool>& interrupted) {
     std::FILE* err = streams.err;
-    for (const std::string& folder : options.folders)
-        if (!IsFolder(folder)) {
-            Say(err, texts.Text("CLI_NOT_FOLDER", {folder}));
-            return SomeFailed;
-        }
+    // A mistyped protected folder would leave unprotected what the user meant to keep.
+    for (const auto* list : {&options.folders, &options.protectedFolders})
+        for (const std::string& folder : *list)
+            if (!IsFolder(folder)) {
+                Say(err, texts.Text("CLI_NOT_FOLDER", {folder}));
+                return SomeFailed;
+            }
     if (options.keep == KeepRule::InsideFolder && !IsFolder(options.keepFolder)) {
         Say(err, texts.Text("CLI_NOT_FOLDER", {options.keepFolder}));
         return SomeFailed;

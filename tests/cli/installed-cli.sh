@@ -173,6 +173,8 @@ expect() {
 }
 expect 1 "$cli" "$tmp/none"
 expect 1 "$cli" -o "$tmp/none/sets.txt" "$T"
+expect 1 "$cli" --protect "$tmp/none" --keep oldest --trash "$T"
+[ "$(listing "$T")" = "$original" ] || fail "a missing protected folder let the trash act"
 [ ! -e "$tmp/none" ] || fail "an output folder was made"
 expect 2 "$cli" --bogus "$T"
 expect 2 "$cli" --trash "$T"
