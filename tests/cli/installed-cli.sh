@@ -29,8 +29,8 @@ app=$tmp/prefix/bin/twinsweep
 unset LC_ALL LC_MESSAGES
 export LANGUAGE=en XDG_DATA_HOME=$tmp/data
 
-# The tree: sets with odd names, a file of the same size that differs in its last byte, empty
-# files, hidden copies, pairs around 10 KiB and 1 MiB. Every file has its own time, the
+# The tree: sets with odd names, a file of the same size that differs in its last byte, two
+# names of one file, empty files, hidden copies, pairs around 10 KiB and 1 MiB. Every file has its own time, the
 # oldest first in path order, but lib/photo.jpg is the newest.
 make_tree() {
   local t=$1 f n i=0 newline=$'\n' latin=$'caf\xe9'
@@ -48,6 +48,8 @@ make_tree() {
   printf 'hidden' >"$t/.hid/h.txt"
   cp "$t/.hid/h.txt" "$t/.h.txt"
   cp "$t/.hid/h.txt" "$t/w.txt"
+  printf 'one file' >"$t/a b/linked"
+  ln "$t/a b/linked" "$t/linked too"
   : >"$t/empty"
   : >"$t/a b/empty"
   for n in 10239 10240 10241 1048575 1048576; do

@@ -12,7 +12,8 @@
     sets_of.py linked JSON                    after --hardlink: each set is one file
 
 The first two print one set per line: its paths as Python bytes literals, sorted and joined
-by tabs; the sets sorted. Empty files and paths to one file are never duplicates.
+by tabs; the sets sorted. Empty files are never duplicates, nor paths to one file of
+each other, but every path to a file of a set is listed.
 """
 import csv
 import io
@@ -37,16 +38,15 @@ def show(sets):
 
 
 def by_bytes(paths):
-    files = {}  # (device, inode) -> first path
-    for path in sorted(paths):
+    groups = {}  # bytes -> paths, files (device, inode)
+    for path in paths:
         info = os.lstat(path)
         if stat.S_ISREG(info.st_mode) and info.st_size > 0:
-            files.setdefault((info.st_dev, info.st_ino), path)
-    groups = {}
-    for path in files.values():
-        with open(path, "rb") as f:
-            groups.setdefault(f.read(), []).append(path)
-    return [g for g in groups.values() if len(g) > 1]
+            with open(path, "rb") as f:
+                group = groups.setdefault(f.read(), ([], set()))
+            group[0].append(path)
+            group[1].add((info.st_dev, info.st_ino))
+    return [names for names, files in groups.values() if len(files) > 1]
 
 
 def from_csv(data):
@@ -103,16 +103,17 @@ def grouped(records):
         else:
             fail(f"set {r['set']} out of order")
     for s in sets:
-        if len({r["size"] for r in s}) != 1 or len(s) < 2:
+        if len({(r["size"], r["set_space_to_free"]) for r in s}) != 1 or len(s) < 2:
             fail(f"set {s[0]['set']} is not a set of files of one size")
-        for r in s:
-            if r["set_space_to_free"] != r["size"] * (len(s) - 1):
-                fail(f"set {r['set']}: {r['set_space_to_free']} bytes to free")
     return sets
 
 
-def checked(records, protected):
-    for r in records:
+def checked(sets, protected):
+    for s in sets:
+        files = {(i.st_dev, i.st_ino) for i in (os.lstat(r["path"]) for r in s)}
+        if s[0]["set_space_to_free"] != s[0]["size"] * (len(files) - 1):
+            fail(f"set {s[0]['set']}: {s[0]['set_space_to_free']} bytes to free")
+    for r in (r for s in sets for r in s):
         info = os.lstat(r["path"])
         modified = time.strftime("%Y-%m-%dT%H:%M:%SZ", time.gmtime(info.st_mtime))
         if (r["size"], r["modified"]) != (info.st_size, modified):
@@ -121,7 +122,7 @@ def checked(records, protected):
         inside = protected is not None and r["path"].startswith(protected + b"/")
         if r["protected"] != inside:
             fail(f"{r['path']!r} is marked protected: {r['protected']}")
-    return records
+    return sets
 
 
 def content(path):
@@ -165,8 +166,8 @@ def main(args):
         show(by_bytes(p for p in sys.stdin.buffer.read().split(b"\0") if p))
     elif args[0] in ("csv", "json", "jsonl"):
         protected = os.fsencode(args[2]) if len(args) > 2 else None
-        records = checked(read(args[0], args[1]), protected)
-        show([r["path"] for r in s] for s in grouped(records))
+        sets = checked(grouped(read(args[0], args[1])), protected)
+        show([r["path"] for r in s] for s in sets)
     elif args[0] == "trashed":
         trashed(grouped(read("json", args[1])), os.fsencode(args[2]))
     elif args[0] == "linked":
