@@ -85,6 +85,23 @@ const char* DryKey(CliAction action, bool many) {
     }
 }
 
+// To standard output, or to `file`: a file is replaced once the new text is whole; a device
+// or a pipe (/dev/null, a FIFO) is written to as it is.
+void WriteSets(const std::string& text, const std::string& file, std::FILE* out,
+               const CliTexts& texts) {
+    struct stat info {};
+    if (!file.empty() &&
+        (::stat(file.c_str(), &info) != 0 || S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
+        return ReplaceFileText(file, text);
+    std::FILE* stream = file.empty() ? out : std::fopen(file.c_str(), "we");
+    bool written = stream && std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+                   std::fflush(stream) == 0;
+    if (stream && stream != out && std::fclose(stream) != 0)
+        written = false;
+    if (!written)
+        throw Exception(texts.Text("CLI_OUTPUT_FAILED", {file.empty() ? "stdout" : file}));
+}
+
 TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
     if (action == CliAction::Trash)
         return session.TrashMarked(
@@ -147,13 +164,7 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
     const std::string output =
         SetsOutput(sets, *session.Paths(), options.format, options.action, texts);
     try {
-        if (options.output.empty()) {
-            if (std::fwrite(output.data(), 1, output.size(), streams.out) != output.size() ||
-                std::fflush(streams.out) != 0)
-                throw Exception(texts.Text("CLI_OUTPUT_FAILED", {"stdout"}));
-        } else {
-            ReplaceFileText(options.output, output);
-        }
+        WriteSets(output, options.output, streams.out, texts);
     } catch (const Exception& e) {
         Say(err, e.what());
         return SomeFailed;

@@ -93,6 +93,19 @@ for kind in csv json jsonl; do
   check "--format $kind" "$kind" "$tmp/sets.$kind" "$T" "${hidden[@]}" -type f
 done
 cp "$tmp/expected" "$tmp/whole"
+# -o replaces a file, and writes to a pipe or a device as well.
+echo old >"$tmp/o.jsonl"
+"$cli" --format jsonl -o "$tmp/o.jsonl" "$T" 2>/dev/null || fail "-o FILE: status $?"
+cmp -s "$tmp/sets.jsonl" "$tmp/o.jsonl" || fail "-o FILE wrote other sets"
+mkfifo "$tmp/pipe"
+cat "$tmp/pipe" >"$tmp/piped.jsonl" &
+running=$!
+"$cli" --format jsonl -o "$tmp/pipe" "$T" 2>"$tmp/err" || fail "-o PIPE: status $?: $(cat "$tmp/err")"
+wait "$running"
+running=
+cmp -s "$tmp/sets.jsonl" "$tmp/piped.jsonl" || fail "-o PIPE wrote other sets"
+"$cli" -o /dev/null "$T" 2>"$tmp/err" || fail "-o /dev/null: status $?: $(cat "$tmp/err")"
+[ -c /dev/null ] || fail "-o /dev/null replaced the device"
 [ "$(wc -l <"$tmp/whole")" -eq 9 ] || fail "the tree makes other than 9 sets"
 "$cli" "$T" >"$tmp/sets.txt" 2>"$tmp/err" || fail "text: status $?"
 [ "$(grep -c '^Set [0-9]*: ' "$tmp/sets.txt")" -eq 9 ] || fail "text: not 9 sets"
