@@ -30,13 +30,15 @@ unset LC_ALL LC_MESSAGES
 export LANGUAGE=en XDG_DATA_HOME=$tmp/data
 
 # The tree: sets with odd names, a file of the same size that differs in its last byte, two
-# names of one file, empty files, hidden copies, pairs around 10 KiB and 1 MiB. Every file has its own time, the
-# oldest first in path order, but lib/photo.jpg is the newest.
+# names of one file, empty files, hidden copies, pairs around 10 KiB and 1 MiB. Every file
+# has its own time, the oldest first in path order, but lib/photo.jpg is the newest.
 make_tree() {
   local t=$1 f n i=0 newline=$'\n' latin=$'caf\xe9'
   mkdir -p "$t/a b/deep/er" "$t/lib" "$t/.hid" "$t/sizes"
   printf 'photo bytes' >"$t/-lead.jpg"
-  for f in "a b/one x.jpg" "a b/deep/er/semi;colon.jpg" "lib/photo.jpg"; do cp "$t/-lead.jpg" "$t/$f"; done
+  for f in "a b/one x.jpg" "a b/deep/er/semi;colon.jpg" "lib/photo.jpg"; do
+    cp "$t/-lead.jpg" "$t/$f"
+  done
   printf 'photo bytez' >"$t/near.jpg"
   printf 'star' >"$t/star*.txt"
   cp "$t/star*.txt" "$t/semi;colon.txt"
@@ -93,6 +95,12 @@ for kind in csv json jsonl; do
   check "--format $kind" "$kind" "$tmp/sets.$kind" "$T" "${hidden[@]}" -type f
 done
 cp "$tmp/expected" "$tmp/whole"
+[ "$(wc -l <"$tmp/whole")" -eq 9 ] || fail "the tree makes other than 9 sets"
+"$cli" "$T" >"$tmp/sets.txt" 2>"$tmp/err" || fail "text: status $?"
+[ "$(grep -c '^Set [0-9]*: ' "$tmp/sets.txt")" -eq 9 ] || fail "text: not 9 sets"
+grep -qx "9 sets, 21 files, .* can be freed\." "$tmp/err" ||
+  fail "no summary: $(cat "$tmp/err")"
+
 # -o replaces a file, and writes to a pipe or a device as well.
 echo old >"$tmp/o.jsonl"
 "$cli" --format jsonl -o "$tmp/o.jsonl" "$T" 2>/dev/null || fail "-o FILE: status $?"
@@ -100,17 +108,13 @@ cmp -s "$tmp/sets.jsonl" "$tmp/o.jsonl" || fail "-o FILE wrote other sets"
 mkfifo "$tmp/pipe"
 cat "$tmp/pipe" >"$tmp/piped.jsonl" &
 running=$!
-"$cli" --format jsonl -o "$tmp/pipe" "$T" 2>"$tmp/err" || fail "-o PIPE: status $?: $(cat "$tmp/err")"
+"$cli" --format jsonl -o "$tmp/pipe" "$T" 2>"$tmp/err" ||
+  fail "-o PIPE: status $?: $(cat "$tmp/err")"
 wait "$running"
 running=
 cmp -s "$tmp/sets.jsonl" "$tmp/piped.jsonl" || fail "-o PIPE wrote other sets"
 "$cli" -o /dev/null "$T" 2>"$tmp/err" || fail "-o /dev/null: status $?: $(cat "$tmp/err")"
 [ -c /dev/null ] || fail "-o /dev/null replaced the device"
-[ "$(wc -l <"$tmp/whole")" -eq 9 ] || fail "the tree makes other than 9 sets"
-"$cli" "$T" >"$tmp/sets.txt" 2>"$tmp/err" || fail "text: status $?"
-[ "$(grep -c '^Set [0-9]*: ' "$tmp/sets.txt")" -eq 9 ] || fail "text: not 9 sets"
-grep -qx "9 sets, 21 files, .* can be freed\." "$tmp/err" ||
-  fail "no summary: $(cat "$tmp/err")"
 
 # Each search option: the sets of the files find selects likewise, which differ from the whole.
 # option OPTION... -- FIND_EXPRESSION...
@@ -121,14 +125,16 @@ option() {
     shift
   done
   shift
-  "$cli" --format json "${options[@]}" "$T" >"$tmp/option.json" 2>"$tmp/err" || fail "${options[*]}: status $?"
+  "$cli" --format json "${options[@]}" "$T" >"$tmp/option.json" 2>"$tmp/err" ||
+    fail "${options[*]}: status $?"
   check "${options[*]}" json "$tmp/option.json" "$T" "$@"
   ! cmp -s "$tmp/expected" "$tmp/whole" || fail "${options[*]}: the tree cannot show its effect"
 }
 option --hidden -- -type f
 option --no-recurse -- -maxdepth 1 ! -name '.*' -type f
 option --ext jpg -- "${hidden[@]}" -type f -name '*.jpg'
-option --exclude deep --exclude 'q?.txt' -- "${hidden[@]}" -name deep -prune -o ! -name 'q?.txt' -type f
+option --exclude deep --exclude 'q?.txt' -- \
+  "${hidden[@]}" -name deep -prune -o ! -name 'q?.txt' -type f
 option --min-size 10k -- "${hidden[@]}" -type f -size +10239c
 option --max-size 10K -- "${hidden[@]}" -type f -size -10241c
 option --min-size 10241B --max-size 1MiB -- "${hidden[@]}" -type f -size +10240c -size -1048577c
@@ -216,8 +222,9 @@ touch -d @1500000000 "$tmp/big/1"
 before=$(listing "$tmp/big")
 "$cli" --keep oldest --hardlink "$tmp/big" >/dev/null 2>"$tmp/err" &
 running=$!
-read_bytes=0
-while kill -0 "$running" 2>/dev/null && [ "$read_bytes" -lt $((16 << 20)) ]; do
+read_bytes=0 deadline=$((SECONDS + 60))
+while kill -0 "$running" 2>/dev/null && [ "$read_bytes" -lt $((16 << 20)) ] &&
+  [ "$SECONDS" -lt "$deadline" ]; do
   { while read -r key value; do
       [ "$key" != rchar: ] || read_bytes=$value
     done <"/proc/$running/io"; } 2>/dev/null || true
