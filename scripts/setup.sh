@@ -18,7 +18,7 @@ fi
 BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo}
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libjpeg-dev libglib2.0-dev
-          libgtest-dev xvfb xauth xfsprogs e2fsprogs)
+          libgtest-dev xvfb xauth xfsprogs e2fsprogs python3 man-db)
 
 source "$top/scripts/need-packages.sh"
 need_packages "${packages[@]}"

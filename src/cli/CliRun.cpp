@@ -86,6 +86,23 @@ const char* DryKey(CliAction action, bool many) {
     }
 }
 
+// To standard output, or to `file`: a file is replaced once the new text is whole; a device
+// or a pipe (/dev/null, a FIFO) is written to as it is.
+void WriteSets(const std::string& text, const std::string& file, std::FILE* out,
+               const CliTexts& texts) {
+    struct stat info {};
+    if (!file.empty() &&
+        (::stat(file.c_str(), &info) != 0 || S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
+        return ReplaceFileText(file, text);
+    std::FILE* stream = file.empty() ? out : std::fopen(file.c_str(), "we");
+    bool written = stream && std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+                   std::fflush(stream) == 0;
+    if (stream && stream != out && std::fclose(stream) != 0)
+        written = false;
+    if (!written)
+        throw Exception(texts.Text("CLI_OUTPUT_FAILED", {file.empty() ? "stdout" : file}));
+}
+
 TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
     if (action == CliAction::Trash)
         return session.TrashMarked(
@@ -100,11 +117,13 @@ TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
 int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliStreams& streams,
                    const std::atomic<bool>& interrupted) {
     std::FILE* err = streams.err;
-    for (const std::string& folder : options.folders)
-        if (!IsFolder(folder)) {
-            Say(err, texts.Text("CLI_NOT_FOLDER", {folder}));
-            return SomeFailed;
-        }
+    // A mistyped protected folder would leave unprotected what the user meant to keep.
+    for (const auto* list : {&options.folders, &options.protectedFolders})
+        for (const std::string& folder : *list)
+            if (!IsFolder(folder)) {
+                Say(err, texts.Text("CLI_NOT_FOLDER", {folder}));
+                return SomeFailed;
+            }
     if (options.keep == KeepRule::InsideFolder && !IsFolder(options.keepFolder)) {
         Say(err, texts.Text("CLI_NOT_FOLDER", {options.keepFolder}));
         return SomeFailed;
@@ -149,13 +168,7 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
     const std::string output =
         SetsOutput(sets, *session.Paths(), options.format, options.action, texts);
     try {
-        if (options.output.empty()) {
-            if (std::fwrite(output.data(), 1, output.size(), streams.out) != output.size() ||
-                std::fflush(streams.out) != 0)
-                throw Exception(texts.Text("CLI_OUTPUT_FAILED", {"stdout"}));
-        } else {
-            ReplaceFileText(options.output, output);
-        }
+        WriteSets(output, options.output, streams.out, texts);
     } catch (const Exception& e) {
         Say(err, e.what());
         return SomeFailed;

@@ -90,6 +90,7 @@ TEST(CliRun, ListsTheSetsAndChangesNothingUnlessAnActionRuns) {
     EXPECT_NE(stopped.err.find("interrupted; nothing was changed."), std::string::npos);
     EXPECT_EQ(Listing(tree.dir), before);
     EXPECT_EQ(RunWith({tree.dir.path("none")}).status, SomeFailed);
+    EXPECT_EQ(RunWith({tree.dir.path(), "--protect", tree.dir.path("none")}).status, SomeFailed);
 }
 
 TEST(CliRun, ActsOnAllButTheKeptFileAndFailsWhenAFileStays) {
