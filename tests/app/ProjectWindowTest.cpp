@@ -172,8 +172,7 @@ void ProjectWindowTest::aProjectSavedInOneLanguageLoadsInAnother() {
 void ProjectWindowTest::aSearchAfterOpeningAProjectListsOnlyItsOwnFiles() {
     TestWindows app;
     TForm1& form = app.form1;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ShowStarted(form);
     TestFolder first, second;
     first.write("old", "old pair");
     first.write("old copy", "old pair");

@@ -61,7 +61,7 @@ void WriteGroups(const TestFolder& tree) {
 void ShowScannedGroups(TestWindows& app, const TestFolder& tree) {
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
-    app.form1.show();
+    ShowStarted(app.form1);
 }
 
 } // namespace
@@ -271,7 +271,6 @@ void ScanWindowTest::aClickedReferenceStaysWhenTheDuplicatesTakeTheFocus() {
     TForm1& form = app.form1;
     TestFolder tree;
     ShowScannedGroups(app, tree);
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
     ClickThroughWindow(form.LBB1->viewport(),
                        form.LBB1->visualRect(form.LBB1->model()->index(2, 0)).center());
     form.LBB2->clearFocus();
@@ -287,7 +286,6 @@ void ScanWindowTest::aClickOnTheCurrentEntryActsAsOnAnyOther() {
     TForm1& form = app.form1;
     TestFolder tree;
     ShowScannedGroups(app, tree);
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
     const ResultLists before = form.session.Lists();
     const QPoint duplicate = form.LBB2->visualRect(form.LBB2->model()->index(0, 0)).center();
     ClickThroughWindow(form.LBB2->viewport(), duplicate);
@@ -467,8 +465,7 @@ void ScanWindowTest::theReferenceViewRepaintsTheGroupsItShows() {
     TestFolder tree;
     WriteGroups(tree);
     SearchAndScan(app, tree.path());
-    app.form1.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&app.form1));
+    ShowStarted(app.form1);
     QListView* references = app.form1.LBB1;
     const QRect first = references->visualRect(references->model()->index(0, 0));
     const QRect third = references->visualRect(references->model()->index(2, 0));

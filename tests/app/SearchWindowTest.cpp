@@ -429,8 +429,7 @@ void SearchWindowTest::moreFoldersProtectAndExclude() {
     tree.write("lib/p", "pair");
     tree.write("imp/c", "pair");
     tree.write("imp/x.tmp", "pair");
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ShowStarted(form);
     FoldersBox& folders = *form.TB1->Folders;
     folders.Add({tree.path("missing"), FolderRole::Searched});
     form.TB1->Edit2->setText(QString::fromStdString(tree.path("imp")));

@@ -102,8 +102,7 @@ void SetsPageTest::marksKeepAFileInEverySetAndTheTrashRechecksIt() {
 void SetsPageTest::theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists() {
     TestWindows app;
     TForm1& form = app.form1;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ShowStarted(form);
     TestFolder tree;
     // One set; its shortest path, kept below, is the first duplicate of the Results tab.
     auto showSet = [&] {
@@ -156,8 +155,7 @@ void SetsPageTest::theToolbarTrashActsOnTheMarksAndMarksEndWithTheirLists() {
 void SetsPageTest::replacedFilesKeepTheirNamesAndLeaveTheSets() {
     TestWindows app;
     TForm1& form = app.form1;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ShowStarted(form);
     TestFolder tree;
     const std::string a = tree.write("a", "aaa"), copy = tree.write("a_copy", "aaa"),
                       copy2 = tree.write("a_copy2", "aaa");

@@ -26,6 +26,7 @@
 #include "TBitmapButton.h"
 #include "TMediaButton.h"
 #include "TestFolder.h"
+#include "ThreadTimer.h"
 #include "WaitingGradient.h"
 #include "ZarvoLiquidIndicator.h"
 
@@ -138,6 +139,17 @@ inline QStringList SearchAndScan(TestWindows& app, const std::string& folder) {
     app.form1.SearchFolder = folder;
     app.form1.TB1->Edit2->setText(QString::fromStdString(folder));
     return AnswerMessageBoxes([&] { app.form1.BT1Click(); });
+}
+
+// Shows the main window and runs its start-up (settings, last search, welcome window) at
+// once, as its timer would a moment later: on a slow machine the timer otherwise fires in
+// the middle of a test and resets what the test chose.
+inline void ShowStarted(TForm1& form) {
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(form.ActivatedOnce);
+    if (form.T2->Enabled())
+        form.T2Timer();
 }
 
 // Input as the window system sends it: to the QWindow of the widget's window, which hands it
