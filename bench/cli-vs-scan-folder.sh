@@ -2,7 +2,8 @@
 # twinsweep-cli against scan-folder, the headless runner of the same search and scan, on the
 # generated corpora kept in bench/data/ (see bench/compare-peers.sh; a: 20,000 files of 1 KiB
 # to 8 MiB, b: 200,000 files of 4 KiB):
-#   scan-folder CORPUS >/dev/null   and   twinsweep-cli --format json -o /dev/null CORPUS
+#   scan-folder CORPUS --export SETS.json >/dev/null   and   twinsweep-cli --format json -o /dev/null CORPUS
+# (the same work: search, scan, the sets and their JSON)
 # run alternately, warm cache (one untimed run of each first, which also checks that both
 # find the same sets: scan-folder's --export JSON against twinsweep-cli's JSON). Per corpus:
 # the median wall time and peak memory of each, and the median over rounds of cli/scan-folder.
@@ -41,7 +42,7 @@ trap 'rm -rf "$work"' EXIT
 run() {
   local tool=$1 dir=$2 sets=${3:-} cmd start end
   case "$tool" in
-    scan-folder) cmd=("$build/bench/scan-folder" "$dir" ${sets:+--export "$sets"}) ;;
+    scan-folder) cmd=("$build/bench/scan-folder" "$dir" --export "${sets:-$work/timed.json}") ;;
     cli) cmd=("$build/bin/twinsweep-cli" --format json -o "${sets:-/dev/null}" "$dir") ;;
   esac
   start=$(date +%s%N)
