@@ -15,17 +15,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-"$top/build"}
 data="$top/bench/data"
-rounds=5
-corpora=()
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --rounds) rounds=${2:?--rounds needs a number}; shift 2 ;;
-    a|b|c|d|e) corpora+=("$1"); shift ;;
-    *) echo "usage: $0 [--rounds N] [a] [b] [c] [d] [e]" >&2; exit 2 ;;
-  esac
-done
-[ ${#corpora[@]} -gt 0 ] || corpora=(a b)
-[ "$rounds" -ge 1 ] 2>/dev/null || { echo "--rounds needs a number of at least 1" >&2; exit 2; }
+source "$top/bench/corpus.sh"
+read_bench_arguments 5 "a b" "$@"
 
 source "$top/scripts/need-packages.sh"
 need_packages time python3
@@ -34,7 +25,6 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" --target scan-folder twinsweep-cli make_corpus >/dev/null
 mkdir -p "$data"
-source "$top/bench/corpus.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -18,17 +18,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-"$top/build"}
 data="$top/bench/data"
-rounds=3
-corpora=()
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --rounds) rounds=${2:?--rounds needs a number}; shift 2 ;;
-    a|b|c|d|e) corpora+=("$1"); shift ;;
-    *) echo "usage: $0 [--rounds N] [a] [b] [c] [d] [e]" >&2; exit 2 ;;
-  esac
-done
-[ ${#corpora[@]} -gt 0 ] || corpora=(a b c d e)
-[ "$rounds" -ge 1 ] 2>/dev/null || { echo "--rounds needs a number of at least 1" >&2; exit 2; }
+source "$top/bench/corpus.sh"
+read_bench_arguments 3 "a b c d e" "$@"
 
 peers=(jdupes rmlint fdupes rdfind)
 missing=()
@@ -50,7 +41,6 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" --target scan-folder make_corpus >/dev/null
 mkdir -p "$data"
-source "$top/bench/corpus.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

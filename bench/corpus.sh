@@ -1,6 +1,25 @@
 # Sourced by the benchmarks that use the generated corpora; needs $build (the build folder,
 # with make_corpus built) and $data (the folder that holds the corpora).
 
+# read_bench_arguments ROUNDS "KINDS" [--rounds N] [a] [b] [c] [d] [e]: sets `rounds` and
+# `corpora` from the arguments, the first two being their defaults; a wrong one ends the
+# script with its usage.
+read_bench_arguments() {
+  rounds=$1
+  local defaults=$2
+  shift 2
+  corpora=()
+  while [ $# -gt 0 ]; do
+    case "$1" in
+      --rounds) rounds=${2:?--rounds needs a number}; shift 2 ;;
+      a|b|c|d|e) corpora+=("$1"); shift ;;
+      *) echo "usage: $0 [--rounds N] [a] [b] [c] [d] [e]" >&2; exit 2 ;;
+    esac
+  done
+  [ ${#corpora[@]} -gt 0 ] || read -ra corpora <<<"$defaults"
+  [ "$rounds" -ge 1 ] 2>/dev/null || { echo "--rounds needs a number of at least 1" >&2; exit 2; }
+}
+
 # Makes $data/corpus-KIND once; scaled down when the disk is short of space.
 make_corpus() {
   local kind=$1 dir="$data/corpus-$1"
