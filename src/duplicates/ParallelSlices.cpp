@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -15,18 +16,22 @@ unsigned SliceThreads() { return std::clamp(std::thread::hardware_concurrency(),
 
 bool ForSlices(size_t count, size_t slice, const std::function<void(size_t, size_t)>& body,
                const std::function<bool()>& keepGoing) {
-    if (count <= slice) {
-        if (!keepGoing())
-            return false;
-        if (count > 0)
-            body(0, count);
-        return true;
-    }
+    // On the calling thread: for a single slice, or when no worker thread could start.
+    const auto alone = [&] {
+        for (size_t begin = 0; begin < count; begin += slice) {
+            if (!keepGoing())
+                return false;
+            body(begin, std::min(count, begin + slice));
+        }
+        return count > 0 || keepGoing();
+    };
+    if (count <= slice)
+        return alone();
     std::atomic<size_t> next{0};
     std::atomic<bool> stop{false};
     std::mutex mutex;
     std::condition_variable finished;
-    unsigned running = SliceThreads();
+    unsigned running = 0;
     std::exception_ptr failure;
     const auto worker = [&] {
         try {
@@ -41,9 +46,23 @@ bool ForSlices(size_t count, size_t slice, const std::function<void(size_t, size
         if (--running == 0)
             finished.notify_one();
     };
+    // As many workers as can start: a thread the system refuses is one fewer.
     std::vector<std::thread> threads;
-    for (unsigned i = running; i > 0; --i)
-        threads.emplace_back(worker);
+    for (unsigned i = SliceThreads(); i > 0; --i) {
+        {
+            const std::lock_guard lock(mutex);
+            ++running;
+        }
+        try {
+            threads.emplace_back(worker);
+        } catch (const std::system_error&) {
+            const std::lock_guard lock(mutex);
+            --running;
+            break;
+        }
+    }
+    if (threads.empty())
+        return alone();
     bool going = true;
     {
         std::unique_lock lock(mutex);
