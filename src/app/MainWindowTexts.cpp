@@ -23,7 +23,7 @@ void InProjectWords(const TStringTable& texts, const std::function<void()>& act)
     try {
         act();
     } catch (const EProjectLineError& e) {
-        throw Exception(FormatMessage(texts.GetKeyText("IDS_27"), {e.text}));
+        throw Exception(FormatMessage(texts.GetKeyText("IDS_27"), {Excerpt(e.text)}));
     } catch (const ENotAProjectError& e) {
         throw Exception(FormatMessage(texts.GetKeyText("IDS_67"), {e.path}));
     }

@@ -48,7 +48,7 @@ std::optional<int32_t> TryStrToInt(const std::string& text) {
 int32_t StrToInt(const std::string& text) {
     if (auto value = TryStrToInt(text))
         return *value;
-    throw EConvertError(FormatMessage("'%s' is not a valid integer value", {text}));
+    throw EConvertError(FormatMessage("'%s' is not a valid integer value", {Excerpt(text)}));
 }
 
 std::string IntToStr(int64_t value) { return std::to_string(value); }

@@ -159,7 +159,7 @@ TDateTime ParseProjectDate(const std::string& text) {
     if (ReadFields(text, {2, 2, 4}, 3, f))
         if (auto value = TryEncodeDate(f[2], f[1], f[0]))
             return *value;
-    throw EConvertError(FormatMessage("'%s' is not a valid date", {text}));
+    throw EConvertError(FormatMessage("'%s' is not a valid date", {Excerpt(text)}));
 }
 
 TDateTime ParseProjectTime(const std::string& text) {
@@ -167,7 +167,7 @@ TDateTime ParseProjectTime(const std::string& text) {
     if (ReadFields(text, {2, 2, 2}, 2, f))
         if (auto value = TryEncodeTime(f[0], f[1], f.size() > 2 ? f[2] : 0, 0))
             return *value;
-    throw EConvertError(FormatMessage("'%s' is not a valid time", {text}));
+    throw EConvertError(FormatMessage("'%s' is not a valid time", {Excerpt(text)}));
 }
 
 } // namespace twinsweep

@@ -18,4 +18,12 @@ std::string FormatMessage(const std::string& pattern, std::initializer_list<std:
     return out;
 }
 
+std::string Excerpt(const std::string& value, size_t limit) {
+    size_t characters = 0;
+    for (size_t at = 0; at < value.size(); ++at)
+        if ((static_cast<unsigned char>(value[at]) & 0xC0) != 0x80 && characters++ == limit)
+            return value.substr(0, at) + "…";
+    return value;
+}
+
 } // namespace twinsweep

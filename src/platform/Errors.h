@@ -31,6 +31,10 @@ class EFOpenError : public Exception {
     using Exception::Exception;
 };
 
+// A value as a message quotes it: at most `limit` characters (UTF-8 sequences kept whole),
+// "…" after a value cut short, so that a damaged file's huge line makes a short message.
+std::string Excerpt(const std::string& value, size_t limit = 80);
+
 // Replaces each "%s" or "%d" in `pattern`, left to right, by the next argument.
 std::string FormatMessage(const std::string& pattern, std::initializer_list<std::string> args);
 

@@ -114,6 +114,12 @@ TEST(ProjectFile, ADamagedFileIsRefusedWithTheErrorOfItsFirstBadLine) {
     bad = good;
     bad[20] = "-1";
     EXPECT_EQ(refused(bad), corrupt);
+    // A huge bad value is quoted short (UTF-8 kept whole): the message stays readable.
+    bad = good;
+    bad[16] = std::string(30 << 20, '9') + "x";
+    EXPECT_EQ(refused(bad), "'" + std::string(80, '9') + "…' is not a valid integer value");
+    bad[16] = std::string(79, '9') + "éé";
+    EXPECT_EQ(refused(bad), "'" + std::string(79, '9') + "é…' is not a valid integer value");
     EXPECT_EQ(refused(good), "loaded");
 }
 
