@@ -33,6 +33,7 @@
 #include "CommandLine.h"
 #include "HeadlessHost.h"
 #include "KeepReasonKeys.h"
+#include "OpenFileLimit.h"
 #include "PacedWork.h"
 #include "Paths.h"
 #include "ProjectFile.h"
@@ -145,6 +146,7 @@ int LoadAndPrint(const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    RaiseOpenFileLimit();
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     if (argc == 3 && std::strcmp(argv[1], "--load") == 0)

@@ -9,6 +9,7 @@
 #include "AppHooks.h"
 #include "CliTexts.h"
 #include "ErrorBox.h"
+#include "OpenFileLimit.h"
 #include "ProgramWindows.h"
 #include "QtHost.h"
 #include "StartArguments.h"
@@ -43,6 +44,7 @@ std::optional<int> AnsweredAtStart(const StartArguments& start) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    RaiseOpenFileLimit();
     const StartArguments start =
         ReadStartArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (const auto status = AnsweredAtStart(start))

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "CliRun.h"
+#include "OpenFileLimit.h"
 
 using namespace twinsweep;
 
@@ -18,6 +19,7 @@ void OnInterrupt(int) { interrupted.store(true); }
 } // namespace
 
 int main(int argc, char** argv) {
+    RaiseOpenFileLimit();
     const CliTexts texts(
         LanguageFromEnvironment([](const char* name) { return std::getenv(name); }));
     CliOptions options;

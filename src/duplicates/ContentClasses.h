@@ -10,11 +10,15 @@
 
 #include "FileReader.h"
 #include "LongWork.h"
+#include "OpenFileLimit.h"
+#include "ParallelSlices.h"
 
 namespace twinsweep {
 
 struct ClassifyLimits {
-    size_t maxOpenFiles = 128;     // files kept open at once when read side by side
+    // Files kept open at once when read side by side: the open-file limit shared among the
+    // reading threads, at most 128.
+    size_t maxOpenFiles = OpenFilesPerReader(SliceThreads() + 1, 128);
     size_t blockSize = 128 * 1024; // bytes read from each of them per round
     size_t firstProbe = 64 * 1024; // first block read from files of a larger set
     size_t largestProbe = 4 << 20; // the probe doubles up to this size

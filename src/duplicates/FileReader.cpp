@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "LongPath.h"
+#include "OpenFileLimit.h"
 
 namespace twinsweep {
 
@@ -46,9 +47,14 @@ bool StampAt(int folder, const char* name, FileStamp& stamp) {
     return RegularStamp(::fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) == 0, info, stamp);
 }
 
-FileReader::FileReader(const std::string& path) { Adopt(OpenPath(path, ReadFlags)); }
+// Too many files open is no judgement on the file: the open waits for room.
+FileReader::FileReader(const std::string& path) {
+    Adopt(OpenWaitingForRoom([&] { return OpenPath(path, ReadFlags); }));
+}
 
-FileReader::FileReader(int folder, const char* name) { Adopt(::openat(folder, name, ReadFlags)); }
+FileReader::FileReader(int folder, const char* name) {
+    Adopt(OpenWaitingForRoom([&] { return ::openat(folder, name, ReadFlags); }));
+}
 
 void FileReader::Adopt(int fd) {
     if (fd < 0)

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "HeadlessHost.h"
@@ -203,4 +205,29 @@ TEST(SessionTest, ReplacingByHardLinksCountsOnlyWhatIsFreed) {
     EXPECT_EQ(info.st_nlink, 3u);
     EXPECT_TRUE(session.Sets().empty());
     EXPECT_TRUE(session.Lists().LBB2.empty());
+}
+
+// At a low open-file limit every copy is still found: the readers share the limit, and an
+// open that meets it waits for room instead of calling the file different.
+TEST(SessionTest, AllCopiesAreFoundAtALowOpenFileLimit) {
+    TestFolder dir;
+    for (int i = 0; i < 100; ++i)
+        dir.write("copy" + std::to_string(i), std::string(3000, 'c'));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit few{64, 64};
+        ::setrlimit(RLIMIT_NOFILE, &few);
+        HeadlessHost host;
+        Session session(host);
+        SearchChoices choices;
+        choices.folder = dir.path();
+        session.SetChoices(choices);
+        const bool found = session.SearchAndWait(host) && session.Scan() &&
+                           session.Sets().size() == 1 && session.Sets()[0].members.size() == 100;
+        ::_exit(found ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 }
