@@ -27,7 +27,8 @@ size_t OpenFilesPerReader(unsigned readers, size_t most) {
     rlimit limit{};
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
         return most;
-    const rlim_t room = limit.rlim_cur > 2 * Reserve ? limit.rlim_cur - Reserve : limit.rlim_cur / 2;
+    const rlim_t room =
+        limit.rlim_cur > 2 * Reserve ? limit.rlim_cur - Reserve : limit.rlim_cur / 2;
     return std::clamp<size_t>(room / std::max(readers, 1u), 2, most);
 }
 
