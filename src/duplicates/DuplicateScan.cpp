@@ -1,6 +1,7 @@
 #include "DuplicateScan.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "ContentClasses.h"
@@ -18,9 +19,14 @@ std::string Trimmed(const std::string& text) {
 
 struct Stopped {};
 
-// The bytes of the run of the bottom row's size, from `top` to `bottom`.
+// The bytes of the run of the bottom row's size, from `top` to `bottom`; sizes out of any
+// file's range (a damaged project's) make the largest count, not an overflow.
 int64_t RunBytes(const FileTable& table, int top, int bottom) {
-    return (bottom - top + 1) * SizeValue(table.Cell(FileTable::SizeColumn, bottom));
+    int64_t bytes = 0;
+    if (__builtin_mul_overflow(int64_t(bottom - top + 1),
+                               SizeValue(table.Cell(FileTable::SizeColumn, bottom)), &bytes))
+        return std::numeric_limits<int64_t>::max();
+    return bytes;
 }
 
 class Scan {
@@ -105,7 +111,7 @@ private:
         }
         const int64_t runBytes = RunBytes(table_, top, bottom);
         if (stats_)
-            stats_->candidateBytes += runBytes;
+            stats_->candidateBytes = SaturatedSum(stats_->candidateBytes, runBytes);
         const size_t count = static_cast<size_t>(bottom - top + 1);
         const FileTable& table = table_;
         auto classes = ClassifyByContent(
@@ -197,7 +203,7 @@ std::atomic<int64_t>* ScanBytes::StartRun(int64_t bytes) {
 }
 
 void ScanBytes::EndRun() {
-    classified_ += std::exchange(run_, 0);
+    classified_ = SaturatedSum(classified_, std::exchange(run_, 0));
     runRead_ = 0;
 }
 
@@ -208,7 +214,7 @@ int64_t BytesToCompare(const FileTable& table) {
         while (top > 1 && table.SameSizeCell(top - 1, bottom))
             --top;
         if (top < bottom)
-            total += RunBytes(table, top, bottom);
+            total = SaturatedSum(total, RunBytes(table, top, bottom));
         bottom = top - 1;
     }
     return total;

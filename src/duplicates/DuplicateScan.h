@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <limits>
 
 #include "FileTable.h"
 #include "LongWork.h"
@@ -30,11 +31,17 @@ struct ScanStats {
 // completes: the runs already sorted into classes, plus the bytes read from the run being
 // sorted, up to that run's bytes (a file may be read more than once). Ask on the scan's
 // thread, from its work's keepGoing or progress; the reading threads add to it meanwhile.
+// a + b, or the largest int64_t where that overflows (the sizes are never negative).
+inline int64_t SaturatedSum(int64_t a, int64_t b) {
+    int64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<int64_t>::max() : sum;
+}
+
 class ScanBytes {
 public:
     int64_t Total() const { return total_; }
     int64_t Compared() const {
-        return classified_ + std::min(runRead_.load(std::memory_order_relaxed), run_);
+        return SaturatedSum(classified_, std::min(runRead_.load(std::memory_order_relaxed), run_));
     }
 
     // The scan's side.

@@ -297,3 +297,23 @@ TEST(DuplicateScan, AResumedScanCountsTheBytesLeft) {
         }
     }
 }
+
+// Sizes no file can have (a damaged project's) make the largest count, not an overflow.
+TEST(DuplicateScan, HugeSizesSaturateTheCounts) {
+    TestFolder dir;
+    FileTable table;
+    table.Reset({"N", "F", "S", "D"});
+    for (const char* name : {"a", "b", "c"})
+        table.Append(dir.path(), dir.write(name, name).substr(dir.path().size()), int64_t(1) << 62,
+                     "d");
+    table.Append(dir.path(), "d", std::numeric_limits<int64_t>::max(), "d");
+    table.Append(dir.path(), "e", std::numeric_limits<int64_t>::max(), "d");
+    table.SortBySize();
+    EXPECT_EQ(BytesToCompare(table), std::numeric_limits<int64_t>::max());
+    WatchedScan scan;
+    ResultLists lists;
+    ASSERT_TRUE(scan.Run(table, lists));
+    EXPECT_EQ(lists.LBB2.size(), 0u);
+    EXPECT_EQ(scan.bytes.Compared(), std::numeric_limits<int64_t>::max());
+    scan.ExpectNeverFallingNorPastTheTotal();
+}
