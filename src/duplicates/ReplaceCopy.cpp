@@ -13,6 +13,7 @@
 
 #include "FileDescriptor.h"
 #include "Paths.h"
+#include "UnnamedFile.h"
 
 namespace twinsweep {
 
@@ -110,9 +111,9 @@ std::string MakeClone(const std::string& path, const std::string& kept) {
     if (!source || !duplicate)
         throw ReplaceError("open", errno);
     const std::string folder = ExtractFilePath(path);
-    FileDescriptor clone(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    FileDescriptor clone = OpenUnnamedFile(folder, 0600);
     std::string fresh;
-    if (!clone && (errno == EOPNOTSUPP || errno == EISDIR))
+    if (!clone && MakesNoUnnamedFiles(errno))
         fresh = FreshName(folder, "open", [&](const std::string& name) {
             clone.reset(
                 ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
@@ -124,13 +125,10 @@ std::string MakeClone(const std::string& path, const std::string& kept) {
         if (::ioctl(clone.get(), FICLONE, source.get()) != 0)
             throw ReplaceError(CloneCall, errno);
         CopyAttributes(duplicate.get(), clone.get());
-        if (fresh.empty()) {
-            const std::string self = "/proc/self/fd/" + std::to_string(clone.get());
+        if (fresh.empty())
             fresh = FreshName(folder, "link", [&](const std::string& name) {
-                return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(),
-                                AT_SYMLINK_FOLLOW) == 0;
+                return NameUnnamedFile(clone, name);
             });
-        }
     } catch (...) {
         if (!fresh.empty())
             ::unlink(fresh.c_str());

@@ -9,19 +9,13 @@
 #include <unistd.h>
 
 #include "Errors.h"
+#include "FileDescriptor.h"
+#include "Paths.h"
+#include "UnnamedFile.h"
 
 namespace twinsweep {
 
 namespace {
-
-// Closes a descriptor when leaving scope.
-struct FileDescriptor {
-    int fd;
-    ~FileDescriptor() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 // Why a file of this mode is not read or written as text lines.
 std::string NotRegularReason(mode_t mode) {
@@ -126,11 +120,11 @@ TextLines SplitTextLines(const std::string& text) {
 
 TextLines ReadTextLines(const std::string& path, size_t maxBytes) {
     std::string reason;
-    FileDescriptor file{OpenRegularFile(path, O_RDONLY, reason)};
-    if (file.fd < 0)
+    const FileDescriptor file(OpenRegularFile(path, O_RDONLY, reason));
+    if (!file)
         throw OpenError(path, reason);
     // One byte past the bound tells whether the file goes on.
-    std::string text = ReadUpTo(file.fd, maxBytes == WholeFile ? WholeFile : maxBytes + 1, path);
+    std::string text = ReadUpTo(file.get(), maxBytes == WholeFile ? WholeFile : maxBytes + 1, path);
     text.resize(std::min(text.find('\0'), text.size()));
     if (text.size() > maxBytes) {
         // The bound cuts the text: the line it cuts is left out.
@@ -143,13 +137,13 @@ TextLines ReadTextLines(const std::string& path, size_t maxBytes) {
 
 void WriteTextLines(const std::string& path, const TextLines& lines) {
     std::string reason;
-    FileDescriptor file{OpenRegularFile(path, O_WRONLY | O_CREAT, reason)};
-    if (file.fd < 0)
+    const FileDescriptor file(OpenRegularFile(path, O_WRONLY | O_CREAT, reason));
+    if (!file)
         throw CreateError(path, reason);
     // Emptied only now that it is known to be a regular file.
-    if (::ftruncate(file.fd, 0) != 0)
+    if (::ftruncate(file.get(), 0) != 0)
         throw CreateError(path, std::strerror(errno));
-    WriteAll(file.fd, JoinedLines(lines), path);
+    WriteAll(file.get(), JoinedLines(lines), path);
 }
 
 void ReplaceTextLines(const std::string& path, const TextLines& lines) {
@@ -166,24 +160,30 @@ void ReplaceFileText(const std::string& path, const std::string& text) {
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode))
         throw CreateError(path, NotRegularReason(old.st_mode));
-    std::string temporary = target + ".XXXXXX";
-    FileDescriptor file{::mkostemp(temporary.data(), O_CLOEXEC)};
-    if (file.fd < 0)
+    // What a save killed between naming its file and the rename left.
+    const std::string part = target + SavePartSuffix;
+    ::unlink(part.c_str());
+    FileDescriptor file = OpenUnnamedFile(ExtractFilePath(target), 0600);
+    const bool unnamed = bool(file);
+    if (!unnamed && MakesNoUnnamedFiles(errno))
+        file.reset(
+            ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!file)
         throw CreateError(path, std::strerror(errno));
+    bool named = !unnamed;
     try {
-        if (::fchmod(file.fd, replacing ? old.st_mode & 07777 : NewFileMode()) != 0)
+        if (::fchmod(file.get(), replacing ? old.st_mode & 07777 : NewFileMode()) != 0)
             throw CreateError(path, std::strerror(errno));
-        WriteAll(file.fd, text, path);
-        if (::fsync(file.fd) != 0)
+        WriteAll(file.get(), text, path);
+        if (::fsync(file.get()) != 0)
             throw CreateError(path, std::strerror(errno));
-        const int fd = file.fd;
-        file.fd = -1;
-        if (::close(fd) != 0)
+        if (!named && !(named = NameUnnamedFile(file, part)))
             throw CreateError(path, std::strerror(errno));
-        if (::rename(temporary.c_str(), target.c_str()) != 0)
+        if (::close(file.release()) != 0 || ::rename(part.c_str(), target.c_str()) != 0)
             throw CreateError(path, std::strerror(errno));
     } catch (...) {
-        ::unlink(temporary.c_str());
+        if (named)
+            ::unlink(part.c_str());
         throw;
     }
 }

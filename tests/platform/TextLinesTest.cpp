@@ -1,8 +1,12 @@
 #include "TextLines.h"
 
+#include <csignal>
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "Errors.h"
@@ -91,4 +95,30 @@ TEST(TextLines, BoundedReadKeepsTheLinesThatEndWithinTheBound) {
     // A NUL within the bound ends the text there, as in a whole read.
     const std::string ended = folder.write("nul", std::string("a\r\nb\0cc", 7));
     EXPECT_EQ(ReadTextLines(ended, 5), (TextLines{"a", "b"}));
+}
+
+// A save killed at any moment leaves the old file whole and, once the next save is done,
+// nothing beside it.
+TEST(TextLines, AKilledReplacementLeavesNothingBehind) {
+    TestFolder folder;
+    const std::string path = folder.write("project", "old\r\n");
+    const std::string big(8 << 20, 'x');
+    std::mt19937 random(27);
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (;;)
+                ReplaceFileText(path, big);
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(1000, 60000)(random));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::string now = folder.read("project");
+        EXPECT_TRUE(now == "old\r\n" || now == big);
+    }
+    // What the fallback or a kill after naming leaves goes with the next save.
+    folder.write(std::string("project") + SavePartSuffix, "left");
+    ReplaceFileText(path, "new\r\n");
+    EXPECT_EQ(folder.read("project"), "new\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
