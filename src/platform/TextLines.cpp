@@ -135,6 +135,66 @@ TextLines ReadTextLines(const std::string& path, size_t maxBytes) {
     return SplitTextLines(text);
 }
 
+LinesOfText::LinesOfText(std::string text) : text_(std::move(text)) {
+    text_.resize(std::min(text_.find('\0'), text_.size()));
+}
+
+LinesOfText::LinesOfText(const TextLines& lines) {
+    for (const std::string& line : lines)
+        (text_ += line) += '\n';
+    text_.resize(std::min(text_.find('\0'), text_.size()));
+}
+
+bool LinesOfText::Has(size_t i) const {
+    if (starts_.empty() && !text_.empty())
+        starts_.push_back(0);
+    while (starts_.size() <= i) {
+        const size_t stop = text_.find_first_of("\r\n", starts_.back());
+        if (stop == std::string::npos)
+            return false;
+        const size_t next = stop + (text_.compare(stop, 2, "\r\n") == 0 ? 2 : 1);
+        if (next >= text_.size())
+            return false;
+        starts_.push_back(next);
+    }
+    return true;
+}
+
+size_t LinesOfText::size() const {
+    if (count_ == WholeFile) {
+        count_ = 0;
+        for (size_t i = 0; i < text_.size(); ++i)
+            if (text_[i] == '\n' ||
+                (text_[i] == '\r' && (i + 1 == text_.size() || text_[i + 1] != '\n')))
+                ++count_;
+        if (!text_.empty() && text_.back() != '\n' && text_.back() != '\r')
+            ++count_;
+    }
+    return count_;
+}
+
+std::string_view LinesOfText::View(size_t i) const {
+    if (!Has(i))
+        throw EListError(FormatMessage("List index out of bounds (%d)", {std::to_string(i)}));
+    const std::string_view text(text_);
+    const size_t start = starts_[i];
+    return text.substr(start, std::min(text.find_first_of("\r\n", start), text.size()) - start);
+}
+
+LinesOfText ReadLinesOfText(const std::string& path, size_t largest) {
+    std::string reason;
+    const FileDescriptor file(OpenRegularFile(path, O_RDONLY, reason));
+    if (!file)
+        throw OpenError(path, reason);
+    struct stat info {};
+    if (::fstat(file.get(), &info) == 0 && static_cast<uint64_t>(info.st_size) > largest)
+        throw OpenError(path, std::strerror(EFBIG));
+    std::string text = ReadUpTo(file.get(), largest + 1, path);
+    if (text.size() > largest) // it grew meanwhile
+        throw OpenError(path, std::strerror(EFBIG));
+    return LinesOfText(std::move(text));
+}
+
 void WriteTextLines(const std::string& path, const TextLines& lines) {
     std::string reason;
     const FileDescriptor file(OpenRegularFile(path, O_WRONLY | O_CREAT, reason));

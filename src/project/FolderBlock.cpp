@@ -33,17 +33,17 @@ TextLines FolderBlockLines(const SearchChoices& choices) {
     return lines;
 }
 
-std::optional<size_t> ReadFolderBlock(const TextLines& lines, size_t start,
+std::optional<size_t> ReadFolderBlock(const LinesOfText& lines, size_t start,
                                       SearchChoices& choices) {
     choices.folderRole = FolderRole::Searched;
     choices.moreFolders.clear();
     choices.exclusions.clear();
-    if (start >= lines.size() || lines[start] != FolderBlockMark)
+    if (!lines.Has(start) || lines.View(start) != FolderBlockMark)
         return 0;
     size_t next = start + 1;
     // A count of lines that follow it, each taken by `take`.
     const auto section = [&](size_t linesEach, const auto& take) {
-        const auto count = next < lines.size() ? TryStrToInt(lines[next]) : std::nullopt;
+        const auto count = lines.Has(next) ? TryStrToInt(lines[next]) : std::nullopt;
         if (!count || *count < 0 ||
             static_cast<size_t>(*count) * linesEach > lines.size() - next - 1)
             return false;
@@ -56,16 +56,16 @@ std::optional<size_t> ReadFolderBlock(const TextLines& lines, size_t start,
     std::vector<SearchFolder> folders;
     TextLines exclusions;
     const bool read =
-        section(2,
-                [&](size_t at) {
-                    const std::string& role = lines[at];
-                    if ((role != SearchedWord && role != ProtectedWord) || lines[at + 1].empty())
-                        return false;
-                    folders.push_back({lines[at + 1], role == ProtectedWord
-                                                          ? FolderRole::Protected
-                                                          : FolderRole::Searched});
-                    return true;
-                }) &&
+        section(
+            2,
+            [&](size_t at) {
+                const std::string_view role = lines.View(at);
+                if ((role != SearchedWord && role != ProtectedWord) || lines.View(at + 1).empty())
+                    return false;
+                folders.push_back({lines[at + 1], role == ProtectedWord ? FolderRole::Protected
+                                                                        : FolderRole::Searched});
+                return true;
+            }) &&
         section(1, [&](size_t at) {
             exclusions.push_back(lines[at]);
             return true;

@@ -22,6 +22,7 @@ TextLines FolderBlockLines(const SearchChoices& choices);
 // Reads the lines from `start`: 0 when no block starts there (then the choices search their
 // folder alone, unprotected, excluding nothing), else the number of lines the block took,
 // its folders and exclusions now the choices'. Nothing when the block is damaged.
-std::optional<size_t> ReadFolderBlock(const TextLines& lines, size_t start, SearchChoices& choices);
+std::optional<size_t> ReadFolderBlock(const LinesOfText& lines, size_t start,
+                                      SearchChoices& choices);
 
 } // namespace twinsweep

@@ -22,10 +22,10 @@ void SaveLastSearch(const std::string& path, const SearchChoices& choices) {
 
 std::optional<SearchChoices> LoadLastSearch(const std::string& path, const SearchChoices& current) {
     try {
-        const TextLines lines = ReadTextLines(path, 64 * 1024);
-        if (lines.empty() || lines[0].empty())
+        const LinesOfText lines(ReadTextLines(path, 64 * 1024));
+        if (lines.empty() || lines.View(0).empty())
             return std::nullopt;
-        SearchChoices choices = ParseCriteria(TextLines(lines.begin() + 1, lines.end()), current);
+        SearchChoices choices = ParseCriteria(lines, 1, current);
         choices.folder = lines[0];
         if (!ReadFolderBlock(lines, 1 + CriteriaLineCount, choices))
             return std::nullopt;

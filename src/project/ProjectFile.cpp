@@ -15,20 +15,20 @@ constexpr size_t FirstEntry = 22;
 
 std::string Flag(bool on) { return on ? "1" : "0"; }
 
-// Lines 0-21 in file order; a missing one is the list's index error.
+// Lines 0-21 in file order, counted from `first`; a missing one is the list's index error.
 class Header {
 public:
-    explicit Header(const TextLines& lines) : lines_(lines) {}
-    const std::string& operator[](size_t i) const {
-        if (i >= lines_.size())
+    Header(const LinesOfText& lines, size_t first) : lines_(lines), first_(first) {}
+    std::string operator[](size_t i) const {
+        if (!lines_.Has(first_ + i))
             throw EListError(FormatMessage("List index out of bounds (%d)", {std::to_string(i)}));
-        return lines_[i];
+        return lines_[first_ + i];
     }
     bool Flag(size_t i) const { return (*this)[i] != "0"; }
     int Integer(size_t i) const { return StrToInt((*this)[i]); }
     // A size bound in kilobytes, past what 32 bits hold; other texts are read as Integer.
     int64_t SizeBound(size_t i) const {
-        const std::string& text = (*this)[i];
+        const std::string text = (*this)[i];
         int64_t value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc{} || end != text.data() + text.size())
@@ -37,7 +37,8 @@ public:
     }
 
 private:
-    const TextLines& lines_;
+    const LinesOfText& lines_;
+    size_t first_;
 };
 
 bool IsGroupNumber(const std::string& text, size_t groups) {
@@ -50,10 +51,12 @@ bool IsGroupNumber(const std::string& text, size_t groups) {
 // A project's first line is the sub-folders check box: "0" or "1", or a word written by hand.
 constexpr size_t LongestFirstLine = 16;
 
-bool StartsLikeProject(const TextLines& lines) {
-    return !lines.empty() && !lines[0].empty() && lines[0].size() <= LongestFirstLine &&
-           std::all_of(lines[0].begin(), lines[0].end(),
-                       [](char c) { return c >= ' ' && c <= '~'; });
+bool StartsLikeProject(const LinesOfText& lines) {
+    if (lines.empty())
+        return false;
+    const std::string_view first = lines.View(0);
+    return !first.empty() && first.size() <= LongestFirstLine &&
+           std::all_of(first.begin(), first.end(), [](char c) { return c >= ' ' && c <= '~'; });
 }
 
 void CheckLine(const std::string& text) {
@@ -85,8 +88,8 @@ TextLines CriteriaLines(const SearchChoices& choices, const TFormatSettings& for
             std::to_string(choices.sizeMaxKB)};
 }
 
-SearchChoices ParseCriteria(const TextLines& lines, const SearchChoices& current) {
-    const Header header(lines);
+SearchChoices ParseCriteria(const LinesOfText& lines, size_t first, const SearchChoices& current) {
+    const Header header(lines, first);
     SearchChoices choices = current;
     choices.subfolders = header.Flag(0);
     choices.extensionOnly = header.Flag(1);
@@ -140,33 +143,18 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
     return lines;
 }
 
-Project ParseProject(const TextLines& lines, const std::string& path, const SearchChoices& current,
-                     const FileTable::Row& captions, const LongWork& work) {
-    if (!StartsLikeProject(lines))
-        throw ENotAProjectError(path);
-    SearchChoices folders = current;
-    const std::optional<size_t> block = ReadFolderBlock(lines, 0, folders);
-    if (!block)
-        throw EGridError("File contains no data or corrupt file " + path);
-    if (*block > 0) {
-        if (*block < lines.size() && lines[*block] == FolderBlockMark)
-            throw EGridError("File contains no data or corrupt file " + path);
-        Project project = ParseProject(
-            TextLines(lines.begin() + static_cast<std::ptrdiff_t>(*block), lines.end()), path,
-            folders, captions, work);
-        project.choices.folder = folders.folder;
-        project.choices.folderRole = folders.folderRole;
-        project.choices.moreFolders = std::move(folders.moreFolders);
-        project.choices.exclusions = std::move(folders.exclusions);
-        return project;
-    }
-    Project project;
-    project.choices = ParseCriteria(lines, folders);
-    const Header header(lines);
+namespace {
 
-    TextLines sections[4];
+// The project whose criteria start at line `first`, the folders already in `current`.
+Project ParseProjectFrom(const LinesOfText& lines, size_t first, const std::string& path,
+                         const SearchChoices& current, const FileTable::Row& captions,
+                         const LongWork& work) {
+    Project project;
+    project.choices = ParseCriteria(lines, first, current);
+    const Header header(lines, first);
+
     size_t counts[4];
-    size_t next = FirstEntry;
+    size_t next = first + FirstEntry;
     for (size_t i = 0; i < 4; ++i) {
         const int count = header.Integer(CountLines + i);
         if (count < 0 || static_cast<size_t>(count) > lines.size() - std::min(next, lines.size()))
@@ -176,27 +164,49 @@ Project ParseProject(const TextLines& lines, const std::string& path, const Sear
     }
     if (counts[1] != counts[2])
         throw EGridError("File contains no data or corrupt file " + path);
-    next = FirstEntry;
-    for (size_t i = 0; i < 4; ++i) {
-        sections[i].assign(lines.begin() + static_cast<std::ptrdiff_t>(next),
-                           lines.begin() + static_cast<std::ptrdiff_t>(next + counts[i]));
-        next += counts[i];
-        work.KeepGoing();
-    }
-    std::vector<bool> hasMember(sections[0].size(), false);
-    for (const std::string& group : sections[1]) {
-        if (!IsGroupNumber(group, sections[0].size()))
+    // Each section's lines, one after the other.
+    next = first + FirstEntry;
+    const auto section = [&](size_t i, const auto& take) {
+        for (const size_t end = next + counts[i]; next < end; ++next) {
+            work.KeepGoing();
+            take(lines.View(next));
+        }
+    };
+    section(0, [&](std::string_view line) { project.lists.LBB1.push_back(line); });
+    std::vector<bool> hasMember(counts[0], false);
+    section(1, [&](std::string_view line) {
+        const std::string group(line);
+        if (!IsGroupNumber(group, counts[0]))
             throw EGridError("File contains no data or corrupt file " + path);
-        hasMember[std::stoul(group)] = true;
-    }
+        const auto number = static_cast<int>(std::stoul(group));
+        hasMember[static_cast<size_t>(number)] = true;
+        project.lists.LL1.push_back(number);
+    });
     if (std::find(hasMember.begin(), hasMember.end(), false) != hasMember.end())
         throw EGridError("File contains no data or corrupt file " + path);
-    project.lists.LBB1 = sections[0];
-    project.lists.LL1 = sections[1];
-    project.lists.LBB2 = sections[2];
-    project.lists.LL2 = std::move(sections[3]);
+    section(2, [&](std::string_view line) { project.lists.LBB2.push_back(line); });
+    section(3, [&](std::string_view line) { project.lists.LL2.emplace_back(line); });
     project.table.Reset(captions);
     UndumpTable(lines, next, path, project.table, project.widths, work);
+    return project;
+}
+
+} // namespace
+
+Project ParseProject(const LinesOfText& lines, const std::string& path,
+                     const SearchChoices& current, const FileTable::Row& captions,
+                     const LongWork& work) {
+    if (!StartsLikeProject(lines))
+        throw ENotAProjectError(path);
+    SearchChoices folders = current;
+    const std::optional<size_t> block = ReadFolderBlock(lines, 0, folders);
+    if (!block || (*block > 0 && lines.Has(*block) && lines.View(*block) == FolderBlockMark))
+        throw EGridError("File contains no data or corrupt file " + path);
+    Project project = ParseProjectFrom(lines, *block, path, folders, captions, work);
+    project.choices.folder = folders.folder;
+    project.choices.folderRole = folders.folderRole;
+    project.choices.moreFolders = std::move(folders.moreFolders);
+    project.choices.exclusions = std::move(folders.exclusions);
     return project;
 }
 
@@ -204,7 +214,7 @@ void SaveProject(const std::string& path, const TextLines& lines) { ReplaceTextL
 
 Project LoadProject(const std::string& path, const SearchChoices& current,
                     const FileTable::Row& captions, const LongWork& work) {
-    return ParseProject(ReadTextLines(path), path, current, captions, work);
+    return ParseProject(ReadLinesOfText(path, LargestProject), path, current, captions, work);
 }
 
 } // namespace twinsweep

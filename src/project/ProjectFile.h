@@ -8,7 +8,8 @@
 // A search of more than one folder, with a protected folder or an exclusion, puts the
 // folders' lines (FolderBlock.h) before line 0.
 // A file is read whole and checked before anything of it is used: a damaged file changes
-// nothing.
+// nothing. Its lines are split as the reading reaches them, so a damaged file is refused at
+// its first bad line without splitting the rest.
 #include <string>
 
 #include "FindDuplicates.h"
@@ -48,9 +49,9 @@ inline constexpr size_t CriteriaLineCount = 18;
 // Lines 0-17 of a project: the criteria but the folder. Raises EProjectLineError for an
 // extension holding a line break.
 TextLines CriteriaLines(const SearchChoices& choices, const TFormatSettings& formats);
-// The criteria of lines 0-17, starting from `current` as ParseProject does; raises as it
-// does for those lines.
-SearchChoices ParseCriteria(const TextLines& lines, const SearchChoices& current);
+// The criteria of lines 0-17 counted from `first`, starting from `current` as ParseProject
+// does; raises as it does for those lines.
+SearchChoices ParseCriteria(const LinesOfText& lines, size_t first, const SearchChoices& current);
 
 // The lines of a project. Raises EProjectLineError for a list entry, a cell or the
 // extension that holds a line break.
@@ -68,10 +69,19 @@ TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
 // is none, EGridError "File contains no data or corrupt file " + path when the counts do
 // not fit the file, LL1 and LBB2 differ in length, an LL1 entry is no group of LBB1, a
 // group of LBB1 has no entry in LL1, or the dump is damaged.
-Project ParseProject(const TextLines& lines, const std::string& path, const SearchChoices& current,
-                     const FileTable::Row& captions, const LongWork& work = {});
+Project ParseProject(const LinesOfText& lines, const std::string& path,
+                     const SearchChoices& current, const FileTable::Row& captions,
+                     const LongWork& work = {});
 
-// The project in a file: written whole or not at all (the old file stays), read whole.
+// The largest project file read. A saved file takes a table row (about 50 bytes besides
+// its name and folder) and, in a set, a list line with its path and one with its group:
+// about 2 x path + 60 bytes. 8 GiB hold 10 million such entries with paths of up to 400
+// bytes on average, several times what real trees have; a larger file is refused at once
+// (EFOpenError, "File too large") instead of being read for minutes.
+inline constexpr size_t LargestProject = size_t{8} << 30;
+
+// The project in a file: written whole or not at all (the old file stays), read whole if
+// it is no larger than LargestProject.
 void SaveProject(const std::string& path, const TextLines& lines);
 Project LoadProject(const std::string& path, const SearchChoices& current,
                     const FileTable::Row& captions, const LongWork& work = {});

@@ -62,11 +62,11 @@ TextLines DumpTable(const FileTable& table, const ColumnWidths& widths, const Lo
     return lines;
 }
 
-void UndumpTable(const TextLines& lines, size_t first, const std::string& path, FileTable& table,
+void UndumpTable(const LinesOfText& lines, size_t first, const std::string& path, FileTable& table,
                  ColumnWidths& widths, const LongWork& work) {
     int columns = FileTable::ColumnCount;
     int rows = table.RowCount();
-    if (first < lines.size() && !lines[first].empty()) {
+    if (lines.Has(first) && !lines.View(first).empty()) {
         size_t end = 0;
         std::tie(columns, rows) = TwoNumbers(lines[first], end);
     }
@@ -76,9 +76,9 @@ void UndumpTable(const TextLines& lines, size_t first, const std::string& path, 
         throw Corrupt(path);
     columns = std::min(columns, FileTable::ColumnCount);
     table.SetRowCount(std::max(rows, 2));
-    for (size_t i = first + 1; i < lines.size(); ++i) {
+    for (size_t i = first + 1; lines.Has(i); ++i) {
         work.KeepGoing();
-        const std::string& line = lines[i];
+        const std::string line = lines[i];
         if (line.compare(0, 2, "cw") == 0) {
             size_t end = 0;
             const auto [column, width] = TwoNumbers(line.size() > 3 ? line.substr(3) : "", end);
@@ -113,9 +113,9 @@ void SaveTableDump(const FileTable& table, const ColumnWidths& widths, const std
 }
 
 void LoadTableDump(FileTable& table, ColumnWidths& widths, const std::string& path) {
-    TextLines lines;
+    LinesOfText lines;
     try {
-        lines = ReadTextLines(path);
+        lines = ReadLinesOfText(path, WholeFile - 1);
     } catch (const EFOpenError&) {
         throw EGridError("Cannot open file " + path);
     }

@@ -37,7 +37,7 @@ TextLines DumpTable(const FileTable& table, const ColumnWidths& widths, const Lo
 // file " when the table would have no columns or no rows, or more rows than the dump could
 // describe, or a cell line lacks its text, or a row past the first holds no text (every
 // such row holds a file); EConvertError for a number that is none.
-void UndumpTable(const TextLines& lines, size_t first, const std::string& path, FileTable& table,
+void UndumpTable(const LinesOfText& lines, size_t first, const std::string& path, FileTable& table,
                  ColumnWidths& widths, const LongWork& work = {});
 
 // The dump in a file of its own.

@@ -22,6 +22,16 @@ TEST(TextLines, SplitsAtCrLfOrCrLfAndStopsAtNul) {
     EXPECT_EQ(SplitTextLines("\n\r"), (TextLines{"", ""})); // LF CR is two breaks
     EXPECT_EQ(SplitTextLines(std::string("a\nb\0c\nd", 7)), (TextLines{"a", "b"}));
     EXPECT_TRUE(SplitTextLines("").empty());
+    // Split as they are asked for, the same lines.
+    for (const std::string text : {"a\r\nb\nc\rd", "a\r\n", "a\n\n", "\r\n", "\n\r", "x\r", ""}) {
+        const LinesOfText lines(text);
+        const TextLines whole = SplitTextLines(text);
+        ASSERT_EQ(lines.size(), whole.size()) << text;
+        EXPECT_FALSE(lines.Has(whole.size()));
+        for (size_t i = whole.size(); i-- > 0;)
+            EXPECT_EQ(lines[i], whole[i]);
+    }
+    EXPECT_THROW(LinesOfText("a").View(1), EListError);
 }
 
 TEST(TextLines, WritesCrLfAfterEveryLineAndReadsBackBytesExactly) {

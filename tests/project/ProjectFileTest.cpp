@@ -1,5 +1,9 @@
+#include <cstring>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "DateTimeText.h"
@@ -188,6 +192,56 @@ TEST(ProjectFile, AFailedSaveOrLoadLeavesTheFilesAlone) {
     EXPECT_EQ(dir.read("small/p"), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("small")), {}), 1);
     ::umount(dir.path("small").c_str());
+}
+
+// A huge damaged file is refused at its first bad line, in about its own size of memory:
+// split whole, a file of empty lines took 16 bytes for each of its bytes.
+TEST(ProjectFile, AHugeDamagedFileIsRefusedCheaply) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#else
+    TestFolder dir;
+    std::mt19937 random(5);
+    std::string blank(64 << 20, '\n');
+    const std::string alone = dir.write("blank", blank);
+    std::string header;
+    for (const std::string& line : LinesOf(RandomProject(random)))
+        if (header.size() < 200)
+            header += line + "\r\n";
+    const std::string headed = dir.write("headed", header + blank);
+    blank = {};
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        size_t pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (400 << 20);
+        const rlimit space{limit, limit};
+        ::setrlimit(RLIMIT_AS, &space);
+        int refused = 0;
+        for (const std::string& path : {alone, headed})
+            try {
+                LoadProject(path, {}, Captions);
+            } catch (const Exception&) {
+                ++refused;
+            } catch (...) {
+            }
+        ::_exit(refused == 2 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+
+    // Past the bound, nothing is read.
+    const std::string sparse = dir.write("sparse", "");
+    ASSERT_EQ(::truncate(sparse.c_str(), static_cast<off_t>(LargestProject) + 1), 0);
+    try {
+        LoadProject(sparse, {}, Captions);
+        FAIL();
+    } catch (const EFOpenError& e) {
+        EXPECT_NE(std::string(e.what()).find(std::strerror(EFBIG)), std::string::npos);
+    }
+#endif
 }
 
 } // namespace

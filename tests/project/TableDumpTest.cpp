@@ -29,8 +29,8 @@ TEST(TableDump, WritesAndReadsItsLineFormat) {
     EXPECT_TRUE(DumpKeepsCellText("a\tb"));
 
     // Lines outside the table are ignored; the rows are the dump's.
-    UndumpTable({"4,3", "cw 9,5", "cw 1,7", "7,1,x", "0,5,y", "0,2,z,with,commas"}, 0, "t", back,
-                widths);
+    UndumpTable(TextLines{"4,3", "cw 9,5", "cw 1,7", "7,1,x", "0,5,y", "0,2,z,with,commas"}, 0, "t",
+                back, widths);
     EXPECT_EQ(back.RowCount(), 3);
     EXPECT_EQ(back.Cell(0, 2), "z,with,commas");
     EXPECT_EQ(widths[1], 7);
