@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FileReader.h"
+#include "OneFile.h"
 
 namespace twinsweep {
 
@@ -15,7 +16,9 @@ Comparison CompareFiles(const std::string& pathA, const std::string& pathB) {
         return Comparison::FirstGone;
     if (!b.IsOpen())
         return Comparison::SecondGone;
-    if (a.Stamp().SameFile(b.Stamp()))
+    if (OneFile(
+            a.Stamp(), b.Stamp(), [&] { return FileSystemType(pathA); },
+            [&] { return FileSystemType(pathB); }))
         return Comparison::SameFile;
     if (a.Size() != b.Size())
         return Comparison::Different;

@@ -7,7 +7,7 @@ namespace twinsweep {
 enum class Comparison {
     Identical,  // two files, same length, same bytes, neither changed while read
     Different,  // another length or other bytes, or one changed while it was read
-    SameFile,   // both paths name one file (hard links, bind mounts, one path twice)
+    SameFile,   // both paths name one file (links, bind mounts, overlays: OneFile.h)
     FirstGone,  // the first path names no readable regular file
     SecondGone, // the second path names no readable regular file
 };
