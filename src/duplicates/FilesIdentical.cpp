@@ -9,11 +9,13 @@
 
 namespace twinsweep {
 
-Comparison CompareFiles(const std::string& pathA, const std::string& pathB) {
+Comparison CompareFiles(const std::string& pathA, const std::string& pathB, FileStamp* stampA) {
     constexpr size_t BlockSize = 256 * 1024;
     FileReader a(pathA), b(pathB);
     if (!a.IsOpen())
         return Comparison::FirstGone;
+    if (stampA)
+        *stampA = a.Stamp();
     if (!b.IsOpen())
         return Comparison::SecondGone;
     if (OneFile(

@@ -2,6 +2,8 @@
 // Whole-file comparison.
 #include <string>
 
+#include "FileReader.h"
+
 namespace twinsweep {
 
 enum class Comparison {
@@ -13,8 +15,10 @@ enum class Comparison {
 };
 
 // Both files are read side by side in bounded blocks and the reading stops at the first
-// difference, so memory stays small whatever the file size.
-Comparison CompareFiles(const std::string& pathA, const std::string& pathB);
+// difference, so memory stays small whatever the file size. `stampA`, when given, receives
+// the first file's stamp as it was read.
+Comparison CompareFiles(const std::string& pathA, const std::string& pathB,
+                        FileStamp* stampA = nullptr);
 
 // True when the two paths name two different files with the same bytes.
 bool FilesIdentical(const std::string& pathA, const std::string& pathB);

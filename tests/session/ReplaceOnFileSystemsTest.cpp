@@ -19,10 +19,12 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "DesktopTrash.h"
 #include "FilesIdentical.h"
 #include "HeadlessHost.h"
 #include "MountedFolder.h"
 #include "Session.h"
+#include "Shell.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;
@@ -353,4 +355,27 @@ TEST(ReplaceOnFileSystems, AnOverlaysViewOfALowerFileIsNoDuplicateOfIt) {
     EXPECT_EQ(searched.SetPaths(), (std::vector<std::vector<std::string>>{
                                        {overlay.tree("copy/y"), lower + "y", merged + "y"}}));
     EXPECT_EQ(CompareFiles(merged + "x", lower + "x"), Comparison::SameFile);
+}
+
+// With no check to tell them apart, trashing the lower file takes the overlay's file with it,
+// though its name still opens: the lower file comes back at once, and both show its bytes.
+TEST(ReplaceOnFileSystems, ALowerFileWhoseTrashTookTheOverlaysViewComesBack) {
+    MountedFolder overlay(MountedFolder::Overlay);
+    if (!overlay.mounted())
+        GTEST_SKIP() << overlay.why();
+    DesktopTrashData();
+    const std::string lower = overlay.tree("lower/x"), merged = overlay.tree("merged/x");
+    Write(lower, "only copy");
+    FileStamp viewed;
+    ASSERT_TRUE(StampOfPath(merged, viewed));
+    ASSERT_EQ(Read(merged), "only copy");
+    const TrashFile trash = [](const std::string& path, std::string& error) {
+        return MoveToTrash(path, &error);
+    };
+    const auto stayed = TrashIfKeptStays(lower, merged, viewed, trash);
+    ASSERT_TRUE(stayed);
+    EXPECT_EQ(stayed->reason, KeepReason::KeptGoneWithIt) << stayed->detail;
+    EXPECT_EQ(Read(lower), "only copy");
+    EXPECT_EQ(Read(merged), "only copy");
+    EXPECT_TRUE(DesktopTrashEmpty());
 }
