@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ContentClasses.h"
+#include "OneFile.h"
 
 namespace twinsweep {
 
@@ -82,11 +83,17 @@ private:
             rows.pop_back();
             const FileStamp& file = FileOfRow(bottom);
             const PathStore::Id reference = PathOfRow(bottom);
+            const auto typeOf = [this](int row) {
+                return [this, row] {
+                    return types_.Of(FileOfRow(row).id.device, table_.FilePath(row));
+                };
+            };
             for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
                 KeepGoing();
                 // Another path to the same file (a hard link, a bind mount, a row listed
-                // twice) is no duplicate: removing it would free nothing.
-                if (!FileOfRow(*row).SameFile(file))
+                // twice, an overlay's view of a lower file) is no duplicate: removing it
+                // would free nothing, or take the other's bytes with it.
+                if (!OneFile(FileOfRow(*row), file, typeOf(*row), typeOf(bottom)))
                     Record(reference, PathOfRow(*row));
             }
         }
@@ -186,6 +193,7 @@ private:
     ContentClasses classes_;
     std::vector<std::vector<int>> classRows_;
     std::vector<PathStore::Id> rowPaths_; // of the run's rows in a class
+    FileSystemTypes types_;
 };
 
 } // namespace

@@ -6,15 +6,13 @@
 #include <fcntl.h>
 #include <linux/fiemap.h>
 #include <linux/fs.h>
-#include <mutex>
 #include <numeric>
 #include <string>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <sys/statfs.h>
 #include <unistd.h>
-#include <unordered_map>
 
+#include "FileSystems.h"
 #include "ParallelSlices.h"
 
 namespace twinsweep {
@@ -105,40 +103,12 @@ bool EveryExtentShared(int file) {
     }
 }
 
-// File systems whose files can share blocks: XFS, Btrfs, bcachefs, ZFS.
-bool MayShareBlocks(const char* path) {
-    struct statfs info {};
-    if (::statfs(path, &info) != 0)
-        return false;
-    switch (static_cast<unsigned long>(info.f_type)) {
-    case 0x58465342: // XFS
-    case 0x9123683e: // Btrfs
-    case 0xca451a4e: // bcachefs
-    case 0x2fc12fc1: // ZFS
-        return true;
-    default:
-        return false;
-    }
-}
-
-// MayShareBlocks of a device, asked once per device, from any thread.
-bool DeviceMayShareBlocks(dev_t device, const char* path) {
-    static std::mutex lock;
-    static std::unordered_map<dev_t, bool> known;
-    {
-        const std::lock_guard held(lock);
-        if (const auto at = known.find(device); at != known.end())
-            return at->second;
-    }
-    const bool shares = MayShareBlocks(path);
-    const std::lock_guard held(lock);
-    known.emplace(device, shares);
-    return shares;
-}
-
 } // namespace
 
 FileFacts StatFacts(std::string_view path) {
+    // Kept for the program's life: a device met again after a remount is most often the same
+    // file system, and a wrong answer only misjudges the bytes a trash frees.
+    static FileSystemTypes types;
     const std::string name(path);
     struct stat info {};
     if (::stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
@@ -146,7 +116,7 @@ FileFacts StatFacts(std::string_view path) {
     FileFacts facts{true, FileId::Of(info), info.st_size,
                     static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
                         info.st_mtim.tv_nsec};
-    if (info.st_size > 0 && DeviceMayShareBlocks(info.st_dev, name.c_str())) {
+    if (info.st_size > 0 && SharesBlocks(types.Of(info.st_dev, name))) {
         const int file = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
         if (file >= 0) {
             facts.blocksShared = EveryExtentShared(file);

@@ -32,9 +32,12 @@ constexpr int ReadFlags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOC
 
 } // namespace
 
+bool FileStamp::SameContents(const FileStamp& other) const {
+    return SameFile(other) && size == other.size && SameTime(modified, other.modified);
+}
+
 bool FileStamp::operator==(const FileStamp& other) const {
-    return SameFile(other) && size == other.size && SameTime(modified, other.modified) &&
-           SameTime(changed, other.changed);
+    return SameContents(other) && SameTime(changed, other.changed);
 }
 
 bool StampOfPath(const std::string& path, FileStamp& stamp) {

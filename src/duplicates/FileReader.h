@@ -19,6 +19,9 @@ struct FileStamp {
 
     // The same file: same device and inode, whatever its content.
     bool SameFile(const FileStamp& other) const { return id == other.id; }
+    // The same file with the same size and modification time: the content it had, whatever
+    // befell its status (a link, a rename, a mode).
+    bool SameContents(const FileStamp& other) const;
     // The same file with the same size and times, so with the content it had.
     bool operator==(const FileStamp& other) const;
 };

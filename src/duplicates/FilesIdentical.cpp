@@ -5,17 +5,22 @@
 #include <vector>
 
 #include "FileReader.h"
+#include "OneFile.h"
 
 namespace twinsweep {
 
-Comparison CompareFiles(const std::string& pathA, const std::string& pathB) {
+Comparison CompareFiles(const std::string& pathA, const std::string& pathB, FileStamp* stampA) {
     constexpr size_t BlockSize = 256 * 1024;
     FileReader a(pathA), b(pathB);
     if (!a.IsOpen())
         return Comparison::FirstGone;
+    if (stampA)
+        *stampA = a.Stamp();
     if (!b.IsOpen())
         return Comparison::SecondGone;
-    if (a.Stamp().SameFile(b.Stamp()))
+    if (OneFile(
+            a.Stamp(), b.Stamp(), [&] { return FileSystemType(pathA); },
+            [&] { return FileSystemType(pathB); }))
         return Comparison::SameFile;
     if (a.Size() != b.Size())
         return Comparison::Different;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FileDescriptor.h"
+#include "FileReader.h"
 #include "Paths.h"
 #include "UnnamedFile.h"
 
@@ -19,29 +20,12 @@ namespace twinsweep {
 
 namespace {
 
-// What must not have changed between the comparison and the rename.
-struct Identity {
-    dev_t device;
-    ino_t inode;
-    off_t size;
-    timespec modified, changed;
-
-    static std::optional<Identity> Of(const std::string& path) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-            return std::nullopt;
-        return Identity{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-    }
-    // The same contents as far as the inode tells; a link to it changes its ctime only.
-    bool SameContents(const Identity& o) const {
-        return device == o.device && inode == o.inode && size == o.size &&
-               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
-    }
-    bool operator==(const Identity& o) const {
-        return SameContents(o) && changed.tv_sec == o.changed.tv_sec &&
-               changed.tv_nsec == o.changed.tv_nsec;
-    }
-};
+// What must not have changed between the comparison and the rename: the duplicate as it
+// was (a link to the kept copy changes its ctime only, so the kept copy's contents).
+std::optional<FileStamp> StampNow(const std::string& path) {
+    FileStamp stamp;
+    return StampOfPath(path, stamp) ? std::optional(stamp) : std::nullopt;
+}
 
 class ReplaceError {
 public:
@@ -161,15 +145,15 @@ std::optional<KeptDuplicate> ReplaceIfCopy(const std::string& path, const std::s
                                            Replacement how) {
     // Both files as compared: a write to either before the rename would put other bytes
     // under the duplicate's name.
-    const std::optional<Identity> compared = Identity::Of(path);
-    const std::optional<Identity> keptCompared = Identity::Of(kept);
+    const std::optional<FileStamp> compared = StampNow(path);
+    const std::optional<FileStamp> keptCompared = StampNow(kept);
     if (auto refused = CheckCopy(path, kept))
         return refused;
     try {
         const std::string fresh =
             how == Replacement::Clone ? MakeClone(path, kept) : MakeHardLink(path, kept);
-        const std::optional<Identity> keptNow = Identity::Of(kept);
-        if (!compared || Identity::Of(path) != compared || !keptCompared || !keptNow ||
+        const std::optional<FileStamp> keptNow = StampNow(kept);
+        if (!compared || StampNow(path) != compared || !keptCompared || !keptNow ||
             !keptNow->SameContents(*keptCompared)) {
             ::unlink(fresh.c_str());
             return KeptDuplicate{path, KeepReason::Changed, kept};

@@ -1,12 +1,16 @@
 #include "ResultLists.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <set>
 
 #include "Conversions.h"
+#include "DirectoryListing.h"
 #include "Errors.h"
 #include "FilesIdentical.h"
+#include "Shell.h"
 
 namespace twinsweep {
 
@@ -92,8 +96,9 @@ void RemoveGroup(ResultLists& lists, int g) {
         lists.current1 = static_cast<int>(lists.LBB1.size()) - 1;
 }
 
-std::optional<KeptDuplicate> CheckCopy(const std::string& path, const std::string& original) {
-    switch (CompareFiles(original, path)) {
+std::optional<KeptDuplicate> CheckCopy(const std::string& path, const std::string& original,
+                                       FileStamp* originalStamp) {
+    switch (CompareFiles(original, path, originalStamp)) {
     case Comparison::Identical:
         return std::nullopt;
     case Comparison::FirstGone:
@@ -110,12 +115,42 @@ std::optional<KeptDuplicate> CheckCopy(const std::string& path, const std::strin
 
 std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::string& original,
                                          const TrashFile& trash) {
-    if (auto refused = CheckCopy(path, original))
+    FileStamp compared;
+    if (auto refused = CheckCopy(path, original, &compared))
         return refused;
+    return TrashIfKeptStays(path, original, compared, trash);
+}
+
+namespace {
+
+// Whether `kept` still opens as the file `compared` recorded. An overlay keeps answering a
+// name it looked up after the lower file behind it left, with that file's status (changed
+// by the move): then only the folder's listing tells.
+bool StillThere(const std::string& kept, const FileStamp& compared) {
+    const FileReader file(kept);
+    if (!file.IsOpen() || !file.Stamp().SameContents(compared))
+        return false;
+    return file.Stamp() == compared || FolderListsName(kept);
+}
+
+} // namespace
+
+std::optional<KeptDuplicate> TrashIfKeptStays(const std::string& path, const std::string& kept,
+                                              const FileStamp& keptStamp, const TrashFile& trash) {
+    FileStamp going;
+    const bool known = StampOfPath(path, going);
     std::string error;
     if (!trash(path, error))
         return KeptDuplicate{path, KeepReason::TrashFailed, error};
-    return std::nullopt;
+    if (StillThere(kept, keptStamp))
+        return std::nullopt;
+    std::string trashed;
+    if (!known)
+        error = std::strerror(ENOENT); // nothing to know it by in the trash
+    else if (PutBackFromTrash(path, going.id, trashed, error))
+        return KeptDuplicate{path, KeepReason::KeptGoneWithIt, kept};
+    return KeptDuplicate{path, KeepReason::PutBackFailed,
+                         trashed.empty() ? error : trashed + ": " + error};
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "FileReader.h"
 #include "LongWork.h"
 #include "PathList.h"
 #include "TextLines.h"
@@ -63,6 +64,12 @@ enum class KeepReason {
     ReplaceFailed,   // it could not be replaced by a clone or a link (detail: the call and why)
     NoClones,        // its file system makes no clones (detail: the call and why)
     OtherFileSystem, // a clone or a link of the kept copy cannot reach it (detail: as above)
+    // The copy it was checked against vanished when it went to the trash (two paths of one
+    // file, which no check told apart); it was put back (detail: that copy).
+    KeptGoneWithIt,
+    // As KeptGoneWithIt, but putting it back failed: it lies in the trash (detail: where, and
+    // why it stayed there).
+    PutBackFailed,
 };
 
 struct KeptDuplicate {
@@ -91,13 +98,24 @@ std::vector<KeptDuplicate> DeleteSelectedDuplicates(ResultLists& lists, const Tr
 void RemoveGroup(ResultLists& lists, int g);
 
 // Nothing when `path` proves, now, to be another file with the bytes of `original`;
-// otherwise the reason it must stay (`original` named as detail).
-std::optional<KeptDuplicate> CheckCopy(const std::string& path, const std::string& original);
+// otherwise the reason it must stay (`original` named as detail). `originalStamp`, when
+// given, receives `original`'s stamp as it was compared.
+std::optional<KeptDuplicate> CheckCopy(const std::string& path, const std::string& original,
+                                       FileStamp* originalStamp = nullptr);
 
 // Moves `path` to the trash once it proved to be another file with the bytes of
 // `original`, right before; the reason it stays otherwise (`original` named as detail).
+// Then TrashIfKeptStays.
 std::optional<KeptDuplicate> TrashIfCopy(const std::string& path, const std::string& original,
                                          const TrashFile& trash);
+
+// Moves `path` to the trash, then confirms that `kept` still opens as the file `keptStamp`
+// recorded (device, inode, size, modification time) and is still listed in its folder when
+// its status changed meanwhile. Where it is not, the trash took it with `path`: `path` comes
+// back from the desktop trash at once (PutBackFromTrash) and stays, KeptGoneWithIt, or
+// PutBackFailed with the file's place in the trash. TrashFailed when the trash refused it.
+std::optional<KeptDuplicate> TrashIfKeptStays(const std::string& path, const std::string& kept,
+                                              const FileStamp& keptStamp, const TrashFile& trash);
 
 // Takes the files of `gone` (indexed by path number) out of the lists: their entries in
 // LBB2 go; a reference that goes is replaced by the first member of its group that stays,

@@ -14,7 +14,9 @@ ActIfCopyOfKept(const std::string& path, const std::vector<std::string>& kept, c
         if (!reason)
             return std::nullopt;
         if (reason->reason == KeepReason::DuplicateGone ||
-            reason->reason == KeepReason::TrashFailed)
+            reason->reason == KeepReason::TrashFailed ||
+            reason->reason == KeepReason::KeptGoneWithIt ||
+            reason->reason == KeepReason::PutBackFailed)
             return reason;
         if (!first)
             first = std::move(reason);

@@ -18,7 +18,8 @@ std::vector<KeptDuplicate> TrashMarkedFiles(ResultLists& lists,
                                             const TrashFile& trash, const LongWork& work = {});
 
 // What to do with a marked file and one unmarked member of its set: nothing returned once
-// done, else why the file stays (DuplicateGone and TrashFailed try no other member).
+// done, else why the file stays (DuplicateGone, TrashFailed, KeptGoneWithIt and
+// PutBackFailed try no other member).
 using CopyAct = std::function<std::optional<KeptDuplicate>(const std::string& path,
                                                            const std::string& original)>;
 // TrashMarkedFiles with another act, such as replacing the file by a clone or a link: the

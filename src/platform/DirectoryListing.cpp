@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "LongPath.h"
+#include "Paths.h"
+
 namespace twinsweep {
 namespace {
 
@@ -85,6 +88,16 @@ bool DirectoryListing::IsDirectory() const {
 
 bool DirectoryListing::Status(FileStatus& status) const {
     return StatAt(::dirfd(dir_), entry_->d_name, status);
+}
+
+bool FolderListsName(const std::string& path) {
+    const std::string name = ExtractFileName(path), folderPath = ExtractFilePath(path);
+    DirectoryListing folder(
+        OpenPath(folderPath.empty() ? "." : folderPath, O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    while (folder.Next())
+        if (name == folder.Name())
+            return true;
+    return false;
 }
 
 } // namespace twinsweep

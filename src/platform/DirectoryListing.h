@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ctime>
 #include <dirent.h>
+#include <string>
 
 #include "AttributeWord.h"
 
@@ -50,5 +51,9 @@ private:
     DIR* dir_ = nullptr;
     dirent* entry_ = nullptr;
 };
+
+// Whether the folder of `path` lists its name now. A name that still opens may be one a
+// file system's cache holds after the file behind it left, as an overlay's.
+bool FolderListsName(const std::string& path);
 
 } // namespace twinsweep

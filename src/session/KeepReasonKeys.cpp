@@ -23,6 +23,10 @@ const char* KeepReasonKey(KeepReason reason, CheckedAgainst against) {
         return "IDS_82";
     case KeepReason::OtherFileSystem:
         return "IDS_83";
+    case KeepReason::KeptGoneWithIt:
+        return reference ? "IDS_84" : "IDS_85";
+    case KeepReason::PutBackFailed:
+        return "IDS_86";
     }
     return "";
 }

@@ -27,6 +27,17 @@ bool NumbersResolve(const ResultLists& lists) {
     return true;
 }
 
+// The trash counted a file that came back, since the trash took the copy it was checked
+// against with it; a file left in the trash when that failed stays counted.
+void UncountPutBack(TrashOutcome& outcome) {
+    for (const KeptDuplicate& file : outcome.kept)
+        if (file.reason == KeepReason::KeptGoneWithIt) {
+            const FileFacts back = StatFacts(file.path);
+            --outcome.moved.files;
+            outcome.moved.bytes -= back.exists ? back.size : 0;
+        }
+}
+
 } // namespace
 
 Session::Session(Host& host) : search_(host) {
@@ -164,6 +175,7 @@ TrashOutcome Session::TrashSelected(const TrashFile& trash, const LongWork& work
         }
     auto checked = DeleteSelectedDuplicates(lists_, TallyingTrash(trash, outcome.moved), work);
     outcome.kept.insert(outcome.kept.end(), checked.begin(), checked.end());
+    UncountPutBack(outcome);
     ListsChanged();
     return outcome;
 }
@@ -237,6 +249,7 @@ TrashOutcome Session::TrashMarked(const TrashFile& trash, const LongWork& work) 
     Sets();
     TrashOutcome outcome;
     outcome.kept = TrashMarkedFiles(lists_, sets_, TallyingTrash(trash, outcome.moved), work);
+    UncountPutBack(outcome);
     ListsChanged();
     return outcome;
 }

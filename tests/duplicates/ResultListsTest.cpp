@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "DesktopTrash.h"
 #include "Errors.h"
+#include "Shell.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;
@@ -325,4 +327,42 @@ TEST_F(DeleteDuplicates, TheLastCopyNeverGoesAndRefusalsAreReported) {
     EXPECT_EQ(refused[0].reason, KeepReason::TrashFailed);
     EXPECT_EQ(refused[0].detail, "Trashing on system internal mounts is not supported");
     EXPECT_EQ(lists.LBB2, Ps({"B"}));
+}
+
+class TrashTakingTheKeptCopy : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { DesktopTrashData(); }
+    TestFolder dir;
+};
+
+// A trash that takes the kept copy with the file, as where two devices show one file: the
+// file comes back to its path at once with nothing of it left in the trash, and the reason
+// says so. Where something took its place meanwhile it stays in the trash, and the reason
+// says where.
+TEST_F(TrashTakingTheKeptCopy, TheFileComesBackOrTheReasonSaysWhereItLies) {
+    const std::string kept = dir.write("kept", "only bytes"),
+                      copy = dir.write("copy", "only bytes");
+    const TrashFile takingKept = [&](const std::string& path, std::string& error) {
+        return MoveToTrash(path, &error) && ::unlink(kept.c_str()) == 0;
+    };
+    auto stayed = TrashIfCopy(copy, kept, takingKept);
+    ASSERT_TRUE(stayed);
+    EXPECT_EQ(stayed->reason, KeepReason::KeptGoneWithIt);
+    EXPECT_EQ(stayed->detail, kept);
+    EXPECT_EQ(dir.read("copy"), "only bytes");
+    EXPECT_TRUE(DesktopTrashEmpty());
+
+    dir.write("kept", "only bytes");
+    const TrashFile takingKeptAndPlace = [&](const std::string& path, std::string& error) {
+        const bool moved = takingKept(path, error);
+        dir.write("copy", "a new file");
+        return moved;
+    };
+    stayed = TrashIfCopy(copy, kept, takingKeptAndPlace);
+    ASSERT_TRUE(stayed);
+    EXPECT_EQ(stayed->reason, KeepReason::PutBackFailed);
+    const std::string trashed = DesktopTrashData().path("Trash/files/copy");
+    EXPECT_TRUE(stayed->detail.starts_with(trashed + ": ")) << stayed->detail;
+    EXPECT_EQ(DesktopTrashData().read("Trash/files/copy"), "only bytes");
+    EXPECT_EQ(dir.read("copy"), "a new file");
 }

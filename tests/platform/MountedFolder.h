@@ -1,6 +1,9 @@
 #pragma once
 // A fresh file system mounted on a temporary folder for one test: unmounted (lazily when
-// busy) and removed with its image afterwards, whatever the test did. Mounting needs root;
+// busy) and removed with its image afterwards, whatever the test did. An overlay shows a
+// folder beside it: tree() holds "lower" and the overlay "merged" over it, so that a file of
+// lower is seen through two devices with one inode number (write lower's files before
+// looking through merged). Mounting needs root;
 // where it is refused, `why()` says so and the test skips:
 //     MountedFolder xfs(MountedFolder::XfsWithReflink);
 //     if (!xfs.mounted()) GTEST_SKIP() << xfs.why();
@@ -16,23 +19,35 @@ public:
     enum Kind {
         XfsWithReflink, // a 300 MB image on a loop device: clones share blocks
         Tmpfs,          // 64 MB of memory: no clones
+        Overlay,        // tree("merged") over tree("lower"), its changes kept beside the tree
     };
 
     explicit MountedFolder(Kind kind) {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "twinsweep-mount-XXXXXX").string();
         root_ = ::mkdtemp(pattern.data());
-        mountPoint_ = root_ + "/mnt";
-        std::filesystem::create_directory(mountPoint_);
+        mountPoint_ = root_ + (kind == Overlay ? "/tree/merged" : "/mnt");
+        std::filesystem::create_directories(mountPoint_);
         if (::geteuid() != 0) {
             why_ = "mounting is not allowed here: not root";
             return;
         }
         const std::string image = root_ + "/image";
-        why_ = kind == Tmpfs
-                   ? Run("mount -t tmpfs -o size=64m tmpfs '" + mountPoint_ + "'")
-                   : Run("truncate -s 300M '" + image + "' && mkfs.xfs -q -m reflink=1 '" + image +
-                         "' && mount -o loop '" + image + "' '" + mountPoint_ + "'");
+        switch (kind) {
+        case XfsWithReflink:
+            why_ = Run("truncate -s 300M '" + image + "' && mkfs.xfs -q -m reflink=1 '" + image +
+                       "' && mount -o loop '" + image + "' '" + mountPoint_ + "'");
+            break;
+        case Tmpfs:
+            why_ = Run("mount -t tmpfs -o size=64m tmpfs '" + mountPoint_ + "'");
+            break;
+        case Overlay:
+            why_ = Run("mkdir '" + tree("lower") + "' '" + root_ + "/upper' '" + root_ +
+                       "/work' && mount -t overlay overlay -o 'lowerdir=" + tree("lower") +
+                       ",upperdir=" + root_ + "/upper,workdir=" + root_ + "/work' '" + mountPoint_ +
+                       "'");
+            break;
+        }
         mounted_ = why_.empty();
         if (!mounted_)
             why_ = "mounting is not allowed here: " + why_;
@@ -52,6 +67,8 @@ public:
     std::string path(const std::string& relative = "") const {
         return mountPoint_ + "/" + relative;
     }
+    // The overlay's tree: "lower" and "merged" over it, or a path inside them.
+    std::string tree(const std::string& relative = "") const { return root_ + "/tree/" + relative; }
 
 private:
     // Runs a shell command: nothing when it succeeded, else what it printed.

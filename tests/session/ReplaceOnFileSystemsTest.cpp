@@ -1,5 +1,6 @@
 // Replacing marked files on real file systems, each mounted fresh: clones on XFS, hard links
-// on tmpfs, and what fails across file systems.
+// on tmpfs, and what fails across file systems; and an overlay that shows a searched folder
+// a second time, under its own device.
 #include <algorithm>
 #include <cstring>
 #include <fcntl.h>
@@ -18,9 +19,12 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "DesktopTrash.h"
+#include "FilesIdentical.h"
 #include "HeadlessHost.h"
 #include "MountedFolder.h"
 #include "Session.h"
+#include "Shell.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;
@@ -326,4 +330,52 @@ TEST(ReplaceOnFileSystems, ChangedProtectedAndKeptFilesStay) {
         EXPECT_EQ(Stat(path).st_ino, inode) << path;
     EXPECT_EQ(Stat(dir.path("free/a1")).st_ino, unmarked.at(guarded));
     EXPECT_EQ(Leftovers(dir.path()), 0u);
+}
+
+// An overlay's file and the lower file it shows have one inode number on two devices: never
+// a pair, never identical at the trash's check, while a true copy of them is found.
+TEST(ReplaceOnFileSystems, AnOverlaysViewOfALowerFileIsNoDuplicateOfIt) {
+    MountedFolder overlay(MountedFolder::Overlay);
+    if (!overlay.mounted())
+        GTEST_SKIP() << overlay.why();
+    const std::string lower = overlay.tree("lower/"), merged = overlay.tree("merged/");
+    Write(lower + "x", "only copy");
+    Write(lower + "y", "two copies");
+    Write(overlay.tree("copy/y"), "two copies");
+    ASSERT_EQ(Stat(lower + "x").st_ino, Stat(merged + "x").st_ino);
+    ASSERT_NE(Stat(lower + "x").st_dev, Stat(merged + "x").st_dev);
+    Searched searched(overlay.tree());
+    const ResultLists& lists = searched.session.Lists();
+    for (size_t i = 0; i < lists.LBB2.size(); ++i) {
+        const std::string pair = std::string(lists.LBB1[static_cast<size_t>(lists.LL1[i])]) + " " +
+                                 std::string(lists.LBB2[i]);
+        EXPECT_EQ(pair.find("lower/"), pair.rfind("lower/")) << pair; // one copy of itself
+        EXPECT_NE(pair.find("copy/y"), std::string::npos) << pair;
+    }
+    EXPECT_EQ(searched.SetPaths(), (std::vector<std::vector<std::string>>{
+                                       {overlay.tree("copy/y"), lower + "y", merged + "y"}}));
+    EXPECT_EQ(CompareFiles(merged + "x", lower + "x"), Comparison::SameFile);
+}
+
+// With no check to tell them apart, trashing the lower file takes the overlay's file with it,
+// though its name still opens: the lower file comes back at once, and both show its bytes.
+TEST(ReplaceOnFileSystems, ALowerFileWhoseTrashTookTheOverlaysViewComesBack) {
+    MountedFolder overlay(MountedFolder::Overlay);
+    if (!overlay.mounted())
+        GTEST_SKIP() << overlay.why();
+    DesktopTrashData();
+    const std::string lower = overlay.tree("lower/x"), merged = overlay.tree("merged/x");
+    Write(lower, "only copy");
+    FileStamp viewed;
+    ASSERT_TRUE(StampOfPath(merged, viewed));
+    ASSERT_EQ(Read(merged), "only copy");
+    const TrashFile trash = [](const std::string& path, std::string& error) {
+        return MoveToTrash(path, &error);
+    };
+    const auto stayed = TrashIfKeptStays(lower, merged, viewed, trash);
+    ASSERT_TRUE(stayed);
+    EXPECT_EQ(stayed->reason, KeepReason::KeptGoneWithIt) << stayed->detail;
+    EXPECT_EQ(Read(lower), "only copy");
+    EXPECT_EQ(Read(merged), "only copy");
+    EXPECT_TRUE(DesktopTrashEmpty());
 }

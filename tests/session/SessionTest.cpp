@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "DesktopTrash.h"
 #include "HeadlessHost.h"
+#include "Shell.h"
 #include "TestFolder.h"
 
 using namespace twinsweep;
@@ -75,6 +77,34 @@ TEST(SessionTest, MarksStayOnTheFilesStillInASetAndEachSetKeepsOne) {
     tree.session.BeginSearch();
     tree.session.Adopt(ResultLists{});
     EXPECT_TRUE(tree.Marked().empty());
+}
+
+// A trash that took the kept copies with the first file it moved: that file comes back and
+// is reported, not counted as moved; the files after it stay, their kept copies gone.
+TEST(SessionTest, AFileWhoseTrashTookItsKeptCopyComesBackUncounted) {
+    DesktopTrashData();
+    SearchedTree tree;
+    tree.session.MarkAllButOne(KeepRule::ShortestPath);
+    const std::vector<std::string> marked = tree.Marked();
+    std::vector<std::string> kept;
+    for (const char* name : {"a1", "a2", "a3", "b1", "b2"})
+        if (std::find(marked.begin(), marked.end(), tree.dir.path(name)) == marked.end())
+            kept.push_back(tree.dir.path(name));
+    const TrashFile takingKept = [&](const std::string& path, std::string& error) {
+        const bool moved = MoveToTrash(path, &error);
+        for (const std::string& copy : kept)
+            std::remove(copy.c_str());
+        return moved;
+    };
+    const TrashOutcome outcome = tree.session.TrashMarked(takingKept);
+    EXPECT_EQ(outcome.moved.files, 0u);
+    EXPECT_EQ(outcome.moved.bytes, 0);
+    ASSERT_EQ(outcome.kept.size(), marked.size());
+    EXPECT_EQ(outcome.kept[0].reason, KeepReason::KeptGoneWithIt);
+    for (const std::string& path : marked)
+        EXPECT_TRUE(::access(path.c_str(), F_OK) == 0) << path;
+    EXPECT_TRUE(DesktopTrashEmpty());
+    EXPECT_EQ(tree.session.ListsFault(), "");
 }
 
 TEST(SessionTest, AProjectThatDoesNotLoadChangesNothing) {
