@@ -195,6 +195,8 @@ int main(int argc, char** argv) {
         session.SetCaptions(Captions());
         const auto start = Clock::now();
         session.SearchAndWait(host);
+        if (const auto& failure = session.SearchFailure())
+            throw Exception("search failed: " + *failure);
         const auto searched = Clock::now();
         const int files = session.Table().FileCount();
         ScanStats read;

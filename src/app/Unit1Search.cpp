@@ -4,6 +4,7 @@
 #include <QTabWidget>
 
 #include "CriteriaPage.h"
+#include "ErrorBox.h"
 #include "FolderDialog.h"
 #include "MainWindowTexts.h"
 #include "MessageBoxes.h"
@@ -72,6 +73,10 @@ void TForm1::FF1Complete(TFileSearch& Sender) {
     TB2->FitColumns();
     PageControl1->setCurrentWidget(TB2);
     form2_->close();
+    if (const auto& failure = Sender.Failure()) {
+        ShowErrorBox(this, FormatMessage(StringTable1.GetKeyText("IDS_84"), {*failure}));
+        return;
+    }
     if (!session.Table().IsEmpty()) {
         BT2Click();
         return;

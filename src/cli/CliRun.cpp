@@ -116,6 +116,14 @@ TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
 
 int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliStreams& streams,
                    const std::atomic<bool>& interrupted) {
+    HeadlessHost host;
+    Session session(host);
+    return RunCommandLine(session, host, options, texts, streams, interrupted);
+}
+
+int RunCommandLine(Session& session, HeadlessHost& host, const CliOptions& options,
+                   const CliTexts& texts, const CliStreams& streams,
+                   const std::atomic<bool>& interrupted) {
     std::FILE* err = streams.err;
     // A mistyped protected folder would leave unprotected what the user meant to keep.
     for (const auto* list : {&options.folders, &options.protectedFolders})
@@ -134,8 +142,6 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
         return Interrupted;
     };
 
-    HeadlessHost host;
-    Session session(host);
     session.SetChoices(ChoicesOf(options));
     ProgressLine progress(err, streams.progress);
     const bool searched = session.SearchAndWait(host, SIZE_MAX, [&](int files) {
@@ -144,6 +150,11 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
                                         static_cast<uint64_t>(files)));
         return going();
     });
+    if (const auto& failure = session.SearchFailure()) {
+        progress.Clear();
+        Say(err, texts.Text("CLI_SEARCH_FAILED", {*failure}));
+        return SomeFailed;
+    }
     if (!searched || !going())
         return stopped("CLI_NOTHING_DONE");
 

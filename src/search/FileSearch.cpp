@@ -101,6 +101,7 @@ void TFileSearch::Execute() {
         throw;
     }
     aborted_ = false;
+    failure_.reset();
     if (threaded_)
         StartSearchThread();
     else
@@ -113,7 +114,7 @@ void TFileSearch::StartSearchThread() {
         worker_ = std::make_unique<TSearchThread>(*this, *criteria_, threadPriority_);
     } catch (...) {
         // No thread to run the search: it ends at once.
-        aborted_ = true;
+        Fail(CurrentErrorText());
         DoComplete();
     }
 }
@@ -125,7 +126,7 @@ void TFileSearch::SearchInCallingThread() {
     try {
         WalkTargets(*criteria_, sink);
     } catch (...) {
-        aborted_ = true;
+        Fail(CurrentErrorText());
     }
     DoComplete();
 }
@@ -148,6 +149,12 @@ void TFileSearch::WaitForWorker() {
         if (worker_.get() == running)
             std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
+}
+
+void TFileSearch::Fail(const std::string& reason) {
+    aborted_ = true;
+    if (!failure_)
+        failure_ = reason;
 }
 
 void TFileSearch::SearchThreadTerminated() {

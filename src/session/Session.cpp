@@ -89,7 +89,11 @@ void Session::AddFoundFile(const std::string& folder, const TSearchRec& entry) {
     AppendFoundFile(table_, folder, entry);
 }
 
-void Session::FinishSearch() { FinishTable(table_, protected_); }
+void Session::FinishSearch() {
+    if (search_.Failure())
+        table_.Reset(captions_);
+    FinishTable(table_, protected_);
+}
 
 bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter,
                             const std::function<bool(int files)>& going) {

@@ -328,13 +328,16 @@ TEST_F(InlineSearch, HandlerErrorsAndAbortEndTheRunWithOneCompletion) {
     EXPECT_EQ(recorder.count("found"), 2u);
     EXPECT_EQ(recorder.events.back(), "complete");
     EXPECT_TRUE(search.Aborted());
+    EXPECT_EQ(search.Failure(), "handler failed");
     EXPECT_FALSE(search.Busy());
 
+    // An abort is no failure, and each run starts without one.
     search.OnFound = record;
     OnFoundAlso([](TFileSearch& sender) { sender.Abort(); });
     Run();
     EXPECT_EQ(recorder.events.size(), 3u); // new, found, complete
     EXPECT_TRUE(search.Aborted());
+    EXPECT_EQ(search.Failure(), std::nullopt);
 
     search.OnFound = record;
     search.OnNewFolder = [](TFileSearch&, const std::string& folder, bool&) {
@@ -342,7 +345,7 @@ TEST_F(InlineSearch, HandlerErrorsAndAbortEndTheRunWithOneCompletion) {
             throw Exception("no");
     };
     EXPECT_EQ(Run().size(), 3u);
-    EXPECT_TRUE(search.Aborted());
+    EXPECT_EQ(search.Failure(), "no");
 
     search.OnComplete = [](TFileSearch&) { throw Exception("complete failed"); };
     EXPECT_THROW(Run(), Exception); // not caught by the component

@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include <gtest/gtest.h>
+#include <new>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -123,6 +124,29 @@ TEST(SessionTest, ASearchFillsTheTableSortedBySize) {
     ASSERT_EQ(table.FileCount(), 2);
     EXPECT_EQ(table.FilePath(1), dir.path("sub/small"));
     EXPECT_EQ(table.FilePath(2), dir.path("big"));
+}
+
+TEST(SessionTest, ASearchThatFailsSaysWhyAndListsNothing) {
+    TestFolder dir;
+    for (const char* name : {"a", "b", "c"})
+        dir.write(name, "same");
+    SearchChoices choices;
+    choices.folder = dir.path();
+    HeadlessHost host;
+    Session session(host);
+    session.SetChoices(choices);
+    // Memory running out while a found file is taken.
+    EXPECT_FALSE(session.SearchAndWait(host, SIZE_MAX, [](int files) {
+        if (files == 2)
+            throw std::bad_alloc();
+        return true;
+    }));
+    EXPECT_EQ(session.SearchFailure(), "out of memory");
+    EXPECT_TRUE(session.Table().IsEmpty());
+    // A stop is no failure, and keeps what was found.
+    EXPECT_FALSE(session.SearchAndWait(host, 2));
+    EXPECT_EQ(session.SearchFailure(), std::nullopt);
+    EXPECT_EQ(session.Table().FileCount(), 2);
 }
 
 // Several folders, overlapping or linked to one another, list what a search of the folder
