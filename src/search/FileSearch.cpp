@@ -24,16 +24,21 @@ class InlineSink : public SearchSink {
 public:
     using NewFolderFn = std::function<bool(const std::string&)>;
     using FoundFn = std::function<void(const std::string&, TSearchRec&)>;
-    InlineSink(NewFolderFn newFolder, FoundFn found, const std::atomic<bool>& aborted)
-        : newFolder_(std::move(newFolder)), found_(std::move(found)), aborted_(aborted) {}
+    using UnlistedFn = std::function<void(const std::string&)>;
+    InlineSink(NewFolderFn newFolder, FoundFn found, UnlistedFn unlisted,
+               const std::atomic<bool>& aborted)
+        : newFolder_(std::move(newFolder)), found_(std::move(found)),
+          unlisted_(std::move(unlisted)), aborted_(aborted) {}
 
     bool NewFolder(const std::string& folder) override { return newFolder_(folder); }
     void Found(const std::string& folder, TSearchRec& entry) override { found_(folder, entry); }
+    void Unlisted(const std::string& folder) override { unlisted_(folder); }
     bool StopRequested() override { return aborted_; }
 
 private:
     NewFolderFn newFolder_;
     FoundFn found_;
+    UnlistedFn unlisted_;
     const std::atomic<bool>& aborted_;
 };
 
@@ -102,6 +107,7 @@ void TFileSearch::Execute() {
     }
     aborted_ = false;
     failure_.reset();
+    unlisted_.clear();
     if (threaded_)
         StartSearchThread();
     else
@@ -122,7 +128,8 @@ void TFileSearch::StartSearchThread() {
 void TFileSearch::SearchInCallingThread() {
     InlineSink sink(
         [this](const std::string& folder) { return DoNewFolder(folder); },
-        [this](const std::string& folder, TSearchRec& entry) { DoFound(folder, entry); }, aborted_);
+        [this](const std::string& folder, TSearchRec& entry) { DoFound(folder, entry); },
+        [this](const std::string& folder) { AddUnlisted(folder); }, aborted_);
     try {
         WalkTargets(*criteria_, sink);
     } catch (...) {
@@ -155,6 +162,10 @@ void TFileSearch::Fail(const std::string& reason) {
     aborted_ = true;
     if (!failure_)
         failure_ = reason;
+}
+
+void TFileSearch::AddUnlisted(const std::string& folder) {
+    unlisted_.push_back(EventFolder(folder));
 }
 
 void TFileSearch::SearchThreadTerminated() {

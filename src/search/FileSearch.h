@@ -119,6 +119,9 @@ public:
     // The error that ended the last search early ("out of memory" for a lack of memory, or
     // what a handler raised); nothing when it ran to its end or was aborted.
     const std::optional<std::string>& Failure() const { return failure_; }
+    // The folders the last search could not list, or not to their end (no right to, gone
+    // meanwhile, a read error), named as the events name them; all of them once it completed.
+    const std::vector<std::string>& UnlistedFolders() const { return unlisted_; }
 
 protected:
     virtual void DoFound(const std::string& folder, TSearchRec& entry);
@@ -139,6 +142,7 @@ private:
     void WaitForWorker();
     // Ends the run for `reason`; the first failure of a run is the one kept.
     void Fail(const std::string& reason);
+    void AddUnlisted(const std::string& folder);
 
     Host& host_;
     std::string filename_ = "*.*";
@@ -161,6 +165,7 @@ private:
     bool busy_ = false;
     std::atomic<bool> aborted_{false};
     std::optional<std::string> failure_; // written on the UI thread only
+    std::vector<std::string> unlisted_;  // the same
     bool destroying_ = false;
     std::unique_ptr<SearchCriteria> criteria_;
     std::unique_ptr<TSearchThread> worker_;

@@ -43,6 +43,8 @@ void TSearchThread::Run() {
         HandOver([&] {
             if (failure)
                 owner_.Fail(*failure);
+            for (const std::string& folder : unlisted_)
+                owner_.AddUnlisted(folder);
             try {
                 DeliverFound();
             } catch (...) {

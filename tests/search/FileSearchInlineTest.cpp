@@ -227,13 +227,16 @@ TEST_F(InlineSearch, FilesAndFoldersThatCannotBeOpenedEndNothing) {
     }
     EXPECT_EQ(recorder.count("new sub"), 1u); // the search went on
     EXPECT_FALSE(search.Aborted());
+    EXPECT_TRUE(search.UnlistedFolders().empty());
     {
         OpenFileLimit limit(0);
         EXPECT_EQ(Run(), Paths{});
     }
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"new .", "complete"}));
+    EXPECT_EQ(search.UnlistedFolders(), std::vector<std::string>{tree.root()});
     EXPECT_FALSE(search.Aborted());
     EXPECT_EQ(Run(), (Paths{"a", "sub/b"}));
+    EXPECT_TRUE(search.UnlistedFolders().empty());
 }
 
 TEST_F(InlineSearch, TreesOfAnyDepthWithFewDescriptors) {
