@@ -7,7 +7,6 @@
 #include "ErrorBox.h"
 #include "FolderDialog.h"
 #include "MainWindowTexts.h"
-#include "MessageBoxes.h"
 #include "Paths.h"
 #include "ResultListsView.h"
 #include "SetsTab.h"
@@ -83,9 +82,7 @@ void TForm1::FF1Complete(TFileSearch& Sender) {
     }
     // A search that found nothing ends here: there is nothing to compare. Stopped early, it
     // cannot tell whether some file would have matched.
-    ShowMessageBox(this, QMessageBox::Information,
-                   QString::fromStdString(StringTable1.GetKeyText("IDS_35")),
-                   QString::fromStdString(StringTable1.GetKeyText(stopped ? "IDS_34" : "IDS_33")));
+    ShowReport("IDS_35", StringTable1.GetKeyText(stopped ? "IDS_34" : "IDS_33"));
 }
 
 } // namespace twinsweep

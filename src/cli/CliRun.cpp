@@ -103,6 +103,21 @@ void WriteSets(const std::string& text, const std::string& file, std::FILE* out,
         throw Exception(texts.Text("CLI_OUTPUT_FAILED", {file.empty() ? "stdout" : file}));
 }
 
+// The folders that could not be listed and the files that could not be read, one a line,
+// then how many of each.
+void SayUnreachable(const Session& session, const CliTexts& texts, std::FILE* err) {
+    const std::vector<std::string>& folders = session.UnlistedFolders();
+    const std::vector<std::string>& files = session.Scanned().unreadable;
+    for (const std::string& folder : folders)
+        Say(err, texts.Text("CLI_UNLISTED", {folder}));
+    for (const std::string& file : files)
+        Say(err, texts.Text("CLI_UNREADABLE", {file}));
+    if (!folders.empty())
+        Say(err, texts.Counted("CLI_UNLISTED_ONE", "CLI_UNLISTED_MANY", folders.size()));
+    if (!files.empty())
+        Say(err, texts.Counted("CLI_UNREADABLE_ONE", "CLI_UNREADABLE_MANY", files.size()));
+}
+
 TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
     if (action == CliAction::Trash)
         return session.TrashMarked(
@@ -172,6 +187,7 @@ int RunCommandLine(Session& session, HeadlessHost& host, const CliOptions& optio
     progress.Clear();
     if (!scanned)
         return stopped("CLI_NOTHING_DONE");
+    SayUnreachable(session, texts, err);
 
     if (options.keep)
         session.MarkAllButOne(*options.keep, ExpandFileName(options.keepFolder));

@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -75,6 +76,8 @@ void Session::SetDateFormats(const TFormatSettings& formats) {
 
 void Session::BeginSearch() {
     table_.Reset(captions_);
+    unlisted_.clear();
+    scanned_ = {};
     lists_.ClearResults();
     ListsChanged();
     ClearMarks();
@@ -90,6 +93,7 @@ void Session::AddFoundFile(const std::string& folder, const TSearchRec& entry) {
 }
 
 void Session::FinishSearch() {
+    unlisted_ = search_.UnlistedFolders();
     if (search_.Failure())
         table_.Reset(captions_);
     FinishTable(table_, protected_);
@@ -118,8 +122,12 @@ bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter,
     return !search_.Aborted();
 }
 
-bool Session::Scan(const LongWork& work, ScanBytes* bytes, ScanStats* stats) {
-    const bool completed = RunDuplicateScan(table_, lists_, work, stats, bytes);
+bool Session::Scan(const LongWork& work, ScanBytes* bytes) {
+    const bool completed = RunDuplicateScan(table_, lists_, work, &scanned_, bytes);
+    // A scan resumed reads the run it stopped in again.
+    std::vector<std::string>& unreadable = scanned_.unreadable;
+    std::sort(unreadable.begin(), unreadable.end());
+    unreadable.erase(std::unique(unreadable.begin(), unreadable.end()), unreadable.end());
     ListsChanged();
     return completed;
 }
@@ -132,6 +140,8 @@ void Session::Adopt(ResultLists lists) {
 
 void Session::Adopt(FileTable table) {
     table_ = std::move(table);
+    unlisted_.clear();
+    scanned_ = {};
     table_.SetDateFormats(formats_);
 }
 

@@ -81,10 +81,16 @@ public:
                        const std::function<bool(int files)>& going = {});
     // Why the last search failed (TFileSearch::Failure); nothing when it did not.
     const std::optional<std::string>& SearchFailure() const { return search_.Failure(); }
+    // The folders the last search could not list, as TFileSearch names them; none once
+    // another table is adopted.
+    const std::vector<std::string>& UnlistedFolders() const { return unlisted_; }
 
     // Scans the table into the lists until the table is empty (true) or the work stops it
     // (false); the rows left stay, and the next Scan resumes where this one stopped.
-    bool Scan(const LongWork& work = {}, ScanBytes* bytes = nullptr, ScanStats* stats = nullptr);
+    bool Scan(const LongWork& work = {}, ScanBytes* bytes = nullptr);
+    // What the scans of the table read since it was searched or adopted; its unreadable
+    // files sorted, each once.
+    const ScanStats& Scanned() const { return scanned_; }
 
     // Lists or a table of another origin (a project, a test): the marks of the old lists
     // are forgotten; the table keeps its own headings and takes the session's date formats.
@@ -174,7 +180,9 @@ private:
     FileTable::Row captions_;
     TFormatSettings formats_;
     TFileSearch search_;
+    std::vector<std::string> unlisted_;
     FileTable table_;
+    ScanStats scanned_;
     ResultLists lists_;
     std::vector<DuplicateSet> sets_;
     bool setsStale_ = true;

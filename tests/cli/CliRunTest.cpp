@@ -9,6 +9,7 @@
 #include "HeadlessHost.h"
 #include "Session.h"
 #include "TestFolder.h"
+#include "VanishingFolder.h"
 
 using namespace twinsweep;
 
@@ -139,4 +140,19 @@ TEST(CliRun, AFailedSearchListsNothingAndSaysWhy) {
     EXPECT_EQ(failed.status, SomeFailed);
     EXPECT_EQ(failed.out, "");
     EXPECT_EQ(failed.err, "twinsweep-cli: the search failed: the disk went away\n");
+}
+
+TEST(CliRun, FoldersNotListedAndFilesNotReadAreNamedAndCounted) {
+    TestFolder dir;
+    dir.write("a", "same");
+    dir.write("gone", "same");
+    HeadlessHost host;
+    Session session(host);
+    const auto removed = RemoveTwinOnEntry(session.Search(), dir.path(), dir.path("gone"));
+    const Outcome run = RunWith({dir.path()}, false, &session, &host);
+    EXPECT_EQ(run.status, Done);
+    EXPECT_EQ(run.err, "twinsweep-cli: could not list: " + *removed +
+                           "\ntwinsweep-cli: could not read: " + dir.path("gone") +
+                           "\n1 folder could not be listed.\n1 file could not be read.\n"
+                           "0 sets, 0 files, 0 bytes can be freed.\n");
 }

@@ -10,6 +10,7 @@
 
 #include "HeadlessHost.h"
 #include "TestFolder.h"
+#include "VanishingFolder.h"
 
 using namespace twinsweep;
 
@@ -147,6 +148,26 @@ TEST(SessionTest, ASearchThatFailsSaysWhyAndListsNothing) {
     EXPECT_FALSE(session.SearchAndWait(host, 2));
     EXPECT_EQ(session.SearchFailure(), std::nullopt);
     EXPECT_EQ(session.Table().FileCount(), 2);
+}
+
+TEST(SessionTest, FoldersNotListedAndFilesNotReadAreNamedUntilAnotherTable) {
+    TestFolder dir;
+    for (const char* name : {"a", "b", "gone"})
+        dir.write(name, "same");
+    SearchChoices choices;
+    choices.folder = dir.path();
+    HeadlessHost host;
+    Session session(host);
+    session.SetChoices(choices);
+    const auto removed = RemoveTwinOnEntry(session.Search(), dir.path(), dir.path("gone"));
+    EXPECT_TRUE(session.SearchAndWait(host));
+    EXPECT_EQ(session.UnlistedFolders(), std::vector<std::string>{*removed});
+    EXPECT_TRUE(session.Scan());
+    EXPECT_EQ(session.Scanned().unreadable, std::vector<std::string>{dir.path("gone")});
+    EXPECT_EQ(session.Sets().size(), 1u);
+    session.Adopt(FileTable());
+    EXPECT_TRUE(session.UnlistedFolders().empty());
+    EXPECT_TRUE(session.Scanned().unreadable.empty());
 }
 
 // Several folders, overlapping or linked to one another, list what a search of the folder
