@@ -8,7 +8,9 @@
 // Output: the sizes of LBB1, LL1, LBB2 and LL2, then their entries in that order, one per
 // line, each line ending in CR LF: lines 18 onwards of a project file, without the table's
 // dump. --times adds the time of each step on stderr; --stats the bytes of all files in
-// runs of two or more equal sizes (the candidates) and the bytes read from them. --save
+// runs of two or more equal sizes (the candidates) and the bytes read from them, and the
+// files that could not be read and folders that could not be listed, counted and named
+// one a line ("unreadable: PATH", "unlisted: FOLDER"). --save
 // writes the project file a fresh main window would save after that search and scan;
 // --export writes the sets of identical files to FILE, as CSV or JSON by its extension
 // (SetsExport.h). --protect names a folder whose files are never marked or trashed (also
@@ -195,10 +197,12 @@ int main(int argc, char** argv) {
         session.SetCaptions(Captions());
         const auto start = Clock::now();
         session.SearchAndWait(host);
+        if (const auto& failure = session.SearchFailure())
+            throw Exception("search failed: " + *failure);
         const auto searched = Clock::now();
         const int files = session.Table().FileCount();
-        ScanStats read;
-        session.Scan(PacedWork(host), nullptr, &read);
+        session.Scan(PacedWork(host));
+        const ScanStats& read = session.Scanned();
         const auto scanned = Clock::now();
         Print(session.Lists());
         if (keep)
@@ -215,10 +219,18 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "files %d, search and sort %.3f s, scan %.3f s, print %.3f s\n",
                          files, Seconds(searched - start), Seconds(scanned - searched),
                          Seconds(Clock::now() - scanned));
-        if (stats)
-            std::fprintf(stderr, "candidate bytes %lld, bytes read %lld\n",
+        if (stats) {
+            std::fprintf(stderr,
+                         "candidate bytes %lld, bytes read %lld, unreadable files %zu, "
+                         "unlisted folders %zu\n",
                          static_cast<long long>(read.candidateBytes),
-                         static_cast<long long>(read.bytesRead));
+                         static_cast<long long>(read.bytesRead), read.unreadable.size(),
+                         session.UnlistedFolders().size());
+            for (const std::string& path : read.unreadable)
+                std::fprintf(stderr, "unreadable: %s\n", path.c_str());
+            for (const std::string& folder : session.UnlistedFolders())
+                std::fprintf(stderr, "unlisted: %s\n", folder.c_str());
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", argv[0], e.what());
         return 1;

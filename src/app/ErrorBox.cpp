@@ -1,8 +1,8 @@
 #include "ErrorBox.h"
 
 #include <QApplication>
-#include <exception>
 
+#include "Errors.h"
 #include "MessageBoxes.h"
 
 namespace twinsweep {
@@ -23,10 +23,8 @@ void ShowErrorBox(QWidget* parent, const std::string& message) {
 void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const std::exception& e) {
-        ShowErrorBox(parent, e.what());
     } catch (...) {
-        ShowErrorBox(parent, "Unknown error");
+        ShowErrorBox(parent, CurrentErrorText());
     }
 }
 

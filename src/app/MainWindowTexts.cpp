@@ -44,6 +44,22 @@ std::string ScanReport(const TStringTable& texts, const Session& session, bool c
     return CountedText(texts, "IDS_13", "IDS_15", n) + "\n" + setsText;
 }
 
+UnreachedReport UnreachedText(const TStringTable& texts, const Session& session) {
+    UnreachedReport report;
+    const auto add = [&](const std::vector<std::string>& paths, const char* one, const char* many) {
+        if (paths.empty())
+            return;
+        const std::string line = CountedText(texts, one, many, paths.size());
+        report.text += "\n" + line;
+        report.details += (report.details.empty() ? "" : "\n") + line + "\n";
+        for (const std::string& path : paths)
+            report.details += path + "\n";
+    };
+    add(session.UnlistedFolders(), "IDS_87", "IDS_88");
+    add(session.Scanned().unreadable, "IDS_85", "IDS_86");
+    return report;
+}
+
 std::string SetsTotalText(const TStringTable& texts, const FilesTally& marked,
                           const std::vector<DuplicateSet>& sets) {
     return FormatMessage(texts.GetKeyText("IDS_45"),

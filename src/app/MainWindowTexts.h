@@ -28,6 +28,14 @@ void InProjectWords(const TStringTable& texts, const std::function<void()>& act)
 // cancelled scan says so and what it found until then.
 std::string ScanReport(const TStringTable& texts, const Session& session, bool completed);
 
+// What the last search and its scans could not get at: the text holds how many folders could
+// not be listed and files could not be read, each line after a line break; the details the
+// same lines, each followed by the paths, one a line. Both are empty when nothing was missed.
+struct UnreachedReport {
+    std::string text, details;
+};
+UnreachedReport UnreachedText(const TStringTable& texts, const Session& session);
+
 // The line below the sets: the marked files and their bytes, the sets and their space to free.
 std::string SetsTotalText(const TStringTable& texts, const FilesTally& marked,
                           const std::vector<DuplicateSet>& sets);

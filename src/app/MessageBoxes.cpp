@@ -37,8 +37,11 @@ QMessageBox::StandardButton ExecMessageBox(QMessageBox& box) {
 
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon,
                                            const QString& title, const QString& text,
-                                           QMessageBox::StandardButtons buttons) {
+                                           QMessageBox::StandardButtons buttons,
+                                           const QString& details) {
     QMessageBox box(icon, title, text, buttons, parent);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     return ExecMessageBox(box);
 }
 

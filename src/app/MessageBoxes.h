@@ -13,9 +13,11 @@ int TitleWidth(const QMessageBox& box);
 // first: setting an informative or detailed text lays the box out anew.
 QMessageBox::StandardButton ExecMessageBox(QMessageBox& box);
 
-// A modal box fitted to its title; the button that closed it.
+// A modal box fitted to its title, with `details` behind its details button when there are
+// any; the button that closed it.
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon,
                                            const QString& title, const QString& text,
-                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                           const QString& details = {});
 
 } // namespace twinsweep

@@ -130,6 +130,9 @@ private:
     // The first group current and selected, when there is one.
     void SelectFirstGroup();
     void ScanCompleted();
+    // An information box titled by `titleKey` with `text`, then what the search and scan
+    // could not get at, their paths behind the details button.
+    void ShowReport(const char* titleKey, const std::string& text);
     // Connects an action or a button to a handler on the command route.
     template <typename Control> void Route(Control* control, void (TForm1::*handler)()) {
         route_.Connect(control, [this, handler] { (this->*handler)(); });

@@ -26,10 +26,16 @@ void TForm1::BT2Click() {
     }
     ScanStarted = false;
     form3_->exec();
-    ShowMessageBox(this, QMessageBox::Information,
-                   QString::fromStdString(StringTable1.GetKeyText("IDS_12")),
-                   QString::fromStdString(ScanReport(StringTable1, session, form3_->Completed())));
+    ShowReport("IDS_12", ScanReport(StringTable1, session, form3_->Completed()));
     SelectFirstGroup();
+}
+
+void TForm1::ShowReport(const char* titleKey, const std::string& text) {
+    const UnreachedReport unreached = UnreachedText(StringTable1, session);
+    ShowMessageBox(this, QMessageBox::Information,
+                   QString::fromStdString(StringTable1.GetKeyText(titleKey)),
+                   QString::fromStdString(text + unreached.text), QMessageBox::Ok,
+                   QString::fromStdString(unreached.details));
 }
 
 void TForm1::SelectFirstGroup() {

@@ -4,9 +4,9 @@
 #include <QTabWidget>
 
 #include "CriteriaPage.h"
+#include "ErrorBox.h"
 #include "FolderDialog.h"
 #include "MainWindowTexts.h"
-#include "MessageBoxes.h"
 #include "Paths.h"
 #include "ResultListsView.h"
 #include "SetsTab.h"
@@ -72,15 +72,17 @@ void TForm1::FF1Complete(TFileSearch& Sender) {
     TB2->FitColumns();
     PageControl1->setCurrentWidget(TB2);
     form2_->close();
+    if (const auto& failure = Sender.Failure()) {
+        ShowErrorBox(this, FormatMessage(StringTable1.GetKeyText("IDS_84"), {*failure}));
+        return;
+    }
     if (!session.Table().IsEmpty()) {
         BT2Click();
         return;
     }
     // A search that found nothing ends here: there is nothing to compare. Stopped early, it
     // cannot tell whether some file would have matched.
-    ShowMessageBox(this, QMessageBox::Information,
-                   QString::fromStdString(StringTable1.GetKeyText("IDS_35")),
-                   QString::fromStdString(StringTable1.GetKeyText(stopped ? "IDS_34" : "IDS_33")));
+    ShowReport("IDS_35", StringTable1.GetKeyText(stopped ? "IDS_34" : "IDS_33"));
 }
 
 } // namespace twinsweep

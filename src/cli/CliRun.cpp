@@ -103,6 +103,21 @@ void WriteSets(const std::string& text, const std::string& file, std::FILE* out,
         throw Exception(texts.Text("CLI_OUTPUT_FAILED", {file.empty() ? "stdout" : file}));
 }
 
+// The folders that could not be listed and the files that could not be read, one a line,
+// then how many of each.
+void SayUnreachable(const Session& session, const CliTexts& texts, std::FILE* err) {
+    const std::vector<std::string>& folders = session.UnlistedFolders();
+    const std::vector<std::string>& files = session.Scanned().unreadable;
+    for (const std::string& folder : folders)
+        Say(err, texts.Text("CLI_UNLISTED", {folder}));
+    for (const std::string& file : files)
+        Say(err, texts.Text("CLI_UNREADABLE", {file}));
+    if (!folders.empty())
+        Say(err, texts.Counted("CLI_UNLISTED_ONE", "CLI_UNLISTED_MANY", folders.size()));
+    if (!files.empty())
+        Say(err, texts.Counted("CLI_UNREADABLE_ONE", "CLI_UNREADABLE_MANY", files.size()));
+}
+
 TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
     if (action == CliAction::Trash)
         return session.TrashMarked(
@@ -115,6 +130,14 @@ TrashOutcome Act(Session& session, CliAction action, const LongWork& work) {
 } // namespace
 
 int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliStreams& streams,
+                   const std::atomic<bool>& interrupted) {
+    HeadlessHost host;
+    Session session(host);
+    return RunCommandLine(session, host, options, texts, streams, interrupted);
+}
+
+int RunCommandLine(Session& session, HeadlessHost& host, const CliOptions& options,
+                   const CliTexts& texts, const CliStreams& streams,
                    const std::atomic<bool>& interrupted) {
     std::FILE* err = streams.err;
     // A mistyped protected folder would leave unprotected what the user meant to keep.
@@ -134,8 +157,6 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
         return Interrupted;
     };
 
-    HeadlessHost host;
-    Session session(host);
     session.SetChoices(ChoicesOf(options));
     ProgressLine progress(err, streams.progress);
     const bool searched = session.SearchAndWait(host, SIZE_MAX, [&](int files) {
@@ -144,6 +165,11 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
                                         static_cast<uint64_t>(files)));
         return going();
     });
+    if (const auto& failure = session.SearchFailure()) {
+        progress.Clear();
+        Say(err, texts.Text("CLI_SEARCH_FAILED", {*failure}));
+        return SomeFailed;
+    }
     if (!searched || !going())
         return stopped("CLI_NOTHING_DONE");
 
@@ -161,6 +187,7 @@ int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliSt
     progress.Clear();
     if (!scanned)
         return stopped("CLI_NOTHING_DONE");
+    SayUnreachable(session, texts, err);
 
     if (options.keep)
         session.MarkAllButOne(*options.keep, ExpandFileName(options.keepFolder));

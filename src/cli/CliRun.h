@@ -9,6 +9,9 @@
 
 namespace twinsweep {
 
+class HeadlessHost;
+class Session;
+
 // The exit statuses.
 enum CliStatus { Done = 0, SomeFailed = 1, BadUsage = 2, Interrupted = 130 };
 
@@ -21,6 +24,10 @@ struct CliStreams {
 // Runs the options (parsed, not --help or --version). Stops at the next file once
 // `interrupted` is set, saying what was done.
 int RunCommandLine(const CliOptions& options, const CliTexts& texts, const CliStreams& streams,
+                   const std::atomic<bool>& interrupted);
+// The same in `session`, whose host is `host`.
+int RunCommandLine(Session& session, HeadlessHost& host, const CliOptions& options,
+                   const CliTexts& texts, const CliStreams& streams,
                    const std::atomic<bool>& interrupted);
 
 } // namespace twinsweep

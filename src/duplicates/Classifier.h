@@ -35,6 +35,14 @@ private:
             liveRead_->fetch_add(bytes, std::memory_order_relaxed);
     }
 
+    // Each file is marked by the one thread that reads it.
+    void Unreadable(size_t i) { unreadable_[i] = 1; }
+    // A read of an open file failed: unreadable, unless it changed (a file cut short).
+    void ReadFailed(size_t i, const FileReader& file) {
+        if (file.Unchanged())
+            Unreadable(i);
+    }
+
     void Check() {
         if (!work_.KeepGoing())
             throw Cancelled{};
@@ -72,9 +80,9 @@ private:
     void ReadSideBySide(const std::vector<size_t>& members, int64_t offset);
     void ReadOpenSideBySide(std::vector<FileReader>& files, const std::vector<size_t>& open,
                             int64_t offset);
-    static int64_t SplitGroup(const std::vector<size_t>& group, std::vector<FileReader>& files,
-                              std::vector<std::vector<char>>& blocks, int64_t offset, size_t length,
-                              std::vector<std::vector<size_t>>& out);
+    int64_t SplitGroup(const std::vector<size_t>& group, std::vector<FileReader>& files,
+                       const std::vector<size_t>& open, std::vector<std::vector<char>>& blocks,
+                       int64_t offset, size_t length, std::vector<std::vector<size_t>>& out);
 
     size_t count_;
     const PathOf& pathOf_;
@@ -82,6 +90,7 @@ private:
     ClassifyLimits limits_;
     std::atomic<int64_t>* liveRead_;
     std::vector<FileStamp> stamps_;
+    std::vector<char> unreadable_;
     NearFolder near_;
     std::vector<Candidates> pending_;
     // The probe's two buffers, shared by every set.

@@ -19,6 +19,7 @@ constexpr int Alone = -1;
 ContentClasses Classifier::Run() {
     Fill(stamps_, count_, FileStamp{});
     Fill(result_.classOf, count_, Alone);
+    Fill(unreadable_, count_, char{0});
     // Every file is opened once first; the stamp taken then is what every later
     // reading of the file must find again. A few files are read side by side at once;
     // many are first told apart by their first bytes, read on several threads.
@@ -33,6 +34,9 @@ ContentClasses Classifier::Run() {
         pending_.pop_back();
         Classify(next);
     }
+    for (size_t i = 0; i < count_; ++i)
+        if (unreadable_[i])
+            result_.unreadable.push_back(i);
     result_.file = std::move(stamps_);
     result_.bytesRead = bytesRead_;
     return std::move(result_);
@@ -84,7 +88,9 @@ void Classifier::NewClassOf(const std::vector<size_t>& unchanged) {
 // Opens a file of the set; it stays closed when it is not the file first seen there.
 FileReader Classifier::Open(size_t i) {
     FileReader file = OpenNear(near_, i);
-    if (file.IsOpen() && !(file.Stamp() == stamps_[i]))
+    if (!file.IsOpen())
+        Unreadable(i);
+    else if (!(file.Stamp() == stamps_[i]))
         file.Close();
     return file;
 }
@@ -98,7 +104,12 @@ FileReader Classifier::OpenNear(NearFolder& near, size_t i) const {
 
 bool Classifier::ReadBlock(size_t i, int64_t offset, std::vector<char>& block) {
     FileReader file = Open(i);
-    return file.IsOpen() && Read(file, offset, block.data(), block.size());
+    if (!file.IsOpen())
+        return false;
+    if (Read(file, offset, block.data(), block.size()))
+        return true;
+    ReadFailed(i, file);
+    return false;
 }
 
 bool Classifier::Read(FileReader& file, int64_t offset, char* buffer, size_t length) {
@@ -184,7 +195,7 @@ void Classifier::ReadOpenSideBySide(std::vector<FileReader>& files, const std::v
         std::vector<std::vector<size_t>> next;
         for (const auto& group : groups) {
             Check();
-            Counted(SplitGroup(group, files, blocks, offset, length, next));
+            Counted(SplitGroup(group, files, open, blocks, offset, length, next));
         }
         groups = std::move(next);
     }
@@ -202,6 +213,7 @@ void Classifier::ReadOpenSideBySide(std::vector<FileReader>& files, const std::v
 // Reads one block of every file of the group and appends the groups of equal blocks
 // that still have two files or more; returns the bytes read.
 int64_t Classifier::SplitGroup(const std::vector<size_t>& group, std::vector<FileReader>& files,
+                               const std::vector<size_t>& open,
                                std::vector<std::vector<char>>& blocks, int64_t offset,
                                size_t length, std::vector<std::vector<size_t>>& out) {
     // A few files are compared directly; many are first told apart by a hash.
@@ -210,6 +222,7 @@ int64_t Classifier::SplitGroup(const std::vector<size_t>& group, std::vector<Fil
     int64_t read = 0;
     for (size_t k : group) {
         if (!files[k].ReadAt(offset, blocks[k].data(), length)) {
+            ReadFailed(open[k], files[k]);
             files[k].Close(); // unreadable now: different from everything
             continue;
         }

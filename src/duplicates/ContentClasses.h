@@ -32,6 +32,8 @@ struct ContentClasses {
     std::vector<int> classOf;
     // For each path in a class, the file that was read (several paths may name one file).
     std::vector<FileStamp> file;
+    // The paths that could not be opened as regular files, or read, in ascending order.
+    std::vector<size_t> unreadable;
     int64_t bytesRead = 0;
 };
 

@@ -113,7 +113,7 @@ private:
         classRows_.clear();
         rowPaths_.clear();
         if (top == bottom) { // a size of its own: the file is never opened
-            classes_ = {{-1}, {FileStamp{}}, 0};
+            classes_ = {{-1}, {FileStamp{}}, {}, 0};
             return;
         }
         const int64_t runBytes = RunBytes(table_, top, bottom);
@@ -129,8 +129,11 @@ private:
         if (bytes_)
             bytes_->EndRun();
         classes_ = std::move(*classes);
-        if (stats_)
+        if (stats_) {
             stats_->bytesRead += classes_.bytesRead;
+            for (const size_t i : classes_.unreadable)
+                stats_->unreadable.push_back(table_.FilePath(top + static_cast<int>(i)));
+        }
         rowPaths_.resize(count);
         for (size_t i = 0; i < classes_.classOf.size(); ++i)
             if (const int cls = classes_.classOf[i]; cls >= 0) {

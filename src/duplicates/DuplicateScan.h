@@ -11,6 +11,8 @@
 #include <atomic>
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "FileTable.h"
 #include "LongWork.h"
@@ -19,10 +21,11 @@
 namespace twinsweep {
 
 // What a scan read: the bytes of every file in a run of two or more equal sizes, and the
-// bytes read from them.
+// bytes read from them; and the paths of those that could not be read.
 struct ScanStats {
     int64_t candidateBytes = 0;
     int64_t bytesRead = 0;
+    std::vector<std::string> unreadable;
 };
 
 // How far a scan has come in bytes. The total is that of the files in runs of two or more

@@ -31,8 +31,10 @@ void Classifier::ReadRunSideBySide() {
     for (size_t i = 0; i < count_; ++i) {
         Check();
         FileReader file = OpenNear(near_, i);
-        if (!file.IsOpen())
+        if (!file.IsOpen()) {
+            Unreadable(i);
             continue;
+        }
         stamps_[i] = file.Stamp();
         auto& [files, open] = bySize[file.Size()];
         files.push_back(std::move(file));
@@ -65,15 +67,19 @@ void Classifier::FirstSight() {
             std::vector<char> buffer(glimpse);
             for (size_t i = begin; i < end; ++i) {
                 FileReader file = OpenNear(near, i);
-                if (!file.IsOpen())
+                if (!file.IsOpen()) {
+                    Unreadable(i);
                     continue;
+                }
                 stamps_[i] = file.Stamp();
                 const bool whole = keep && file.Size() <= static_cast<int64_t>(slot);
                 const size_t length = static_cast<size_t>(
                     std::min<int64_t>(file.Size(), static_cast<int64_t>(glimpse)));
                 char* at = whole ? contents.get() + i * slot : buffer.data();
-                if (!file.ReadAt(0, at, length))
+                if (!file.ReadAt(0, at, length)) {
+                    ReadFailed(i, file);
                     continue;
+                }
                 Counted(static_cast<int64_t>(length));
                 // Kept contents are compared whole later: their first bytes sort them.
                 const size_t hashed = std::min<size_t>(length, 4096);
@@ -135,9 +141,16 @@ void Classifier::ReadAgainSideBySide(const std::vector<std::vector<size_t>>& set
                 std::vector<size_t> open;
                 for (size_t i : sets[s]) {
                     FileReader file = OpenNear(near, i);
-                    if (!file.IsOpen() || !(file.Stamp() == stamps_[i]) ||
-                        !file.ReadAt(0, data.data() + files.size() * length, length))
+                    if (!file.IsOpen()) {
+                        Unreadable(i);
                         continue;
+                    }
+                    if (!(file.Stamp() == stamps_[i]))
+                        continue; // changed since its first reading
+                    if (!file.ReadAt(0, data.data() + files.size() * length, length)) {
+                        ReadFailed(i, file);
+                        continue;
+                    }
                     Counted(static_cast<int64_t>(length));
                     files.push_back(std::move(file));
                     open.push_back(i);

@@ -1,5 +1,6 @@
 #include "DirectoryListing.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,8 +74,10 @@ bool DirectoryListing::Next() {
     if (!dir_)
         return false;
     do {
+        errno = 0; // readdir tells an error from the end only by errno
         entry_ = ::readdir(dir_);
     } while (entry_ && IsSelfOrParent(entry_->d_name));
+    failed_ = !entry_ && errno != 0;
     return entry_ != nullptr;
 }
 

@@ -39,6 +39,8 @@ public:
     bool IsOpen() const { return dir_ != nullptr; }
     // Moves to the next entry; false at the end or on a read error.
     bool Next();
+    // Whether the listing ended on a read error rather than at its end.
+    bool Failed() const { return failed_; }
     // The current entry's name, valid until the next call of Next.
     const char* Name() const { return entry_->d_name; }
     // Whether the current entry is a folder (a link to one is not).
@@ -50,6 +52,7 @@ public:
 private:
     DIR* dir_ = nullptr;
     dirent* entry_ = nullptr;
+    bool failed_ = false;
 };
 
 // Whether the folder of `path` lists its name now. A name that still opens may be one a

@@ -1,6 +1,20 @@
 #include "Errors.h"
 
+#include <new>
+
 namespace twinsweep {
+
+std::string CurrentErrorText() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return "out of memory";
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "unknown error";
+    }
+}
 
 std::string FormatMessage(const std::string& pattern, std::initializer_list<std::string> args) {
     std::string out;

@@ -35,6 +35,10 @@ class EFOpenError : public Exception {
 // "…" after a value cut short, so that a damaged file's huge line makes a short message.
 std::string Excerpt(const std::string& value, size_t limit = 80);
 
+// What the error being handled says: its message, "out of memory" for a lack of memory.
+// Call it inside a catch block only.
+std::string CurrentErrorText();
+
 // Replaces each "%s" or "%d" in `pattern`, left to right, by the next argument.
 std::string FormatMessage(const std::string& pattern, std::initializer_list<std::string> args);
 

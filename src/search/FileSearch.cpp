@@ -24,16 +24,21 @@ class InlineSink : public SearchSink {
 public:
     using NewFolderFn = std::function<bool(const std::string&)>;
     using FoundFn = std::function<void(const std::string&, TSearchRec&)>;
-    InlineSink(NewFolderFn newFolder, FoundFn found, const std::atomic<bool>& aborted)
-        : newFolder_(std::move(newFolder)), found_(std::move(found)), aborted_(aborted) {}
+    using UnlistedFn = std::function<void(const std::string&)>;
+    InlineSink(NewFolderFn newFolder, FoundFn found, UnlistedFn unlisted,
+               const std::atomic<bool>& aborted)
+        : newFolder_(std::move(newFolder)), found_(std::move(found)),
+          unlisted_(std::move(unlisted)), aborted_(aborted) {}
 
     bool NewFolder(const std::string& folder) override { return newFolder_(folder); }
     void Found(const std::string& folder, TSearchRec& entry) override { found_(folder, entry); }
+    void Unlisted(const std::string& folder) override { unlisted_(folder); }
     bool StopRequested() override { return aborted_; }
 
 private:
     NewFolderFn newFolder_;
     FoundFn found_;
+    UnlistedFn unlisted_;
     const std::atomic<bool>& aborted_;
 };
 
@@ -101,6 +106,8 @@ void TFileSearch::Execute() {
         throw;
     }
     aborted_ = false;
+    failure_.reset();
+    unlisted_.clear();
     if (threaded_)
         StartSearchThread();
     else
@@ -113,7 +120,7 @@ void TFileSearch::StartSearchThread() {
         worker_ = std::make_unique<TSearchThread>(*this, *criteria_, threadPriority_);
     } catch (...) {
         // No thread to run the search: it ends at once.
-        aborted_ = true;
+        Fail(CurrentErrorText());
         DoComplete();
     }
 }
@@ -121,11 +128,12 @@ void TFileSearch::StartSearchThread() {
 void TFileSearch::SearchInCallingThread() {
     InlineSink sink(
         [this](const std::string& folder) { return DoNewFolder(folder); },
-        [this](const std::string& folder, TSearchRec& entry) { DoFound(folder, entry); }, aborted_);
+        [this](const std::string& folder, TSearchRec& entry) { DoFound(folder, entry); },
+        [this](const std::string& folder) { AddUnlisted(folder); }, aborted_);
     try {
         WalkTargets(*criteria_, sink);
     } catch (...) {
-        aborted_ = true;
+        Fail(CurrentErrorText());
     }
     DoComplete();
 }
@@ -148,6 +156,16 @@ void TFileSearch::WaitForWorker() {
         if (worker_.get() == running)
             std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
+}
+
+void TFileSearch::Fail(const std::string& reason) {
+    aborted_ = true;
+    if (!failure_)
+        failure_ = reason;
+}
+
+void TFileSearch::AddUnlisted(const std::string& folder) {
+    unlisted_.push_back(EventFolder(folder));
 }
 
 void TFileSearch::SearchThreadTerminated() {

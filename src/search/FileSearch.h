@@ -5,6 +5,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,7 +114,14 @@ public:
     // from a handler, the search stops after that handler.
     void Abort();
     bool Busy() const { return busy_; }
+    // True when the last search ended early: by Abort, or by a failure.
     bool Aborted() const { return aborted_; }
+    // The error that ended the last search early ("out of memory" for a lack of memory, or
+    // what a handler raised); nothing when it ran to its end or was aborted.
+    const std::optional<std::string>& Failure() const { return failure_; }
+    // The folders the last search could not list, or not to their end (no right to, gone
+    // meanwhile, a read error), named as the events name them; all of them once it completed.
+    const std::vector<std::string>& UnlistedFolders() const { return unlisted_; }
 
 protected:
     virtual void DoFound(const std::string& folder, TSearchRec& entry);
@@ -132,6 +140,9 @@ private:
     // The worker's termination step, on the UI thread.
     void SearchThreadTerminated();
     void WaitForWorker();
+    // Ends the run for `reason`; the first failure of a run is the one kept.
+    void Fail(const std::string& reason);
+    void AddUnlisted(const std::string& folder);
 
     Host& host_;
     std::string filename_ = "*.*";
@@ -153,6 +164,8 @@ private:
 
     bool busy_ = false;
     std::atomic<bool> aborted_{false};
+    std::optional<std::string> failure_; // written on the UI thread only
+    std::vector<std::string> unlisted_;  // the same
     bool destroying_ = false;
     std::unique_ptr<SearchCriteria> criteria_;
     std::unique_ptr<TSearchThread> worker_;

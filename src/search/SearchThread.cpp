@@ -1,5 +1,8 @@
 #include "SearchThread.h"
 
+#include <optional>
+
+#include "Errors.h"
 #include "FileSearch.h"
 
 namespace twinsweep {
@@ -29,17 +32,23 @@ void TSearchThread::SetPriority(TThreadPriority priority) {
 void TSearchThread::Run() {
     threadId_ = CurrentThreadId();
     SetThreadPriority(threadId_, priority_);
+    std::optional<std::string> failure; // the owner takes it on the UI thread
     try {
         WalkTargets(criteria_, *this);
     } catch (...) {
         owner_.aborted_ = true;
+        failure = CurrentErrorText();
     }
     try {
-        HandOver([this] {
+        HandOver([&] {
+            if (failure)
+                owner_.Fail(*failure);
+            for (const std::string& folder : unlisted_)
+                owner_.AddUnlisted(folder);
             try {
                 DeliverFound();
             } catch (...) {
-                owner_.aborted_ = true;
+                owner_.Fail(CurrentErrorText());
             }
             owner_.SearchThreadTerminated();
         });

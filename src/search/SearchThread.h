@@ -40,6 +40,7 @@ private:
     void Run();
     bool NewFolder(const std::string& folder) override;
     void Found(const std::string& folder, TSearchRec& entry) override;
+    void Unlisted(const std::string& folder) override { unlisted_.push_back(folder); }
     bool StopRequested() override;
 
     void HandOver(const std::function<void()>& call);
@@ -55,7 +56,8 @@ private:
     std::string waitingFolder_;       // the folder of the waiting entries
     std::vector<TSearchRec> waiting_; // found, not yet handed over
     std::chrono::steady_clock::time_point firstWaiting_;
-    bool inHandOver_ = false; // written and read on the UI thread only
+    std::vector<std::string> unlisted_; // handed over at the end
+    bool inHandOver_ = false;           // written and read on the UI thread only
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};
     std::atomic<TThreadPriority> priority_;

@@ -103,6 +103,8 @@ private:
             if (sink_.StopRequested())
                 return;
         }
+        if (!listing.IsOpen() || listing.Failed())
+            sink_.Unlisted(path_);
         if (pending.subfolders.empty())
             return;
         pending_.push_back(std::move(pending));

@@ -16,6 +16,8 @@ public:
     // and everything below it.
     virtual bool NewFolder(const std::string& folder) = 0;
     virtual void Found(const std::string& folder, TSearchRec& entry) = 0;
+    // Called for a folder searched that could not be listed, or not to its end.
+    virtual void Unlisted(const std::string& folder) = 0;
     // Polled before each listing, after each entry and after each target.
     virtual bool StopRequested() = 0;
 };
@@ -25,7 +27,8 @@ public:
 // never followed; the desktop trash folders and a folder entered before in the same walk
 // (the same device and inode, reached through another target, a link given as a target or a
 // bind mount) are never entered, nor, unless the criteria include hidden entries, a folder
-// whose name begins with ".". Trees of any depth and path length are walked.
+// whose name begins with ".". Trees of any depth and path length are walked. A folder that
+// cannot be listed is reported and the walk goes on.
 void WalkTargets(const SearchCriteria& criteria, SearchSink& sink);
 
 // The record reported for an entry.

@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -86,6 +87,8 @@ void Session::SetDateFormats(const TFormatSettings& formats) {
 
 void Session::BeginSearch() {
     table_.Reset(captions_);
+    unlisted_.clear();
+    scanned_ = {};
     lists_.ClearResults();
     ListsChanged();
     ClearMarks();
@@ -100,7 +103,12 @@ void Session::AddFoundFile(const std::string& folder, const TSearchRec& entry) {
     AppendFoundFile(table_, folder, entry);
 }
 
-void Session::FinishSearch() { FinishTable(table_, protected_); }
+void Session::FinishSearch() {
+    unlisted_ = search_.UnlistedFolders();
+    if (search_.Failure())
+        table_.Reset(captions_);
+    FinishTable(table_, protected_);
+}
 
 bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter,
                             const std::function<bool(int files)>& going) {
@@ -125,8 +133,12 @@ bool Session::SearchAndWait(HeadlessHost& host, size_t stopAfter,
     return !search_.Aborted();
 }
 
-bool Session::Scan(const LongWork& work, ScanBytes* bytes, ScanStats* stats) {
-    const bool completed = RunDuplicateScan(table_, lists_, work, stats, bytes);
+bool Session::Scan(const LongWork& work, ScanBytes* bytes) {
+    const bool completed = RunDuplicateScan(table_, lists_, work, &scanned_, bytes);
+    // A scan resumed reads the run it stopped in again.
+    std::vector<std::string>& unreadable = scanned_.unreadable;
+    std::sort(unreadable.begin(), unreadable.end());
+    unreadable.erase(std::unique(unreadable.begin(), unreadable.end()), unreadable.end());
     ListsChanged();
     return completed;
 }
@@ -139,6 +151,8 @@ void Session::Adopt(ResultLists lists) {
 
 void Session::Adopt(FileTable table) {
     table_ = std::move(table);
+    unlisted_.clear();
+    scanned_ = {};
     table_.SetDateFormats(formats_);
 }
 

@@ -67,7 +67,8 @@ public:
     // forgets the marks and configures Search() from the criteria; the caller executes it
     // and hands each found file to AddFoundFile, and its completion to FinishSearch, which
     // sorts the table by size for the scan. Excluded folders are not entered and excluded
-    // files not taken; a folder reached from two of the folders is searched once.
+    // files not taken; a folder reached from two of the folders is searched once. A search
+    // that failed leaves the table empty: what it found is not all there is.
     TFileSearch& Search() { return search_; }
     void BeginSearch();
     void AddFoundFile(const std::string& folder, const TSearchRec& entry);
@@ -75,13 +76,21 @@ public:
     // A whole search on `host` (the session's): returns once it completed. `stopAfter`
     // files taken (excluded ones do not count), or once `going` (asked with the files taken
     // after each file found) answers false, the search is aborted as a cancel would; the
-    // files found stay, sorted. True when it was not aborted.
+    // files found stay, sorted. True when it was neither aborted nor failed.
     bool SearchAndWait(HeadlessHost& host, size_t stopAfter = SIZE_MAX,
                        const std::function<bool(int files)>& going = {});
+    // Why the last search failed (TFileSearch::Failure); nothing when it did not.
+    const std::optional<std::string>& SearchFailure() const { return search_.Failure(); }
+    // The folders the last search could not list, as TFileSearch names them; none once
+    // another table is adopted.
+    const std::vector<std::string>& UnlistedFolders() const { return unlisted_; }
 
     // Scans the table into the lists until the table is empty (true) or the work stops it
     // (false); the rows left stay, and the next Scan resumes where this one stopped.
-    bool Scan(const LongWork& work = {}, ScanBytes* bytes = nullptr, ScanStats* stats = nullptr);
+    bool Scan(const LongWork& work = {}, ScanBytes* bytes = nullptr);
+    // What the scans of the table read since it was searched or adopted; its unreadable
+    // files sorted, each once.
+    const ScanStats& Scanned() const { return scanned_; }
 
     // Lists or a table of another origin (a project, a test): the marks of the old lists
     // are forgotten; the table keeps its own headings and takes the session's date formats.
@@ -171,7 +180,9 @@ private:
     FileTable::Row captions_;
     TFormatSettings formats_;
     TFileSearch search_;
+    std::vector<std::string> unlisted_;
     FileTable table_;
+    ScanStats scanned_;
     ResultLists lists_;
     std::vector<DuplicateSet> sets_;
     bool setsStale_ = true;

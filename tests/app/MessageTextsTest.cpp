@@ -14,6 +14,7 @@
 #include "SetsPage.h"
 #include "SizeBox.h"
 #include "TestWindows.h"
+#include "VanishingFolder.h"
 
 using namespace twinsweep;
 
@@ -68,6 +69,25 @@ void MessageTextsTest::scanReportGroupsDigitsAndCountsTheExtraCopies() {
              QStringList{"1\u202F035 paires de doublons trouvées.\n"
                          "1 ensemble de fichiers identiques.\n"
                          "45 copies en trop pourraient aller à la corbeille, libérant 90 octets."});
+}
+
+void MessageTextsTest::scanReportNamesWhatCouldNotBeListedOrRead() {
+    ShownWindows app(1);
+    TestFolder tree;
+    for (const char* name : {"a", "b", "gone"})
+        tree.write(name, "ab");
+    const auto removed = RemoveTwinOnEntry(app.form1.FF1, tree.path(), tree.path("gone"));
+    app.form1.TB1->Edit2->setText(QString::fromStdString(tree.path()));
+    QStringList details;
+    QCOMPARE(
+        AnswerMessageBoxesWith(
+            QMessageBox::Ok, [&] { Key(&app.form1, Qt::Key_D, Qt::ControlModifier); }, &details),
+        QStringList{"1 duplicate pair found.\n1 set of identical files.\n"
+                    "1 extra copy could go to the trash, freeing 2 bytes.\n"
+                    "1 folder could not be listed.\n1 file could not be read."});
+    QCOMPARE(details, QStringList{QString::fromStdString(
+                          "1 folder could not be listed.\n" + *removed +
+                          "\n\n1 file could not be read.\n" + tree.path("gone") + "\n")});
 }
 
 void MessageTextsTest::resultsTrashCountsEachFileOnce() {

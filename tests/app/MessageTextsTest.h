@@ -5,6 +5,7 @@ class MessageTextsTest : public QObject {
     Q_OBJECT
 private slots:
     void scanReportGroupsDigitsAndCountsTheExtraCopies();
+    void scanReportNamesWhatCouldNotBeListedOrRead();
     void resultsTrashCountsEachFileOnce();
     void resultsTrashWithNothingSelectedSaysSo();
     void setsTrashAndExportSayWhatWasDoneInTheSingular();

@@ -302,6 +302,23 @@ void SearchWindowTest::searchFindingNothingEndsWithAnEmptyTable() {
     QCOMPARE(shown, QStringList{key("IDS_34")});
 }
 
+void SearchWindowTest::failedSearchShowsWhyAndComparesNothing() {
+    TestWindows app;
+    TestFolder tree;
+    for (const char* name : {"a", "b", "c"})
+        tree.write(name, "same");
+    WatchFoundEntries(app.form1, [](int count) {
+        if (count == 2)
+            throw Exception("the disk went away");
+    });
+    QString countAtScan;
+    const QStringList shown = StartSearchIn(app, tree.path(), nullptr, &countAtScan);
+    QCOMPARE(shown, QStringList{"The search failed: the disk went away."});
+    QVERIFY(countAtScan.isNull()); // no comparison started
+    QVERIFY(app.form1.session.Table().IsEmpty());
+    QVERIFY(!app.form2->isVisible());
+}
+
 void SearchWindowTest::cancellingTheFolderChoiceChangesNothing() {
     TestWindows app;
     AppendTestFile(app.form1, "/kept", "file", 1, "date");

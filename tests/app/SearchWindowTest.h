@@ -13,6 +13,7 @@ private slots:
     void invalidExtensionEndsTheCommandWithTheErrorBox();
     void cancellingKeepsTheFilesFoundSoFarSorted();
     void searchFindingNothingEndsWithAnEmptyTable();
+    void failedSearchShowsWhyAndComparesNothing();
     void cancellingTheFolderChoiceChangesNothing();
     void typedFolderIsCreatedOnlyAfterConfirmation();
     void chosenFolderKeepsTheBytesOfItsName();

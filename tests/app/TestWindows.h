@@ -111,13 +111,16 @@ inline ShellOpener RecordingOpener(std::vector<std::string>& opened) {
 // Answers every message box that opens while `action` runs with `button`, and returns
 // their texts.
 inline QStringList AnswerMessageBoxesWith(QMessageBox::StandardButton button,
-                                          const std::function<void()>& action) {
+                                          const std::function<void()>& action,
+                                          QStringList* details = nullptr) {
     QStringList texts;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             texts << box->text();
+            if (details)
+                *details << box->detailedText();
             if (QAbstractButton* answer = box->button(button))
                 answer->click();
             else

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "HeadlessHost.h"
+#include "Session.h"
 #include "TestFolder.h"
+#include "VanishingFolder.h"
 
 using namespace twinsweep;
 
@@ -17,15 +20,20 @@ struct Outcome {
     std::string out, err;
 };
 
-Outcome RunWith(std::vector<std::string> args, bool interrupt = false) {
+// Runs the command in English on `session`, or on one of its own.
+Outcome RunWith(std::vector<std::string> args, bool interrupt = false, Session* session = nullptr,
+                HeadlessHost* host = nullptr) {
     Outcome run;
     char *out = nullptr, *err = nullptr;
     size_t outSize = 0, errSize = 0;
     std::FILE* outStream = open_memstream(&out, &outSize);
     std::FILE* errStream = open_memstream(&err, &errSize);
     const std::atomic<bool> interrupted{interrupt};
-    run.status =
-        RunCommandLine(ParseCommandLine(args), CliTexts(1), {outStream, errStream}, interrupted);
+    const CliStreams streams{outStream, errStream};
+    run.status = session
+                     ? RunCommandLine(*session, *host, ParseCommandLine(args), CliTexts(1), streams,
+                                      interrupted)
+                     : RunCommandLine(ParseCommandLine(args), CliTexts(1), streams, interrupted);
     std::fclose(outStream);
     std::fclose(errStream);
     run.out.assign(out, outSize);
@@ -118,4 +126,33 @@ TEST(CliRun, ActsOnAllButTheKeptFileAndFailsWhenAFileStays) {
         EXPECT_EQ(cloned.status, Done);
     }
     EXPECT_EQ(tree.dir.read("c/two"), "cloned?");
+}
+
+TEST(CliRun, AFailedSearchListsNothingAndSaysWhy) {
+    Tree tree;
+    HeadlessHost host;
+    Session session(host);
+    session.Search().OnNewFolder = [](TFileSearch&, const std::string& folder, bool&) {
+        if (folder.ends_with("/new"))
+            throw Exception("the disk went away");
+    };
+    const Outcome failed = RunWith({tree.dir.path()}, false, &session, &host);
+    EXPECT_EQ(failed.status, SomeFailed);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_EQ(failed.err, "twinsweep-cli: the search failed: the disk went away\n");
+}
+
+TEST(CliRun, FoldersNotListedAndFilesNotReadAreNamedAndCounted) {
+    TestFolder dir;
+    dir.write("a", "same");
+    dir.write("gone", "same");
+    HeadlessHost host;
+    Session session(host);
+    const auto removed = RemoveTwinOnEntry(session.Search(), dir.path(), dir.path("gone"));
+    const Outcome run = RunWith({dir.path()}, false, &session, &host);
+    EXPECT_EQ(run.status, Done);
+    EXPECT_EQ(run.err, "twinsweep-cli: could not list: " + *removed +
+                           "\ntwinsweep-cli: could not read: " + dir.path("gone") +
+                           "\n1 folder could not be listed.\n1 file could not be read.\n"
+                           "0 sets, 0 files, 0 bytes can be freed.\n");
 }

@@ -93,15 +93,20 @@ TEST(ContentClasses, SplitsWhereBytesDifferUnderEveryReadingStrategy) {
             contents.push_back(content);
         }
         const int files = 2 + static_cast<int>(random() % 9);
+        std::vector<size_t> missing;
         for (int f = 0; f < files; ++f) {
             const std::string name = "f" + std::to_string(f);
-            paths.push_back(random() % 10 == 0 ? dir.path("missing" + name)
-                                               : dir.write(name, contents[random() % variants]));
+            const bool gone = random() % 10 == 0;
+            if (gone)
+                missing.push_back(paths.size());
+            paths.push_back(gone ? dir.path("missing" + name)
+                                 : dir.write(name, contents[random() % variants]));
         }
         for (const ClassifyLimits& limit : limits) {
             const auto classes = ClassifyByContent(paths, {}, limit);
             ASSERT_TRUE(classes);
             ExpectClassesMatchPairwise(paths, classes->classOf);
+            EXPECT_EQ(classes->unreadable, missing);
         }
     }
 }
@@ -148,6 +153,7 @@ TEST(ContentClasses, ChangedFilesAreNoDuplicatesOfAnything) {
         };
         const auto classes = ClassifyByContent(paths, {changeFile}, limits[round % 4]);
         ASSERT_TRUE(classes);
+        EXPECT_EQ(classes->unreadable, std::vector<size_t>{}); // changed, not unreadable
         for (size_t i = 0; i < paths.size(); ++i)
             if (paths[i] == victim && changed)
                 EXPECT_EQ(classes->classOf[i], -1) << "change " << change << " at " << at;

@@ -227,13 +227,16 @@ TEST_F(InlineSearch, FilesAndFoldersThatCannotBeOpenedEndNothing) {
     }
     EXPECT_EQ(recorder.count("new sub"), 1u); // the search went on
     EXPECT_FALSE(search.Aborted());
+    EXPECT_TRUE(search.UnlistedFolders().empty());
     {
         OpenFileLimit limit(0);
         EXPECT_EQ(Run(), Paths{});
     }
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"new .", "complete"}));
+    EXPECT_EQ(search.UnlistedFolders(), std::vector<std::string>{tree.root()});
     EXPECT_FALSE(search.Aborted());
     EXPECT_EQ(Run(), (Paths{"a", "sub/b"}));
+    EXPECT_TRUE(search.UnlistedFolders().empty());
 }
 
 TEST_F(InlineSearch, TreesOfAnyDepthWithFewDescriptors) {
@@ -328,13 +331,16 @@ TEST_F(InlineSearch, HandlerErrorsAndAbortEndTheRunWithOneCompletion) {
     EXPECT_EQ(recorder.count("found"), 2u);
     EXPECT_EQ(recorder.events.back(), "complete");
     EXPECT_TRUE(search.Aborted());
+    EXPECT_EQ(search.Failure(), "handler failed");
     EXPECT_FALSE(search.Busy());
 
+    // An abort is no failure, and each run starts without one.
     search.OnFound = record;
     OnFoundAlso([](TFileSearch& sender) { sender.Abort(); });
     Run();
     EXPECT_EQ(recorder.events.size(), 3u); // new, found, complete
     EXPECT_TRUE(search.Aborted());
+    EXPECT_EQ(search.Failure(), std::nullopt);
 
     search.OnFound = record;
     search.OnNewFolder = [](TFileSearch&, const std::string& folder, bool&) {
@@ -342,7 +348,7 @@ TEST_F(InlineSearch, HandlerErrorsAndAbortEndTheRunWithOneCompletion) {
             throw Exception("no");
     };
     EXPECT_EQ(Run().size(), 3u);
-    EXPECT_TRUE(search.Aborted());
+    EXPECT_EQ(search.Failure(), "no");
 
     search.OnComplete = [](TFileSearch&) { throw Exception("complete failed"); };
     EXPECT_THROW(Run(), Exception); // not caught by the component

@@ -101,6 +101,7 @@ TEST_F(ThreadedSearch, HandlerErrorsEndTheRunAndNothingFollows) {
     search.Execute();
     ASSERT_TRUE(RunToEnd());
     EXPECT_TRUE(search.Aborted());
+    EXPECT_EQ(search.Failure(), "handler failed");
     EXPECT_EQ(recorder.count("found"), 700u);
     EXPECT_TRUE(PrefixOfInlineRun());
 
@@ -113,7 +114,7 @@ TEST_F(ThreadedSearch, HandlerErrorsEndTheRunAndNothingFollows) {
     recorder.events.clear();
     search.Execute();
     ASSERT_TRUE(RunToEnd());
-    EXPECT_TRUE(search.Aborted());
+    EXPECT_EQ(search.Failure(), "no");
     EXPECT_TRUE(PrefixOfInlineRun());
     EXPECT_TRUE(recorder.events.end()[-2].starts_with("new")); // nothing after the failure
 }

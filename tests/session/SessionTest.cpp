@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include <gtest/gtest.h>
+#include <new>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -11,6 +12,7 @@
 #include "HeadlessHost.h"
 #include "Shell.h"
 #include "TestFolder.h"
+#include "VanishingFolder.h"
 
 using namespace twinsweep;
 
@@ -153,6 +155,49 @@ TEST(SessionTest, ASearchFillsTheTableSortedBySize) {
     ASSERT_EQ(table.FileCount(), 2);
     EXPECT_EQ(table.FilePath(1), dir.path("sub/small"));
     EXPECT_EQ(table.FilePath(2), dir.path("big"));
+}
+
+TEST(SessionTest, ASearchThatFailsSaysWhyAndListsNothing) {
+    TestFolder dir;
+    for (const char* name : {"a", "b", "c"})
+        dir.write(name, "same");
+    SearchChoices choices;
+    choices.folder = dir.path();
+    HeadlessHost host;
+    Session session(host);
+    session.SetChoices(choices);
+    // Memory running out while a found file is taken.
+    EXPECT_FALSE(session.SearchAndWait(host, SIZE_MAX, [](int files) {
+        if (files == 2)
+            throw std::bad_alloc();
+        return true;
+    }));
+    EXPECT_EQ(session.SearchFailure(), "out of memory");
+    EXPECT_TRUE(session.Table().IsEmpty());
+    // A stop is no failure, and keeps what was found.
+    EXPECT_FALSE(session.SearchAndWait(host, 2));
+    EXPECT_EQ(session.SearchFailure(), std::nullopt);
+    EXPECT_EQ(session.Table().FileCount(), 2);
+}
+
+TEST(SessionTest, FoldersNotListedAndFilesNotReadAreNamedUntilAnotherTable) {
+    TestFolder dir;
+    for (const char* name : {"a", "b", "gone"})
+        dir.write(name, "same");
+    SearchChoices choices;
+    choices.folder = dir.path();
+    HeadlessHost host;
+    Session session(host);
+    session.SetChoices(choices);
+    const auto removed = RemoveTwinOnEntry(session.Search(), dir.path(), dir.path("gone"));
+    EXPECT_TRUE(session.SearchAndWait(host));
+    EXPECT_EQ(session.UnlistedFolders(), std::vector<std::string>{*removed});
+    EXPECT_TRUE(session.Scan());
+    EXPECT_EQ(session.Scanned().unreadable, std::vector<std::string>{dir.path("gone")});
+    EXPECT_EQ(session.Sets().size(), 1u);
+    session.Adopt(FileTable());
+    EXPECT_TRUE(session.UnlistedFolders().empty());
+    EXPECT_TRUE(session.Scanned().unreadable.empty());
 }
 
 // Several folders, overlapping or linked to one another, list what a search of the folder
