@@ -55,8 +55,8 @@ UnreachedReport UnreachedText(const TStringTable& texts, const Session& session)
         for (const std::string& path : paths)
             report.details += path + "\n";
     };
-    add(session.UnlistedFolders(), "IDS_87", "IDS_88");
-    add(session.Scanned().unreadable, "IDS_85", "IDS_86");
+    add(session.UnlistedFolders(), "IDS_90", "IDS_91");
+    add(session.Scanned().unreadable, "IDS_88", "IDS_89");
     return report;
 }
 

@@ -73,7 +73,7 @@ void TForm1::FF1Complete(TFileSearch& Sender) {
     PageControl1->setCurrentWidget(TB2);
     form2_->close();
     if (const auto& failure = Sender.Failure()) {
-        ShowErrorBox(this, FormatMessage(StringTable1.GetKeyText("IDS_84"), {*failure}));
+        ShowErrorBox(this, FormatMessage(StringTable1.GetKeyText("IDS_87"), {*failure}));
         return;
     }
     if (!session.Table().IsEmpty()) {

@@ -223,7 +223,8 @@ void ReplaceFileText(const std::string& path, const std::string& text) {
     // What a save killed between naming its file and the rename left.
     const std::string part = target + SavePartSuffix;
     ::unlink(part.c_str());
-    FileDescriptor file = OpenUnnamedFile(ExtractFilePath(target), 0600);
+    const std::string folder = ExtractFilePath(target);
+    FileDescriptor file = OpenUnnamedFile(folder.empty() ? "." : folder, 0600);
     const bool unnamed = bool(file);
     if (!unnamed && MakesNoUnnamedFiles(errno))
         file.reset(

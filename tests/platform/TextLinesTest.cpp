@@ -130,5 +130,11 @@ TEST(TextLines, AKilledReplacementLeavesNothingBehind) {
     folder.write(std::string("project") + SavePartSuffix, "left");
     ReplaceFileText(path, "new\r\n");
     EXPECT_EQ(folder.read("project"), "new\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    // A name without a folder is in the working folder.
+    const auto working = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    ReplaceFileText("fresh", "newer\r\n");
+    std::filesystem::current_path(working);
+    EXPECT_EQ(folder.read("fresh"), "newer\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
