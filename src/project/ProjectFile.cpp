@@ -186,6 +186,8 @@ Project ParseProjectFrom(const LinesOfText& lines, size_t first, const std::stri
         throw EGridError("File contains no data or corrupt file " + path);
     section(2, [&](std::string_view line) { project.lists.LBB2.push_back(line); });
     section(3, [&](std::string_view line) { project.lists.LL2.emplace_back(line); });
+    if (!lines.Has(next)) // a project always ends in its table's dump
+        throw EGridError("File contains no data or corrupt file " + path);
     project.table.Reset(captions);
     UndumpTable(lines, next, path, project.table, project.widths, work);
     return project;

@@ -93,13 +93,14 @@ void UndumpTable(const LinesOfText& lines, size_t first, const std::string& path
         if (column >= 0 && column < columns && row >= 0 && row < rows)
             table.SetCell(column, row, Decoded(line.substr(end + 1)));
     }
-    // A row without a text past the first would be written without a line, and the dump
-    // written again would no longer fit its row count.
-    for (int row = 2; row < rows; ++row) {
-        bool holds = false;
-        for (int column = 0; column < FileTable::ColumnCount && !holds; ++column)
-            holds = !table.Cell(column, row).empty();
-        if (!holds)
+    // Cells without text are not written, so a dump cut short shows as a row missing some of
+    // its cells: every file row holds all of them. Row 1 may be blank, as in an empty table,
+    // so a one-file table cut before its row reads as an empty one.
+    for (int row = 1; row < rows; ++row) {
+        int holding = 0;
+        for (int column = 0; column < columns; ++column)
+            holding += !table.Cell(column, row).empty();
+        if (holding != columns && (row > 1 || holding > 0))
             throw Corrupt(path);
     }
 }

@@ -35,8 +35,9 @@ TextLines DumpTable(const FileTable& table, const ColumnWidths& widths, const Lo
 // Reads dump lines [first, end) into the table, which keeps what the dump does not say;
 // `path` names the dump in errors. Raises EGridError "File contains no data or corrupt
 // file " when the table would have no columns or no rows, or more rows than the dump could
-// describe, or a cell line lacks its text, or a row past the first holds no text (every
-// such row holds a file); EConvertError for a number that is none.
+// describe, or a cell line lacks its text, or a row holds text in some of the dump's
+// columns but not all (every file row fills them all; row 1 alone may be blank); EConvertError
+// for a number that is none.
 void UndumpTable(const LinesOfText& lines, size_t first, const std::string& path, FileTable& table,
                  ColumnWidths& widths, const LongWork& work = {});
 

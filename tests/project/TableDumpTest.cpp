@@ -29,8 +29,9 @@ TEST(TableDump, WritesAndReadsItsLineFormat) {
     EXPECT_TRUE(DumpKeepsCellText("a\tb"));
 
     // Lines outside the table are ignored; the rows are the dump's.
-    UndumpTable(TextLines{"4,3", "cw 9,5", "cw 1,7", "7,1,x", "0,5,y", "0,2,z,with,commas"}, 0, "t",
-                back, widths);
+    UndumpTable(TextLines{"4,3", "cw 9,5", "cw 1,7", "7,1,x", "0,5,y", "0,2,z,with,commas", "1,2,/",
+                          "2,2,1", "3,2,d"},
+                0, "t", back, widths);
     EXPECT_EQ(back.RowCount(), 3);
     EXPECT_EQ(back.Cell(0, 2), "z,with,commas");
     EXPECT_EQ(widths[1], 7);
@@ -53,7 +54,7 @@ TEST(TableDump, ItsErrorsNameTheFile) {
     EXPECT_EQ(error({"4,2000000000"}), "File contains no data or corrupt file /t"); // no such rows
     EXPECT_EQ(error({"4,2", "0,1"}), "File contains no data or corrupt file /t");
     EXPECT_EQ(error({"4,x"}), "'x' is not a valid integer value");
-    EXPECT_EQ(error({"", "0,1,kept"}), "read");
+    EXPECT_EQ(error({"", "0,1,kept", "1,1,/", "2,1,1", "3,1,d"}), "read");
     EXPECT_EQ(table.Cell(0, 1), "kept");
 
     try {
@@ -73,9 +74,10 @@ TEST(TableDump, ItsErrorsNameTheFile) {
     LoadTableDump(back, widths, dir.path("dump"));
     EXPECT_EQ(back.Cell(0, 1), "kept");
 
-    // A row past the first without a text: written again, the dump would not fit its rows.
+    // A row past the first without a text, or a row missing some cells: a dump cut short.
     for (const TextLines& blankRow :
-         {TextLines{"4,3", "0,1,a", "1,1,/f/"}, TextLines{"4,3", "0,1,a", "0,2,"}}) {
+         {TextLines{"4,3", "0,1,a", "1,1,/f/"}, TextLines{"4,3", "0,1,a", "0,2,"},
+          TextLines{"4,2", "0,1,a", "1,1,/f/", "2,1,3"}}) {
         FileTable fresh;
         EXPECT_THROW(UndumpTable(blankRow, 0, "/t", fresh, widths), EGridError);
     }
