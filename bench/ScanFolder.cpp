@@ -11,7 +11,8 @@
 // runs of two or more equal sizes (the candidates) and the bytes read from them, and the
 // files that could not be read and folders that could not be listed, counted and named
 // one a line ("unreadable: PATH", "unlisted: FOLDER"). --save
-// writes the project file a fresh main window would save after that search and scan;
+// writes the project file a fresh main window would save after that search and scan, and
+// names on stderr each file left out of it ("left out of the project: NAME");
 // --export writes the sets of identical files to FILE, as CSV or JSON by its extension
 // (SetsExport.h). --protect names a folder whose files are never marked or trashed (also
 // searched when it is none of the FOLDERs); --exclude leaves out matching folders and files
@@ -208,7 +209,8 @@ int main(int argc, char** argv) {
         if (keep)
             MarkAndReplace(session, *keep, keepFolder, replace, dry);
         if (save)
-            session.SaveProject(save, DefaultColumnWidths);
+            for (const std::string& name : session.SaveProject(save, DefaultColumnWidths))
+                std::fprintf(stderr, "left out of the project: %s\n", OnOneLine(name).c_str());
         if (exported)
             session.ExportSets(exported);
         if (std::fflush(stdout) != 0) {

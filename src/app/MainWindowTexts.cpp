@@ -29,6 +29,13 @@ void InProjectWords(const TStringTable& texts, const std::function<void()>& act)
     }
 }
 
+std::string LeftOutNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : "\n") + OnOneLine(name);
+    return text;
+}
+
 std::string ScanReport(const TStringTable& texts, const Session& session, bool completed) {
     const ResultLists& lists = session.Lists();
     const SetsSummary sets = SummarizeSets(lists, session.Protected());

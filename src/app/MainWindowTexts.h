@@ -23,6 +23,9 @@ std::string SizeBoundText(const TStringTable& texts);
 // that is no project, raises again in the words of `texts`.
 void InProjectWords(const TStringTable& texts, const std::function<void()>& act);
 
+// The names a saved project left out, one a line, their line breaks shown.
+std::string LeftOutNames(const std::vector<std::string>& names);
+
 // What a scan leaves in the session's lists: the duplicate pairs, then the sets of identical
 // files, their extra copies (protected files are none) and the space those take; a
 // cancelled scan says so and what it found until then.

@@ -2,7 +2,9 @@
 #include <QTabWidget>
 
 #include "BusyWork.h"
+#include "CountedText.h"
 #include "MainWindowTexts.h"
+#include "MessageBoxes.h"
 #include "ProjectDialogs.h"
 #include "ResultListsView.h"
 #include "SetsTab.h"
@@ -14,10 +16,19 @@ void TForm1::BT10Click() {
     const auto path = CurrentProjectFileChooser()(this, ProjectDialog::Save, StringTable1);
     if (!path)
         return;
-    const BusyCursor cursor;
-    BusyWork busy(host_);
-    session.SetChoices(ReadSearchChoices());
-    InProjectWords(StringTable1, [&] { session.SaveProject(*path, TB2->Widths(), busy.Work()); });
+    std::vector<std::string> leftOut;
+    {
+        const BusyCursor cursor;
+        BusyWork busy(host_);
+        session.SetChoices(ReadSearchChoices());
+        InProjectWords(StringTable1,
+                       [&] { leftOut = session.SaveProject(*path, TB2->Widths(), busy.Work()); });
+    }
+    if (!leftOut.empty())
+        ShowMessageBox(
+            this, QMessageBox::Warning, QString::fromStdString(StringTable1.GetKeyText("IDS_94")),
+            QString::fromStdString(CountedText(StringTable1, "IDS_92", "IDS_93", leftOut.size())),
+            QMessageBox::Ok, QString::fromStdString(LeftOutNames(leftOut)));
 }
 
 void TForm1::BT9Click() {

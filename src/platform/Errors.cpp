@@ -40,4 +40,11 @@ std::string Excerpt(const std::string& value, size_t limit) {
     return value;
 }
 
+std::string OnOneLine(const std::string& text) {
+    std::string line;
+    for (const char c : text)
+        line += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    return line;
+}
+
 } // namespace twinsweep

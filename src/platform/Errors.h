@@ -35,6 +35,9 @@ class EFOpenError : public Exception {
 // "…" after a value cut short, so that a damaged file's huge line makes a short message.
 std::string Excerpt(const std::string& value, size_t limit = 80);
 
+// A text on one line: each CR shown as "\r" and each LF as "\n".
+std::string OnOneLine(const std::string& text);
+
 // What the error being handled says: its message, "out of memory" for a lack of memory.
 // Call it inside a catch block only.
 std::string CurrentErrorText();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 
 #include "Conversions.h"
 #include "FolderBlock.h"
@@ -112,34 +113,104 @@ SearchChoices ParseCriteria(const LinesOfText& lines, size_t first, const Search
     return choices;
 }
 
+namespace {
+
+bool HoldsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
+
+// The list entries a project keeps: those without a line break, and the sets that keep their
+// reference and at least one duplicate. Entries are numbered as in the lists.
+struct KeptEntries {
+    std::vector<size_t> references, duplicates, others; // of LBB1, LBB2 and LL1, LL2
+    std::vector<int> groupNumber;                       // a kept reference's new number
+
+    KeptEntries(const ResultLists& lists, std::set<std::string>& leftOut) {
+        const auto keeps = [&](std::string_view text) {
+            if (!HoldsLineBreak(text))
+                return true;
+            leftOut.emplace(text);
+            return false;
+        };
+        std::vector<int> members(lists.LBB1.size(), 0);
+        std::vector<bool> kept(lists.LBB1.size());
+        for (size_t g = 0; g < lists.LBB1.size(); ++g)
+            kept[g] = keeps(lists.LBB1[g]);
+        const auto inKeptSet = [&](int group) {
+            return group < 0 || static_cast<size_t>(group) >= kept.size() ||
+                   kept[static_cast<size_t>(group)];
+        };
+        for (size_t i = 0; i < lists.LBB2.size(); ++i) {
+            const int group = i < lists.LL1.size() ? lists.LL1[i] : GroupList::NoGroup;
+            if (keeps(lists.LBB2[i]) && inKeptSet(group)) {
+                duplicates.push_back(i);
+                if (group >= 0 && static_cast<size_t>(group) < members.size())
+                    ++members[static_cast<size_t>(group)];
+            }
+        }
+        groupNumber.assign(lists.LBB1.size(), GroupList::NoGroup);
+        for (size_t g = 0; g < lists.LBB1.size(); ++g)
+            if (kept[g] && members[g] > 0) {
+                groupNumber[g] = static_cast<int>(references.size());
+                references.push_back(g);
+            }
+        for (size_t i = 0; i < lists.LL2.size(); ++i)
+            if (keeps(lists.LL2[i]))
+                others.push_back(i);
+    }
+    // The new number of a duplicate's group; a number outside the groups stays as it is.
+    int Group(int group) const {
+        return group >= 0 && static_cast<size_t>(group) < groupNumber.size()
+                   ? groupNumber[static_cast<size_t>(group)]
+                   : group;
+    }
+};
+
+// The table rows holding a text that does not read back, their files added to `leftOut`.
+std::vector<int> RowsLeftOut(const FileTable& table, std::set<std::string>& leftOut) {
+    std::vector<int> rows;
+    for (int row = 0; row < table.RowCount(); ++row) {
+        const FileTable::Row cells = table.RowAt(row);
+        if (std::all_of(cells.begin(), cells.end(), DumpKeepsCellText))
+            continue;
+        if (row == 0)
+            throw EProjectLineError(
+                *std::find_if_not(cells.begin(), cells.end(), DumpKeepsCellText));
+        rows.push_back(row);
+        leftOut.insert(table.FilePath(row));
+    }
+    return rows;
+}
+
+} // namespace
+
 TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
                        const FileTable& table, const ColumnWidths& widths,
-                       const TFormatSettings& formats, const LongWork& work) {
+                       const TFormatSettings& formats, const LongWork& work,
+                       std::vector<std::string>* leftOut) {
     TextLines lines = FolderBlockLines(choices);
     for (std::string& line : CriteriaLines(choices, formats))
         lines.push_back(std::move(line));
-    for (size_t count : {lists.LBB1.size(), lists.LL1.size(), lists.LBB2.size(), lists.LL2.size()})
+    std::set<std::string> left;
+    const KeptEntries kept(lists, left);
+    for (size_t count : {kept.references.size(), kept.duplicates.size(), kept.duplicates.size(),
+                         kept.others.size()})
         lines.push_back(std::to_string(count));
     const auto add = [&](std::string entry) {
         work.KeepGoing();
-        CheckLine(entry);
         lines.push_back(std::move(entry));
     };
-    for (size_t i = 0; i < lists.LBB1.size(); ++i)
-        add(std::string(lists.LBB1[i]));
-    for (size_t i = 0; i < lists.LL1.size(); ++i)
-        add(lists.LL1.Text(i));
-    for (size_t i = 0; i < lists.LBB2.size(); ++i)
+    for (size_t g : kept.references)
+        add(std::string(lists.LBB1[g]));
+    for (size_t i : kept.duplicates)
+        add(std::to_string(kept.Group(i < lists.LL1.size() ? lists.LL1[i] : GroupList::NoGroup)));
+    for (size_t i : kept.duplicates)
         add(std::string(lists.LBB2[i]));
-    for (const std::string& entry : lists.LL2)
-        add(entry);
-    for (int row = 0; row < table.RowCount(); ++row)
-        for (const std::string& cell : table.RowAt(row))
-            if (!DumpKeepsCellText(cell))
-                throw EProjectLineError(cell);
-    TextLines dump = DumpTable(table, widths, work);
+    for (size_t i : kept.others)
+        add(lists.LL2[i]);
+    TextLines dump = DumpTable(table, widths, work, RowsLeftOut(table, left));
     lines.insert(lines.end(), std::make_move_iterator(dump.begin()),
                  std::make_move_iterator(dump.end()));
+    if (leftOut)
+        leftOut->assign(left.begin(), left.end());
     return lines;
 }
 

@@ -53,11 +53,14 @@ TextLines CriteriaLines(const SearchChoices& choices, const TFormatSettings& for
 // does; raises as it does for those lines.
 SearchChoices ParseCriteria(const LinesOfText& lines, size_t first, const SearchChoices& current);
 
-// The lines of a project. Raises EProjectLineError for a list entry, a cell or the
-// extension that holds a line break.
+// The lines of a project. A list entry or a table row holding a line break is left out, with
+// the set it leads, and a set left without duplicates; the texts left out go to `leftOut`,
+// sorted, each once. Raises EProjectLineError for the extension, a folder, an exclusion or
+// a caption holding a line break.
 TextLines ProjectLines(const SearchChoices& choices, const ResultLists& lists,
                        const FileTable& table, const ColumnWidths& widths,
-                       const TFormatSettings& formats, const LongWork& work = {});
+                       const TFormatSettings& formats, const LongWork& work = {},
+                       std::vector<std::string>* leftOut = nullptr);
 
 // A project's lines taken apart. The criteria start from `current` (dates keep their time of
 // day, times their date, the folder stays) and the table from `captions` with two rows.

@@ -46,18 +46,25 @@ bool DumpKeepsCellText(const std::string& text) {
     return text.find_first_of("\r\n\b") == std::string::npos;
 }
 
-TextLines DumpTable(const FileTable& table, const ColumnWidths& widths, const LongWork& work) {
+TextLines DumpTable(const FileTable& table, const ColumnWidths& widths, const LongWork& work,
+                    const std::vector<int>& leftOut) {
+    const int rows = std::max(2, table.RowCount() - static_cast<int>(leftOut.size()));
     TextLines lines;
-    lines.push_back(std::to_string(FileTable::ColumnCount) + "," +
-                    std::to_string(table.RowCount()));
+    lines.push_back(std::to_string(FileTable::ColumnCount) + "," + std::to_string(rows));
     for (int column = 0; column < FileTable::ColumnCount; ++column)
         lines.push_back("cw " + std::to_string(column) + "," + std::to_string(widths[column]));
-    for (int row = 0; row < table.RowCount(); ++row) {
+    auto next = leftOut.begin();
+    for (int row = 0, written = 0; row < table.RowCount(); ++row) {
         work.KeepGoing();
+        if (next != leftOut.end() && *next == row) {
+            ++next;
+            continue;
+        }
         for (int column = 0; column < FileTable::ColumnCount; ++column)
             if (const std::string& text = table.Cell(column, row); !text.empty())
-                lines.push_back(std::to_string(column) + "," + std::to_string(row) + "," +
+                lines.push_back(std::to_string(column) + "," + std::to_string(written) + "," +
                                 Encoded(text));
+        ++written;
     }
     return lines;
 }

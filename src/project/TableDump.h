@@ -30,7 +30,10 @@ inline constexpr ColumnWidths DefaultColumnWidths{DefaultColumnWidth, DefaultCol
 // Whether a cell text reads back as it was written.
 bool DumpKeepsCellText(const std::string& text);
 
-TextLines DumpTable(const FileTable& table, const ColumnWidths& widths, const LongWork& work = {});
+// The rows `leftOut` names (ascending, never 0) are not written; the rows after them are
+// numbered on from the last one written.
+TextLines DumpTable(const FileTable& table, const ColumnWidths& widths, const LongWork& work = {},
+                    const std::vector<int>& leftOut = {});
 
 // Reads dump lines [first, end) into the table, which keeps what the dump does not say;
 // `path` names the dump in errors. Raises EGridError "File contains no data or corrupt

@@ -294,15 +294,14 @@ void Session::ExportSets(const std::string& file) {
     twinsweep::ExportSets(file, Sets(), *lists_.paths);
 }
 
-TextLines Session::ProjectLines(const ColumnWidths& widths, const LongWork& work) const {
+std::vector<std::string> Session::SaveProject(const std::string& file, const ColumnWidths& widths,
+                                              const LongWork& work) const {
     // The criteria's dates in the same order and separators whatever the language, as any
     // language reads them.
-    return twinsweep::ProjectLines(choices_, lists_, table_, widths, TFormatSettings{}, work);
-}
-
-void Session::SaveProject(const std::string& file, const ColumnWidths& widths,
-                          const LongWork& work) const {
-    twinsweep::SaveProject(file, ProjectLines(widths, work));
+    std::vector<std::string> leftOut;
+    twinsweep::SaveProject(file, twinsweep::ProjectLines(choices_, lists_, table_, widths,
+                                                         TFormatSettings{}, work, &leftOut));
+    return leftOut;
 }
 
 ColumnWidths Session::LoadProject(const std::string& file, const LongWork& work) {

@@ -155,11 +155,10 @@ public:
     // Writes the sets as CSV or JSON, by the file's extension.
     void ExportSets(const std::string& file);
 
-    // The project of the whole state; raises EProjectLineError for a text that cannot be
-    // one line of it.
-    TextLines ProjectLines(const ColumnWidths& widths, const LongWork& work = {}) const;
-    void SaveProject(const std::string& file, const ColumnWidths& widths,
-                     const LongWork& work = {}) const;
+    // Saves the project of the whole state; the names left out of it because they hold a line
+    // break, sorted. Raises EProjectLineError for criteria that cannot be saved.
+    std::vector<std::string> SaveProject(const std::string& file, const ColumnWidths& widths,
+                                         const LongWork& work = {}) const;
     // Loads a project: the whole file is checked first, so one that does not load raises
     // and changes nothing. The criteria's folder stays unless the project names its
     // folders; the table takes the session's headings and date formats. Returns the

@@ -101,14 +101,19 @@ void ProjectWindowTest::aFileThatDoesNotLoadChangesNothing() {
              QStringList{"List index out of bounds (2)"});
     ExpectSameState(form, before.form1);
 
-    // A line break cannot be saved: nothing is written and the user is told which entry.
+    // A line break cannot be saved: the rest is, and the user is told which name is not.
+    ShowStarted(form);
     ResultLists lists = form.session.Lists();
     lists.LBB2.Set(1, "/two\nlines");
     form.session.Adopt(std::move(lists));
-    const QStringList shown = AnswerMessageBoxes([&] { form.BT10->click(); });
+    QStringList details;
+    const QStringList shown = AnswerMessageBoxesWith(
+        QMessageBox::Ok, [&] { KeyThroughWindow(&form, Qt::Key_S, Qt::ControlModifier); },
+        &details);
     QCOMPARE(shown.size(), 1);
-    QVERIFY(shown[0].contains("/two\nlines"));
-    QCOMPARE(app.folder.read("bad.twinsweep"), std::string("1\r\n0\r\n"));
+    QVERIFY(shown[0].contains("1 file whose name holds a line break"));
+    QCOMPARE(details, QStringList{"/two\\nlines"});
+    QVERIFY(app.folder.read("bad.twinsweep").find("/two") == std::string::npos);
 }
 
 void ProjectWindowTest::aProjectNamedAtStartOpensAfterTheStartUp() {

@@ -169,20 +169,35 @@ TEST(ProjectFile, AFileThatDoesNotStartAsAProjectIsNone) {
     EXPECT_THROW(LoadProject(dir.path("file"), {}, Captions), EConvertError);
 }
 
-TEST(ProjectFile, LineBreaksAreRefusedBeforeAnythingIsWritten) {
-    TestFolder dir;
+// A name holding a line break is left out with the set it leads, and a set left without
+// duplicates goes too; everything else is saved, and the names left out are told.
+TEST(ProjectFile, NamesWithLineBreaksAreLeftOutAndTold) {
     std::mt19937 random(5);
     Project p = RandomProject(random);
-    p.lists.LL2 = {"two\nlines"};
-    EXPECT_THROW(LinesOf(p), EProjectLineError);
-    p.lists.LL2 = {};
+    p.lists = {};
+    p.lists.LBB1 = {"/r0", "/r\n1", "/r2", "/r3"};
+    p.lists.LL1 = {"0", "0", "1", "2", "2", "3"};
+    p.lists.LBB2 = {"/a", "/b\r", "/c", "/d", "/e\n", "/g\n"};
+    p.lists.LL2 = {"x\ny", "ok"};
+    p.table.Reset(Captions);
     p.table.Append("/f/", "carriage\rreturn", 1, "d");
-    try {
-        LinesOf(p);
-        ADD_FAILURE();
-    } catch (const EProjectLineError& e) {
-        EXPECT_EQ(e.text, "carriage\rreturn");
-    }
+    p.table.Append("/f/", "plain", 2, "d");
+    std::vector<std::string> leftOut;
+    const TextLines lines =
+        ProjectLines(p.choices, p.lists, p.table, p.widths, TFormatSettings{}, {}, &leftOut);
+    EXPECT_EQ(leftOut, (std::vector<std::string>{"/b\r", "/e\n", "/f/carriage\rreturn", "/g\n",
+                                                 "/r\n1", "x\ny"}));
+    const Project loaded = ParseProject(lines, "p", p.choices, Captions);
+    EXPECT_EQ(loaded.lists.LBB1, (TextLines{"/r0", "/r2"}));
+    EXPECT_EQ(loaded.lists.LL1, (TextLines{"0", "1"}));
+    EXPECT_EQ(loaded.lists.LBB2, (TextLines{"/a", "/d"}));
+    EXPECT_EQ(loaded.lists.LL2, (TextLines{"ok"}));
+    ASSERT_EQ(loaded.table.RowCount(), 2);
+    EXPECT_EQ(loaded.table.FilePath(1), "/f/plain");
+
+    // Criteria are the user's own words: they are not saved in part.
+    p.choices.extension = "two\nlines";
+    EXPECT_THROW(LinesOf(p), EProjectLineError);
 }
 
 TEST(ProjectFile, AFailedSaveOrLoadLeavesTheFilesAlone) {

@@ -581,15 +581,19 @@ private:
         Saved saved{root_.path("out/" + std::to_string(saved_.size()) + ".twinsweep"), Snapshot(),
                     fresh_, treeChanges_};
         Act("save " + Shown(saved.file));
+        std::vector<std::string> leftOut;
         try {
-            session_.SaveProject(saved.file, DefaultColumnWidths);
+            leftOut = session_.SaveProject(saved.file, DefaultColumnWidths);
         } catch (const EProjectLineError&) {
-            // A damaged project loaded a text with a line break.
+            // A damaged project loaded criteria with a line break.
             Require(!std::filesystem::exists(saved.file) && Snapshot() == saved.state,
                     "a project that could not be saved changed something");
             return;
         }
-        saved_.push_back(std::move(saved));
+        // A damaged project loaded a name with a line break: saved without it, the project
+        // is not this state.
+        if (leftOut.empty())
+            saved_.push_back(std::move(saved));
     }
 
     // A project loads its lists, table and criteria as saved, with nothing current,
