@@ -1,11 +1,9 @@
 #include <cstring>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "AddressRoom.h"
 #include "DateTimeText.h"
 #include "ProjectTestData.h"
 #include "SystemFolders.h"
@@ -246,27 +244,18 @@ TEST(ProjectFile, AHugeDamagedFileIsRefusedCheaply) {
             header += line + "\r\n";
     const std::string headed = dir.write("headed", header + blank);
     blank = {};
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        size_t pages = 0;
-        std::ifstream("/proc/self/statm") >> pages;
-        const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (400 << 20);
-        const rlimit space{limit, limit};
-        ::setrlimit(RLIMIT_AS, &space);
-        int refused = 0;
-        for (const std::string& path : {alone, headed})
-            try {
-                LoadProject(path, {}, Captions);
-            } catch (const Exception&) {
-                ++refused;
-            } catch (...) {
-            }
-        ::_exit(refused == 2 ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(InChildWithAddressRoom(400 << 20,
+                                     [&] {
+                                         int refused = 0;
+                                         for (const std::string& path : {alone, headed})
+                                             try {
+                                                 LoadProject(path, {}, Captions);
+                                             } catch (const Exception&) {
+                                                 ++refused;
+                                             }
+                                         return refused == 2;
+                                     }),
+              0);
 
     // Past the bound, nothing is read.
     const std::string sparse = dir.write("sparse", "");
