@@ -46,6 +46,20 @@ struct SearchedTree {
     Session session{host};
 };
 
+// Files of the same bytes in a folder the session is set to search.
+struct SameFiles {
+    explicit SameFiles(std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            dir.write(name, "same");
+        SearchChoices choices;
+        choices.folder = dir.path();
+        session.SetChoices(choices);
+    }
+    TestFolder dir;
+    HeadlessHost host;
+    Session session{host};
+};
+
 bool MoveAway(const std::string& path, std::string&) { return std::remove(path.c_str()) == 0; }
 
 } // namespace
@@ -158,14 +172,9 @@ TEST(SessionTest, ASearchFillsTheTableSortedBySize) {
 }
 
 TEST(SessionTest, ASearchThatFailsSaysWhyAndListsNothing) {
-    TestFolder dir;
-    for (const char* name : {"a", "b", "c"})
-        dir.write(name, "same");
-    SearchChoices choices;
-    choices.folder = dir.path();
-    HeadlessHost host;
-    Session session(host);
-    session.SetChoices(choices);
+    SameFiles tree({"a", "b", "c"});
+    Session& session = tree.session;
+    HeadlessHost& host = tree.host;
     // Memory running out while a found file is taken.
     EXPECT_FALSE(session.SearchAndWait(host, SIZE_MAX, [](int files) {
         if (files == 2)
@@ -181,14 +190,10 @@ TEST(SessionTest, ASearchThatFailsSaysWhyAndListsNothing) {
 }
 
 TEST(SessionTest, FoldersNotListedAndFilesNotReadAreNamedUntilAnotherTable) {
-    TestFolder dir;
-    for (const char* name : {"a", "b", "gone"})
-        dir.write(name, "same");
-    SearchChoices choices;
-    choices.folder = dir.path();
-    HeadlessHost host;
-    Session session(host);
-    session.SetChoices(choices);
+    SameFiles tree({"a", "b", "gone"});
+    Session& session = tree.session;
+    HeadlessHost& host = tree.host;
+    const TestFolder& dir = tree.dir;
     const auto removed = RemoveTwinOnEntry(session.Search(), dir.path(), dir.path("gone"));
     EXPECT_TRUE(session.SearchAndWait(host));
     EXPECT_EQ(session.UnlistedFolders(), std::vector<std::string>{*removed});
