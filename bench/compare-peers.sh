@@ -7,8 +7,11 @@
 #   c  four 2 GiB files: two identical, two that differ in their last byte
 #   d  50 sizes with 250 identical copies each (12,500 files of 1 to 50 KiB)
 #   e  1,000,000 files of 8 bytes, 5 % in identical pairs
-# Usage: bench/compare-peers.sh [--rounds N] [a] [b] [c] [d] [e]   (default: all, 3 rounds)
-# Warm cache (one untimed run of each tool first). Per tool: median wall time, peak memory,
+# Usage: bench/compare-peers.sh [--cold] [--rounds N] [a] [b] [c] [d] [e]
+#        (default: all, 3 rounds)
+# Warm cache (one untimed run of each tool first); with --cold (root only) the page cache is
+# dropped before every run, the untimed first ones included, whose times are printed apart
+# as "first run". Per tool: median wall time, peak memory,
 # and the median over rounds of our time over the tool's. Every tool must find the same
 # sets of identical non-empty files as we do; a difference is reported and makes the exit
 # status 1. BUILD_DIR may name another build folder. The last line reads
@@ -19,7 +22,23 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-"$top/build"}
 data="$top/bench/data"
 source "$top/bench/corpus.sh"
-read_bench_arguments 3 "a b c d e" "$@"
+cold=0
+arguments=()
+for argument in "$@"; do
+  if [ "$argument" = --cold ]; then cold=1; else arguments+=("$argument"); fi
+done
+read_bench_arguments 3 "a b c d e" ${arguments[@]+"${arguments[@]}"}
+if [ "$cold" = 1 ] && [ "$(id -u)" -ne 0 ]; then
+  echo "--cold drops the page cache before each run, which only root may do: run it as root" >&2
+  exit 1
+fi
+# Before a timed run: nothing of the corpus in memory when cold.
+prepare_run() {
+  if [ "$cold" = 1 ]; then
+    sync
+    echo 3 >/proc/sys/vm/drop_caches
+  fi
+}
 
 peers=(jdupes rmlint fdupes rdfind)
 missing=()
@@ -84,20 +103,24 @@ for kind in "${corpora[@]}"; do
   files=$(find "$dir" -type f | wc -l)
   bytes=$(du -sb "$dir" | cut -f1)
   : > "$work/times"
+  first=""
   for tool in "${tools[@]}"; do
-    run_tool "$tool" "$dir" "$work/out-$tool" >/dev/null # warm-up
+    prepare_run
+    first+=" $tool $(run_tool "$tool" "$dir" "$work/out-$tool" | awk '{ printf "%.3f s", $1 / 1e9 }')"
   done
   for ((round = 1; round <= rounds; round++)); do
     # A different tool goes first in each round.
     for ((i = 0; i < ${#tools[@]}; i++)); do
       tool=${tools[$(((i + round - 1) % ${#tools[@]}))]}
+      prepare_run
       result=$(run_tool "$tool" "$dir" "$work/out-$tool")
       echo "$round $tool $result" >> "$work/times"
     done
   done
 
   echo
-  echo "corpus $kind: $files files, $((bytes >> 20)) MiB, scale $(cat "$dir.complete"), $rounds rounds"
+  echo "corpus $kind: $files files, $((bytes >> 20)) MiB, scale $(cat "$dir.complete"), $rounds rounds$([ "$cold" = 1 ] && echo ", cold")"
+  [ "$cold" = 1 ] && echo "first run:$first"
   printf '%-8s %12s %10s %10s\n' tool "median s" "peak MiB" ours/tool
   fastest="" fastest_time=""
   for tool in "${tools[@]}"; do

@@ -36,12 +36,15 @@ std::string_view PathStore::Keep(std::string_view text) {
     if (text.empty())
         return {};
     if (text.size() > chunkLeft_) {
-        const size_t size = std::max(ChunkSize, text.size());
-        chunks_.push_back(std::make_unique<char[]>(size));
+        chunkSize_ = std::min(LastChunkSize, chunkSize_ * 2);
+        const size_t size = std::max(chunkSize_, text.size());
+        chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        chunkFree_ = chunks_.back().get();
         chunkLeft_ = size;
     }
-    char* at = chunks_.back().get() + (text.size() > ChunkSize ? 0 : ChunkSize - chunkLeft_);
+    char* at = chunkFree_;
     std::memcpy(at, text.data(), text.size());
+    chunkFree_ += text.size();
     chunkLeft_ -= text.size();
     return {at, text.size()};
 }

@@ -27,9 +27,12 @@ private:
     void Grow();
 
     static constexpr Id Free = UINT32_MAX;
-    static constexpr size_t ChunkSize = 1 << 20;
+    // Chunks grow from the first size to the last, so that a small store stays small.
+    static constexpr size_t FirstChunkSize = 4096, LastChunkSize = 1 << 20;
 
     std::vector<std::unique_ptr<char[]>> chunks_;
+    size_t chunkSize_ = FirstChunkSize / 2; // of the last chunk of the usual size
+    char* chunkFree_ = nullptr;             // where the last chunk's room starts
     size_t chunkLeft_ = 0;
     std::vector<std::string_view> texts_;
     std::vector<Id> slots_; // open addressing over texts_, a power of two in length

@@ -146,7 +146,9 @@ LinesOfText::LinesOfText(const TextLines& lines) {
 }
 
 bool LinesOfText::Has(size_t i) const {
-    if (starts_.empty() && !text_.empty())
+    if (text_.empty())
+        return false;
+    if (starts_.empty())
         starts_.push_back(0);
     while (starts_.size() <= i) {
         const size_t stop = text_.find_first_of("\r\n", starts_.back());
