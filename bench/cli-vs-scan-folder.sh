@@ -30,23 +30,12 @@ trap 'rm -rf "$work"' EXIT
 
 # run TOOL DIR [SETS_FILE]: prints "nanoseconds peak-KiB"; with SETS_FILE, writes the sets there.
 run() {
-  local tool=$1 dir=$2 sets=${3:-} cmd start end
+  local tool=$1 dir=$2 sets=${3:-} cmd
   case "$tool" in
     scan-folder) cmd=("$build/bench/scan-folder" "$dir" --export "${sets:-$work/timed.json}") ;;
     cli) cmd=("$build/bin/twinsweep-cli" --format json -o "${sets:-/dev/null}" "$dir") ;;
   esac
-  start=$(date +%s%N)
-  if ! /usr/bin/time -f '%M' -o "$work/mem" "${cmd[@]}" >/dev/null 2>"$work/err"; then
-    echo "$tool failed on $dir:" >&2
-    cat "$work/err" >&2
-    exit 1
-  fi
-  end=$(date +%s%N)
-  echo "$((end - start)) $(tail -1 "$work/mem")"
-}
-
-median() {
-  sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+  timed_run /dev/null "${cmd[@]}"
 }
 
 worst=0 worst_memory=0 same=yes

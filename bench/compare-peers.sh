@@ -65,7 +65,7 @@ trap 'rm -rf "$work"' EXIT
 
 # Runs TOOL on DIR; its results go to OUT. Prints "nanoseconds peak-KiB".
 run_tool() {
-  local tool=$1 dir=$2 out=$3 start end
+  local tool=$1 dir=$2 out=$3
   local cmd
   case "$tool" in
     ours) cmd=("$build/bench/scan-folder" "$dir") ;;
@@ -76,18 +76,7 @@ run_tool() {
   esac
   local stdout=$out
   [ "$tool" = rdfind ] && stdout=/dev/null
-  start=$(date +%s%N)
-  if ! (cd "$work" && /usr/bin/time -f '%M' -o "$work/mem" "${cmd[@]}" >"$stdout" 2>"$work/err"); then
-    echo "$tool failed on $dir:" >&2
-    cat "$work/err" >&2
-    exit 1
-  fi
-  end=$(date +%s%N)
-  echo "$((end - start)) $(tail -1 "$work/mem")"
-}
-
-median() {
-  sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+  (cd "$work" && timed_run "$stdout" "${cmd[@]}")
 }
 
 format_of() {

@@ -1,5 +1,6 @@
 # Sourced by the benchmarks that use the generated corpora; needs $build (the build folder,
-# with make_corpus built) and $data (the folder that holds the corpora).
+# with make_corpus built), $data (the folder that holds the corpora) and, for timed_run,
+# $work (a scratch folder).
 
 # read_bench_arguments ROUNDS "KINDS" [--rounds N] [a] [b] [c] [d] [e]: sets `rounds` and
 # `corpora` from the arguments, the first two being their defaults; a wrong one ends the
@@ -44,4 +45,24 @@ make_corpus() {
   "$build/bench/make_corpus" "$kind" "$dir.partial" "$scale"
   mv "$dir.partial" "$dir"
   echo "$scale" > "$dir.complete"
+}
+
+# timed_run OUT COMMAND...: runs the command with its output in OUT and its errors in
+# $work/err; prints "nanoseconds peak-KiB", or its errors and ends the script when it fails.
+timed_run() {
+  local out=$1 start end
+  shift
+  start=$(date +%s%N)
+  if ! /usr/bin/time -f '%M' -o "$work/mem" "$@" >"$out" 2>"$work/err"; then
+    echo "$1 failed:" >&2
+    cat "$work/err" >&2
+    exit 1
+  fi
+  end=$(date +%s%N)
+  echo "$((end - start)) $(tail -1 "$work/mem")"
+}
+
+# The median of the numbers on stdin, one a line.
+median() {
+  sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
