@@ -43,6 +43,15 @@ private:
             Unreadable(i);
     }
 
+    // Asked between slices of work shared among threads; once it says no, the threads leave
+    // their slices unfinished.
+    bool Going() {
+        if (work_.KeepGoing())
+            return true;
+        stopping_ = true;
+        return false;
+    }
+
     void Check() {
         if (!work_.KeepGoing())
             throw Cancelled{};
@@ -98,6 +107,7 @@ private:
     ContentClasses result_;
     int nextClass_ = 0;
     std::atomic<int64_t> bytesRead_{0};
+    std::atomic<bool> stopping_{false};
 };
 
 } // namespace twinsweep::classify

@@ -96,10 +96,7 @@ FileReader Classifier::Open(size_t i) {
 }
 
 FileReader Classifier::OpenNear(NearFolder& near, size_t i) const {
-    const char* name = nullptr;
-    const std::string path = pathOf_(i);
-    const int folder = near.Of(path, name);
-    return folder == AT_FDCWD ? FileReader(path) : FileReader(folder, name);
+    return twinsweep::OpenNear(near, pathOf_(i));
 }
 
 bool Classifier::ReadBlock(size_t i, int64_t offset, std::vector<char>& block) {

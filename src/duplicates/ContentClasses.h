@@ -1,6 +1,7 @@
 #pragma once
 // Sorting files into classes of identical content, reading each file as few times as
 // possible. Files are compared byte for byte; a hash only ever proves that two blocks differ.
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -24,6 +25,21 @@ struct ClassifyLimits {
     size_t largestProbe = 4 << 20; // the probe doubles up to this size
     // Many small files whose contents together fit in this many bytes are read only once.
     size_t contentBudget = 64 << 20;
+
+    // Whether `count` files of `size` bytes, too many to read side by side, are read whole
+    // into memory at once.
+    bool KeptWhole(size_t count, int64_t size) const {
+        const size_t slot = static_cast<size_t>(std::max<int64_t>(size, 1));
+        return slot <= firstProbe && count <= contentBudget / slot;
+    }
+    // The bytes first read of each of many files not kept whole.
+    size_t Glimpse() const { return std::min(firstProbe, size_t{4096}); }
+    // The bytes the first reading takes from the start of each of `count` files of `size`.
+    size_t FirstRead(size_t count, int64_t size) const {
+        const size_t length =
+            count <= maxOpenFiles || KeptWhole(count, size) ? blockSize : Glimpse();
+        return static_cast<size_t>(std::min<int64_t>(size, static_cast<int64_t>(length)));
+    }
 };
 
 struct ContentClasses {

@@ -6,6 +6,7 @@
 
 #include "ContentClasses.h"
 #include "OneFile.h"
+#include "RunsAhead.h"
 
 namespace twinsweep {
 
@@ -110,6 +111,7 @@ private:
             --top;
         runTop_ = top;
         runBottom_ = bottom;
+        ahead_.Before(top);
         classRows_.clear();
         rowPaths_.clear();
         if (top == bottom) { // a size of its own: the file is never opened
@@ -123,7 +125,7 @@ private:
         const FileTable& table = table_;
         auto classes = ClassifyByContent(
             count, [&table, top](size_t i) { return table.FilePath(top + static_cast<int>(i)); },
-            work_, {}, bytes_ ? bytes_->StartRun(runBytes) : nullptr);
+            work_, limits_, bytes_ ? bytes_->StartRun(runBytes) : nullptr);
         if (!classes)
             throw Stopped{};
         if (bytes_)
@@ -197,6 +199,8 @@ private:
     std::vector<std::vector<int>> classRows_;
     std::vector<PathStore::Id> rowPaths_; // of the run's rows in a class
     FileSystemTypes types_;
+    const ClassifyLimits limits_;
+    RunsAhead ahead_{table_, limits_};
 };
 
 } // namespace

@@ -101,6 +101,11 @@ bool FileReader::ReadAt(int64_t offset, char* buffer, size_t length) {
     return true;
 }
 
+void FileReader::WillRead(int64_t offset, size_t length) const {
+    if (fd_ >= 0 && length > 0)
+        ::posix_fadvise(fd_, offset, static_cast<off_t>(length), POSIX_FADV_WILLNEED);
+}
+
 bool FileReader::Unchanged() const {
     struct stat info {};
     return fd_ >= 0 && ::fstat(fd_, &info) == 0 && StampOf(info) == stamp_;

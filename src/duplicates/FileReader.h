@@ -50,6 +50,9 @@ public:
     const FileStamp& Stamp() const { return stamp_; }
     // Fills `length` bytes from `offset`; false on a read error or when the file is shorter.
     bool ReadAt(int64_t offset, char* buffer, size_t length);
+    // Asks the kernel to start reading these bytes now, without waiting for them: many
+    // requests in flight keep a slow disk busy.
+    void WillRead(int64_t offset, size_t length) const;
     // True while the opened file keeps the size and times it had when opened.
     bool Unchanged() const;
     // True while, besides, `path` (the one opened) still names the opened file: what was

@@ -36,6 +36,7 @@ void Classifier::ReadRunSideBySide() {
             continue;
         }
         stamps_[i] = file.Stamp();
+        file.WillRead(0, limits_.blockSize);
         auto& [files, open] = bySize[file.Size()];
         files.push_back(std::move(file));
         open.push_back(i);
@@ -53,25 +54,36 @@ void Classifier::FirstSight() {
     const int64_t expected = StampOfPath(pathOf_(0), first) ? first.size : 0;
     const size_t slot = static_cast<size_t>(
         std::clamp<int64_t>(expected, 1, static_cast<int64_t>(limits_.firstProbe)));
-    const bool keep = expected <= static_cast<int64_t>(limits_.firstProbe) &&
-                      count_ * slot <= limits_.contentBudget;
+    const bool keep = limits_.KeptWhole(count_, expected);
     // Kept files are read whole; of the others only a glimpse is taken.
-    const size_t glimpse = keep ? slot : std::min(limits_.firstProbe, size_t{4096});
+    const size_t glimpse = keep ? slot : limits_.Glimpse();
     std::unique_ptr<char[]> contents(keep ? new char[count_ * slot] : nullptr);
     std::vector<Sight> sights;
     Fill(sights, count_, Sight{});
+    // A thread opens a slice's files and asks for all their first bytes before it reads
+    // any: a cold disk then has many requests to serve at once rather than one by one.
+    const size_t slice = std::min<size_t>(64, limits_.maxOpenFiles);
     const bool done = ForSlices(
-        count_, 64,
+        count_, slice,
         [&](size_t begin, size_t end) {
             NearFolder near;
-            std::vector<char> buffer(glimpse);
+            std::vector<FileReader> files;
+            files.reserve(end - begin);
             for (size_t i = begin; i < end; ++i) {
-                FileReader file = OpenNear(near, i);
+                files.push_back(OpenNear(near, i));
+                FileReader& file = files.back();
                 if (!file.IsOpen()) {
                     Unreadable(i);
                     continue;
                 }
                 stamps_[i] = file.Stamp();
+                file.WillRead(0, glimpse);
+            }
+            std::vector<char> buffer(glimpse);
+            for (size_t i = begin; i < end && !stopping_; ++i) {
+                FileReader& file = files[i - begin];
+                if (!file.IsOpen())
+                    continue;
                 const bool whole = keep && file.Size() <= static_cast<int64_t>(slot);
                 const size_t length = static_cast<size_t>(
                     std::min<int64_t>(file.Size(), static_cast<int64_t>(glimpse)));
@@ -86,7 +98,7 @@ void Classifier::FirstSight() {
                 sights[i] = {true, whole, std::hash<std::string_view>{}({at, hashed})};
             }
         },
-        [this] { return work_.KeepGoing(); });
+        [this] { return Going(); });
     if (!done)
         throw Cancelled{};
     // Files of one length and hash, in a fixed order.

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "FileDescriptor.h"
+#include "FileReader.h"
 #include "LongPath.h"
 
 namespace twinsweep {
@@ -38,5 +39,12 @@ private:
     std::string path_;
     FileDescriptor folder_;
 };
+
+// Opens the file at `path` for reading, by its name alone when `near` holds its folder.
+inline FileReader OpenNear(NearFolder& near, const std::string& path) {
+    const char* name = nullptr;
+    const int folder = near.Of(path, name);
+    return folder == AT_FDCWD ? FileReader(path) : FileReader(folder, name);
+}
 
 } // namespace twinsweep

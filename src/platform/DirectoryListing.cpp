@@ -89,8 +89,10 @@ bool DirectoryListing::IsDirectory() const {
            S_ISDIR(st.st_mode);
 }
 
-bool DirectoryListing::Status(FileStatus& status) const {
-    return StatAt(::dirfd(dir_), entry_->d_name, status);
+bool DirectoryListing::Status(FileStatus& status) const { return StatusOf(entry_->d_name, status); }
+
+bool DirectoryListing::StatusOf(const char* name, FileStatus& status) const {
+    return StatAt(::dirfd(dir_), name, status);
 }
 
 bool FolderListsName(const std::string& path) {

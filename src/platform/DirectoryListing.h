@@ -47,6 +47,8 @@ public:
     bool IsDirectory() const;
     // The current entry's status; false when it has gone meanwhile.
     bool Status(FileStatus& status) const;
+    // The status of the entry `name` of this folder, from any thread.
+    bool StatusOf(const char* name, FileStatus& status) const;
     void Close();
 
 private:

@@ -12,6 +12,7 @@
 #include "NameMask.h"
 #include "Paths.h"
 #include "TargetList.h"
+#include "TaskPool.h"
 #include "TrashFolders.h"
 
 namespace twinsweep {
@@ -21,6 +22,20 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 // Only the deepest folders of the current path keep a descriptor to open their sub-folders
 // from; those above open them by their full path, so a deep tree holds at most this many.
 constexpr size_t kHeldFolders = 32;
+
+// Entries listed together and stat'ed side by side: on a cold disk many requests at once
+// are served far sooner than one after another.
+constexpr size_t kBatch = 256;
+constexpr unsigned kStatThreads = 15;
+
+// An entry of a folder being searched.
+struct Listed {
+    std::string name;
+    bool subfolder; // a folder to visit
+    bool wanted;    // its name matches the mask
+    bool found = false;
+    FileStatus status;
+};
 
 // A folder whose sub-folders are still to be visited.
 struct PendingFolder {
@@ -87,21 +102,33 @@ private:
         const std::string upperFolder =
             criteria_.exclusions.empty() ? std::string() : UpperCaseAscii(path_);
         DirectoryListing listing(folder.release());
-        FileStatus status;
-        while (listing.Next()) {
-            const std::string_view name = listing.Name();
-            if (!criteria_.includeHidden && name.front() == '.')
-                continue;
-            if (criteria_.subfolders && listing.IsDirectory() &&
-                !(mountTop && IsMountTrashName(name)))
-                pending.subfolders.emplace_back(name);
-            if (MatchesNameMask(name, mask_) && listing.Status(status) &&
-                criteria_.Accepts(path_, upperFolder, name, status)) {
-                TSearchRec entry = MakeSearchRec(std::string(name), status);
-                sink_.Found(path_, entry);
+        for (bool more = true; more;) {
+            // A batch of entries at a time, whose statuses are all asked for at once.
+            batch_.clear();
+            while (batch_.size() < kBatch && (more = listing.Next())) {
+                const std::string_view name = listing.Name();
+                if (!criteria_.includeHidden && name.front() == '.')
+                    continue;
+                const bool subfolder = criteria_.subfolders && listing.IsDirectory() &&
+                                       !(mountTop && IsMountTrashName(name));
+                batch_.push_back(
+                    {std::string(name), subfolder, MatchesNameMask(name, mask_), false, {}});
             }
-            if (sink_.StopRequested())
-                return;
+            statuses_.ForEach(batch_.size(), [&](size_t k) {
+                Listed& entry = batch_[k];
+                entry.found = entry.wanted && listing.StatusOf(entry.name.c_str(), entry.status);
+            });
+            for (Listed& entry : batch_) {
+                if (entry.subfolder)
+                    pending.subfolders.push_back(entry.name);
+                if (entry.found &&
+                    criteria_.Accepts(path_, upperFolder, entry.name, entry.status)) {
+                    TSearchRec found = MakeSearchRec(std::move(entry.name), entry.status);
+                    sink_.Found(path_, found);
+                }
+                if (sink_.StopRequested())
+                    return;
+            }
         }
         if (!listing.IsOpen() || listing.Failed())
             sink_.Unlisted(path_);
@@ -119,6 +146,8 @@ private:
     std::string path_; // the current folder, ending in the separator
     std::vector<PendingFolder> pending_;
     std::set<FileId> visited_; // the folders entered, also catching cycles
+    std::vector<Listed> batch_;
+    TaskPool statuses_{kStatThreads};
 };
 
 } // namespace
