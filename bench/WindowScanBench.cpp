@@ -1,6 +1,6 @@
 // One search and duplicate scan of a folder, through the main window or headless:
 //   window_scan_bench window|headless FOLDER
-//   window_scan_bench cancel FOLDER MS
+//   window_scan_bench cancel|cancel-cold FOLDER MS
 // window: the real main window (offscreen) from BT1Click until the scan's report box shows,
 // the window repainted; every message box is answered at once. The scan window's closing
 // pause (T1) is set to 0: it is a wait, not work. The first group's selection that follows
@@ -10,7 +10,8 @@
 // cancel: the window's search, then scans that the Cancel button stops, each resumed
 // (BT2Click) until one completes: the first MS milliseconds after its start, each next one
 // twice as late (a resumed scan sorts the files of the size under way again). Each cancel is
-// timed from the moment of its click to the scan's return.
+// timed from the moment of its click to the scan's return. cancel-cold (root only) drops the
+// page cache before each scan, as a first scan of a disk finds it.
 // Prints one line, for window and headless:
 //   seconds S search T scan U select V groups G duplicates D lists H
 // S the whole time, T the part until the search completed, U the rest; V the selection of
@@ -43,6 +44,7 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "BenchTree.h"
@@ -182,7 +184,14 @@ int RunWindow(const std::string& folder) {
     std::_Exit(0); // the windows' teardown is not measured
 }
 
-int RunCancels(const std::string& folder, int afterMs) {
+// Empties the page cache, as root alone may; false elsewhere.
+bool DropPageCache() {
+    ::sync();
+    std::ofstream drop("/proc/sys/vm/drop_caches");
+    return static_cast<bool>(drop << "3" << std::flush);
+}
+
+int RunCancels(const std::string& folder, int afterMs, bool cold) {
     Program program;
     TForm1& form1 = program.form1;
     TForm3* form3 = program.windows.form3;
@@ -191,7 +200,9 @@ int RunCancels(const std::string& folder, int afterMs) {
     qApp->installEventFilter(&answer);
     std::vector<double> cancels;
     auto scan = form3->RunScan;
+    bool dropped = true;
     form3->RunScan = [&, afterMs]() mutable {
+        dropped = dropped && (!cold || DropPageCache());
         // A click at that moment is handled when the scan next processes messages.
         QTimer click;
         click.setSingleShot(true);
@@ -213,6 +224,10 @@ int RunCancels(const std::string& folder, int afterMs) {
         form1.BT2Click();
     if (!OnlyReports(boxes, static_cast<int>(cancels.size()) + 1))
         return 1;
+    if (!dropped) {
+        std::fprintf(stderr, "the page cache could not be dropped: run as root\n");
+        return 1;
+    }
     std::sort(cancels.begin(), cancels.end());
     std::printf("cancels %zu median %.1f max %.1f", cancels.size(),
                 cancels.empty() ? 0.0 : cancels[cancels.size() / 2],
@@ -274,12 +289,13 @@ bool IsFolder(const char* path) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    const bool cancel =
-        (mode == "cancel" || mode == "cancel-search") && argc == 4 && std::atoi(argv[3]) > 0;
+    const bool cancel = (mode == "cancel" || mode == "cancel-cold" || mode == "cancel-search") &&
+                        argc == 4 && std::atoi(argv[3]) > 0;
     if (!(cancel || ((mode == "window" || mode == "headless") && argc == 3)) ||
         !IsFolder(argv[2])) {
         std::fprintf(stderr,
-                     "usage: %s window|headless FOLDER\n       %s cancel|cancel-search FOLDER MS\n",
+                     "usage: %s window|headless FOLDER\n"
+                     "       %s cancel|cancel-cold|cancel-search FOLDER MS\n",
                      argv[0], argv[0]);
         return 2;
     }
@@ -293,5 +309,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (mode == "cancel-search")
         return RunSearchCancel(folder, std::atoi(argv[3]));
-    return cancel ? RunCancels(folder, std::atoi(argv[3])) : RunWindow(folder);
+    return cancel ? RunCancels(folder, std::atoi(argv[3]), mode == "cancel-cold")
+                  : RunWindow(folder);
 }

@@ -8,10 +8,11 @@
 # scans must end in the same lists. Last the search window's Cancel, clicked 100 ms, 200 ms
 # and 400 ms into a search, each timed from its click to the search's end. Every click is
 # delivered as the window system delivers it, through the window's QWindow.
-# Usage: bench/window-scan.sh [CORPUS] [--rounds N] [--cancel]
+# Usage: bench/window-scan.sh [CORPUS] [--rounds N] [--cancel] [--cold]
 # CORPUS: a, b, c, d or e as compare-peers.sh makes them (default d), or f (six 4 GiB files
 # that differ in their last byte only), made once when missing. --cancel measures only the
-# cancels, and ends with "cancel: ... ms at most". BENCH_DATA may name the folder that holds the corpora (default bench/data),
+# cancels, and ends with "cancel: ... ms at most". --cold (root only) drops the page cache
+# before each scan of the cancel measure, as a first scan of a disk finds it. BENCH_DATA may name the folder that holds the corpora (default bench/data),
 # BUILD_DIR another build folder. The last line reads "ratio window/headless: X", the
 # median window time over the median headless time.
 set -euo pipefail
@@ -21,12 +22,14 @@ data=${BENCH_DATA:-"$top/bench/data"}
 kind=d
 rounds=3
 cancel_only=0
+cancel_mode=cancel
 while [ $# -gt 0 ]; do
   case "$1" in
     --rounds) rounds=${2:?--rounds needs a number}; shift 2 ;;
     --cancel) cancel_only=1; shift ;;
+    --cold) cancel_mode=cancel-cold; shift ;;
     a|b|c|d|e|f) kind=$1; shift ;;
-    *) echo "usage: $0 [a|b|c|d|e|f] [--rounds N] [--cancel]" >&2; exit 2 ;;
+    *) echo "usage: $0 [a|b|c|d|e|f] [--rounds N] [--cancel] [--cold]" >&2; exit 2 ;;
   esac
 done
 [ "$rounds" -ge 1 ] 2>/dev/null || { echo "--rounds needs a number of at least 1" >&2; exit 2; }
@@ -72,7 +75,7 @@ search_cancels() {
   done
 }
 if [ "$cancel_only" = 1 ]; then
-  "$build/bench/window_scan_bench" cancel "$dir" 100 >"$work/cancel" 2>"$work/err" ||
+  "$build/bench/window_scan_bench" "$cancel_mode" "$dir" 100 >"$work/cancel" 2>"$work/err" ||
     { cat "$work/err" >&2; exit 1; }
   search_cancels
   echo "cancel: $(field cancels < "$work/cancel") cancels from 100 ms into a scan, answered in" \
@@ -93,7 +96,7 @@ for ((round = 1; round <= rounds; round++)); do
     "$(field select <<<"$w")" "$(field seconds <<<"$h")" "$(field search <<<"$h")" \
     "$(field scan <<<"$h")" "$(awk -v a="$(field seconds <<<"$w")" -v b="$(field seconds <<<"$h")" 'BEGIN { print a / b }')"
 done
-"$build/bench/window_scan_bench" cancel "$dir" 100 >"$work/cancel" 2>"$work/err" ||
+"$build/bench/window_scan_bench" "$cancel_mode" "$dir" 100 >"$work/cancel" 2>"$work/err" ||
   { cat "$work/err" >&2; exit 1; }
 lists=$(cat "$work/window" "$work/headless" "$work/cancel" | field lists | sort -u)
 if [ "$(wc -l <<<"$lists")" -ne 1 ]; then

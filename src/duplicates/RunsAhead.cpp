@@ -24,8 +24,6 @@ void RunsAhead::Before(int top) {
         while (first > 1 && table_.SameSizeCell(first - 1, next_))
             --first;
         Asked asked{first, 0, 0};
-        // A run larger than the room left is only started: its own reading keeps many
-        // requests in flight.
         Ask(first, next_, MostFiles - files_, asked);
         asked_.push_back(asked);
         files_ += asked.files;
@@ -35,12 +33,15 @@ void RunsAhead::Before(int top) {
 }
 
 void RunsAhead::Ask(int top, int bottom, size_t most, Asked& asked) {
-    if (top == bottom)
-        return; // a size of its own is never read
+    const auto count = static_cast<size_t>(bottom - top + 1);
+    // A size of its own is never read; a run too large to read side by side asks for its
+    // files itself, many at a time.
+    if (count < 2 || count > limits_.maxOpenFiles)
+        return;
     const int64_t size = SizeValue(table_.Cell(FileTable::SizeColumn, bottom));
     if (size <= 0)
         return;
-    const size_t length = limits_.FirstRead(static_cast<size_t>(bottom - top + 1), size);
+    const size_t length = limits_.FirstRead(count, size);
     for (int row = top; row <= bottom && asked.files < most; ++row) {
         OpenNear(near_, table_.FilePath(row)).WillRead(0, length);
         ++asked.files;

@@ -1,7 +1,9 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/resource.h>
 
+#include "DirectoryListing.h"
 #include "EnvironmentVariable.h"
 #include "FileSearch.h"
 #include "HeadlessHost.h"
@@ -302,6 +304,34 @@ TEST_F(InlineSearch, WalkOrderAndIgnoreFolder) {
             EXPECT_EQ(parent, open.back()) << path;
         }
     }
+}
+
+// A large folder's entries are stat'ed many at a time; they still come in listing order,
+// and a stop asked for by a handler ends the search at that entry.
+TEST_F(InlineSearch, LargeFoldersComeInListingOrderAndStopAtOnce) {
+    for (int i = 0; i < 700; ++i)
+        tree.file((i % 200 == 0 ? "sub" + std::to_string(i) + "/f" : "f") + std::to_string(i));
+    std::vector<std::string> files, folders;
+    DirectoryListing listing(::open(tree.root().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    while (listing.Next())
+        (listing.IsDirectory() ? folders : files).push_back(listing.Name());
+    Run();
+    std::vector<std::string> foundHere, entered;
+    for (const std::string& event : recorder.events) {
+        if (event.starts_with("found ") && event.find('/') == std::string::npos)
+            foundHere.push_back(event.substr(6));
+        if (event.starts_with("new sub"))
+            entered.push_back(event.substr(4));
+    }
+    EXPECT_EQ(foundHere, files);
+    EXPECT_EQ(entered, folders);
+
+    OnFoundAlso([&](TFileSearch& sender) {
+        if (recorder.count("found") == 300)
+            sender.Abort();
+    });
+    Run();
+    EXPECT_EQ(recorder.count("found"), 300u);
 }
 
 TEST_F(InlineSearch, EventFoldersLoseTheirTrailingSeparatorExceptTheRoot) {
